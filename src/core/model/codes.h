@@ -77,6 +77,12 @@ constexpr Bid ContractBidCode(int level, int strain) {
   return static_cast<Bid>(3 + 5 * (level - 1) + strain);
 }
 
+// One entry of the record of cards played: the card and the seat that played it.
+struct PlayRecordEntry {
+  std::uint16_t Card = 0;
+  Seat Seat = 0;
+};
+
 // Small shared helpers.
 constexpr int PositiveDifference(int a, int b) { return a > b ? a - b : 0; }
 constexpr int Minimum(int a, int b) { return a < b ? a : b; }
