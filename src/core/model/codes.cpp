@@ -7,11 +7,11 @@
 
 namespace tavlo {
 
-Seat SeatOfLetter(std::string_view text) {
+SeatCode SeatOfLetter(std::string_view text) {
   if (text.empty()) return North;
-  const auto at = std::string_view("NESW").find(static_cast<char>(std::toupper(
-      static_cast<unsigned char>(text.front()))));
-  return at == std::string_view::npos ? North : static_cast<Seat>(at);
+  const auto at = std::string_view("NESW").find(
+      static_cast<char>(std::toupper(static_cast<unsigned char>(text.front()))));
+  return at == std::string_view::npos ? North : static_cast<SeatCode>(at);
 }
 
 int VulnerabilityOfText(std::string_view text) {
@@ -23,14 +23,19 @@ int VulnerabilityOfText(std::string_view text) {
   return 0;
 }
 
-Strain SuitOfLetter(std::string_view text) {
+StrainCode SuitOfLetter(std::string_view text) {
   if (text.empty()) throw std::out_of_range("SuitOfLetter: empty text");
   switch (text.front()) {
-    case 'C': return Clubs;
-    case 'D': return Diamonds;
-    case 'H': return Hearts;
-    case 'S': return Spades;
-    default: return NoTrump;
+    case 'C':
+      return Clubs;
+    case 'D':
+      return Diamonds;
+    case 'H':
+      return Hearts;
+    case 'S':
+      return Spades;
+    default:
+      return NoTrump;
   }
 }
 

@@ -10,16 +10,16 @@
 
 namespace tavlo {
 
-using Seat = std::uint8_t;    // 0 North, 1 East, 2 South, 3 West
-using Side = std::uint8_t;    // 1 North-South, 2 East-West
-using Strain = std::uint8_t;  // 0 clubs .. 3 spades, 4 no trump
-using Holding = std::uint32_t;  // bit r set when rank r (2..14) is held
-using Card = std::uint32_t;     // rank bit OR suit; 0 = no card
-using Bid = std::uint8_t;       // 0 XX, 1 X, 2 pass, 3..37 contracts, 38 empty slot
+using SeatCode = std::uint8_t;    // 0 North, 1 East, 2 South, 3 West
+using SideCode = std::uint8_t;    // 1 North-South, 2 East-West
+using StrainCode = std::uint8_t;  // 0 clubs .. 3 spades, 4 no trump
+using Holding = std::uint32_t;    // bit r set when rank r (2..14) is held
+using Card = std::uint32_t;       // rank bit OR suit; 0 = no card
+using Bid = std::uint8_t;         // 0 XX, 1 X, 2 pass, 3..37 contracts, 38 empty slot
 
-inline constexpr Seat North = 0, East = 1, South = 2, West = 3;
-inline constexpr Side NorthSouth = 1, EastWest = 2;
-inline constexpr Strain Clubs = 0, Diamonds = 1, Hearts = 2, Spades = 3, NoTrump = 4;
+inline constexpr SeatCode North = 0, East = 1, South = 2, West = 3;
+inline constexpr SideCode NorthSouth = 1, EastWest = 2;
+inline constexpr StrainCode Clubs = 0, Diamonds = 1, Hearts = 2, Spades = 3, NoTrump = 4;
 inline constexpr Bid Redouble = 0, Double = 1, Pass = 2, NoBid = 38;
 inline constexpr int Jack = 11, Queen = 12, King = 13, Ace = 14;
 inline constexpr Holding AceBit = 0x4000, TwoBit = 0x0004;
@@ -34,28 +34,30 @@ inline constexpr std::array<std::string_view, 4> VulnerabilityNames{"NONE", "NS"
 inline constexpr std::string_view RankLetters = "VX23456789TJQKA";
 
 // Seats and sides.
-Seat SeatOfLetter(std::string_view text);
-constexpr Seat NextSeat(int seat) { return static_cast<Seat>((seat + 1) % 4); }
-constexpr Seat PartnerOf(int seat) { return static_cast<Seat>((seat + 2) % 4); }
-constexpr Side SideOfSeat(int seat) { return seat % 2 ? EastWest : NorthSouth; }
+SeatCode SeatOfLetter(std::string_view text);
+constexpr SeatCode NextSeat(int seat) { return static_cast<SeatCode>((seat + 1) % 4); }
+constexpr SeatCode PartnerOf(int seat) { return static_cast<SeatCode>((seat + 2) % 4); }
+constexpr SideCode SideOfSeat(int seat) { return seat % 2 ? EastWest : NorthSouth; }
 int VulnerabilityOfText(std::string_view text);
-// Side codes share their values with the one-side vulnerability codes.
+// SideCode codes share their values with the one-side vulnerability codes.
 constexpr bool IsVulnerable(int vulnerability, int side) {
   return vulnerability == 3 || (vulnerability != 0 && vulnerability == side);
 }
 
 // Suits and ranks.
-constexpr Strain NextSuit(int suit) { return static_cast<Strain>((suit + 1) % 4); }
-constexpr Strain PreviousSuit(int suit) { return static_cast<Strain>((suit + 3) % 4); }
-Strain SuitOfLetter(std::string_view text);
+constexpr StrainCode NextSuit(int suit) { return static_cast<StrainCode>((suit + 1) % 4); }
+constexpr StrainCode PreviousSuit(int suit) { return static_cast<StrainCode>((suit + 3) % 4); }
+StrainCode SuitOfLetter(std::string_view text);
 int RankOfLetter(char letter);
 Holding RankBitOfLetter(char letter);
 
 // Cards and holdings.
-constexpr Strain CardSuit(Card card) { return static_cast<Strain>(card & 3); }
+constexpr StrainCode CardSuit(Card card) { return static_cast<StrainCode>(card & 3); }
 int CardRank(Card card);
 std::string CardText(Card card);
-constexpr Card MakeCard(int rank, int suit) { return (Holding{1} << rank) | static_cast<Card>(suit); }
+constexpr Card MakeCard(int rank, int suit) {
+  return (Holding{1} << rank) | static_cast<Card>(suit);
+}
 Holding HighestCard(Holding holding);
 int LowestRank(Holding holding);
 Holding LowestCard(Holding holding);
@@ -69,8 +71,8 @@ constexpr bool CardBeatsWinner(Card card, Card winningCard, int winningSuit, int
 
 // Bids.
 constexpr bool IsContractBid(int code) { return code >= 3 && code <= 37; }
-constexpr Strain BidStrain(int code) {
-  return IsContractBid(code) ? static_cast<Strain>((code - 3) % 5) : NoTrump;
+constexpr StrainCode BidStrain(int code) {
+  return IsContractBid(code) ? static_cast<StrainCode>((code - 3) % 5) : NoTrump;
 }
 constexpr int BidLevel(int code) { return IsContractBid(code) ? (code - 3) / 5 + 1 : 0; }
 constexpr Bid ContractBidCode(int level, int strain) {
@@ -80,7 +82,7 @@ constexpr Bid ContractBidCode(int level, int strain) {
 // One entry of the record of cards played: the card and the seat that played it.
 struct PlayRecordEntry {
   std::uint16_t Card = 0;
-  Seat Seat = 0;
+  SeatCode Seat = 0;
 };
 
 // Small shared helpers.
@@ -99,9 +101,8 @@ constexpr Colour Rgb(int r, int g, int b) {
 }
 // Colours of the bid box buttons of each strain; other codes are white on black.
 constexpr Colour StrainBackColour(int strain) {
-  constexpr std::array<Colour, 5> back{Rgb(100, 255, 178), Rgb(255, 178, 100),
-                                       Rgb(255, 178, 178), Rgb(100, 178, 255),
-                                       Rgb(178, 178, 178)};
+  constexpr std::array<Colour, 5> back{Rgb(100, 255, 178), Rgb(255, 178, 100), Rgb(255, 178, 178),
+                                       Rgb(100, 178, 255), Rgb(178, 178, 178)};
   return strain >= 0 && strain < 5 ? back[strain] : Rgb(255, 255, 255);
 }
 constexpr Colour StrainInkColour(int strain) {
