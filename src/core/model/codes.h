@@ -39,7 +39,7 @@ constexpr SeatCode NextSeat(int seat) { return static_cast<SeatCode>((seat + 1) 
 constexpr SeatCode PartnerOf(int seat) { return static_cast<SeatCode>((seat + 2) % 4); }
 constexpr SideCode SideOfSeat(int seat) { return seat % 2 ? EastWest : NorthSouth; }
 int VulnerabilityOfText(std::string_view text);
-// SideCode codes share their values with the one-side vulnerability codes.
+// Side codes share their values with the one-side vulnerability codes.
 constexpr bool IsVulnerable(int vulnerability, int side) {
   return vulnerability == 3 || (vulnerability != 0 && vulnerability == side);
 }
