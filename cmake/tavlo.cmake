@@ -14,16 +14,22 @@ function(tavlo_folder_library prefix folder)
 endfunction()
 
 # One test executable per test file, linked with the library of the folder it
-# mirrors: tests/core/engine/play_state_test.cpp tests tavlo_core_engine.
+# mirrors: tests/core/engine/play_state_test.cpp tests tavlo_core_engine. A
+# test folder that mirrors no source folder (whole flows across folders) is
+# linked with the whole layer.
 function(tavlo_folder_tests layer folder)
   cmake_parse_arguments(ARG "" "BASE" "DEPENDS;PROPERTIES" ${ARGN})
+  set(library tavlo_${layer}_${folder})
+  if(NOT TARGET ${library})
+    set(library tavlo_${layer})
+  endif()
   file(GLOB tests CONFIGURE_DEPENDS ${ARG_BASE}/${folder}/*_test.cpp)
   foreach(test ${tests})
     get_filename_component(name ${test} NAME_WE)
     set(target ${layer}_${folder}_${name})
     add_executable(${target} ${test})
     set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
-    target_link_libraries(${target} PRIVATE tavlo_${layer}_${folder} ${ARG_DEPENDS} GTest::gtest_main)
+    target_link_libraries(${target} PRIVATE ${library} ${ARG_DEPENDS} GTest::gtest_main)
     target_compile_definitions(${target} PRIVATE TAVLO_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
     target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support)
     gtest_discover_tests(${target} DISCOVERY_TIMEOUT 60 PROPERTIES ${ARG_PROPERTIES})
