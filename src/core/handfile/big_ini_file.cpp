@@ -1,0 +1,280 @@
+#include "handfile/big_ini_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <charconv>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <memory>
+
+namespace tavlo {
+
+namespace {
+
+std::string SystemError(std::string_view action, const std::string& fileName, int error) {
+  return std::string(action) + " \"" + fileName + "\": " + std::strerror(error) + ".";
+}
+
+std::string_view KeyOf(std::string_view line) {
+  const auto equals = line.find('=');
+  return equals == std::string_view::npos ? std::string_view{} : line.substr(0, equals);
+}
+
+// Writes all of text to fd, however many calls that takes.
+bool WriteAll(int fd, std::string_view text) {
+  while (!text.empty()) {
+    const auto chunk = std::min<std::size_t>(text.size(), TBigIniFile::TextBufferSize);
+    const auto written = ::write(fd, text.data(), chunk);
+    if (written < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    text.remove_prefix(static_cast<std::size_t>(written));
+  }
+  return true;
+}
+
+// The mode a new file gets: the old file's, or what the user's umask allows.
+mode_t ModeForReplacement(const std::string& fileName) {
+  struct stat old {};
+  if (::stat(fileName.c_str(), &old) == 0) return old.st_mode & 07777;
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  return 0666 & ~mask;
+}
+
+}  // namespace
+
+TBigIniFile::TBigIniFile(std::string fileName) { (void)SetFileName(std::move(fileName)); }
+
+TBigIniFile::~TBigIniFile() { (void)UpdateFile(); }
+
+std::string TBigIniFile::SetFileName(std::string fileName) {
+  if (auto error = UpdateFile(); !error.empty()) return error;
+  sections_.Clear();
+  currentSection_ = 0;
+  fileName_ = std::move(fileName);
+  loadError_.clear();
+  if (!fileName_.empty()) loadError_ = LoadFile(fileName_);
+  modified_ = false;
+  return loadError_;
+}
+
+std::string TBigIniFile::LoadFile(const std::string& fileName) {
+  std::error_code ignored;
+  if (!std::filesystem::exists(fileName, ignored)) return {};
+
+  std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(fileName.c_str(), "rb"),
+                                                       &std::fclose);
+  if (!file) return SystemError("Could not read the file", fileName, errno);
+  std::string text;
+  std::string buffer(TextBufferSize, '\0');
+  for (;;) {
+    const auto got = std::fread(buffer.data(), 1, buffer.size(), file.get());
+    text.append(buffer.data(), got);
+    if (got < buffer.size()) break;
+  }
+  if (std::ferror(file.get())) return SystemError("Could not read the file", fileName, EIO);
+
+  struct Section {
+    std::string Name;
+    std::vector<std::string> Lines;
+  };
+  std::vector<Section> read;
+  std::string_view rest = text;
+  while (!rest.empty()) {
+    const auto end = rest.find('\n');
+    std::string_view line = rest.substr(0, end);
+    rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    if (line.empty() || line == "\x1a") continue;
+    if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
+      read.push_back({std::string(line.substr(1, line.size() - 2)), {}});
+    } else if (!read.empty()) {
+      read.back().Lines.emplace_back(line);
+    }
+  }
+
+  // A name that appears twice keeps only its first section.
+  std::vector<std::size_t> order(read.size());
+  for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+  std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+    return CompareText(read[a].Name, read[b].Name) < 0;
+  });
+  std::vector<bool> dropped(read.size(), false);
+  for (std::size_t i = 1; i < order.size(); ++i) {
+    if (SameText(read[order[i - 1]].Name, read[order[i]].Name)) dropped[order[i]] = true;
+  }
+  for (std::size_t i = 0; i < read.size(); ++i) {
+    if (dropped[i]) continue;
+    const int index = sections_.Add(std::move(read[i].Name));
+    sections_.Lines(index) = std::move(read[i].Lines);
+  }
+  return {};
+}
+
+int TBigIniFile::FindSection(std::string_view section, bool create) {
+  const int count = sections_.Count();
+  if (currentSection_ < 0 || currentSection_ >= count) currentSection_ = 0;
+  for (int step = 0; step < count; ++step) {
+    const int index = (currentSection_ + step) % count;
+    if (SameText(sections_.Name(index), section)) return currentSection_ = index;
+  }
+  if (!create) return -1;
+  return currentSection_ = sections_.Add(std::string(section));
+}
+
+int TBigIniFile::FindKey(const std::vector<std::string>& lines, std::string_view key) {
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const auto equals = lines[i].find('=');
+    if (equals != std::string::npos && SameText(std::string_view(lines[i]).substr(0, equals), key))
+      return static_cast<int>(i);
+  }
+  return -1;
+}
+
+std::string TBigIniFile::ReadString(std::string_view section, std::string_view key,
+                                    std::string_view defaultValue) {
+  const int index = FindSection(section, false);
+  if (index < 0) return std::string(defaultValue);
+  const auto& lines = sections_.Lines(index);
+  const int line = FindKey(lines, key);
+  if (line < 0) return std::string(defaultValue);
+  return lines[line].substr(lines[line].find('=') + 1, MaxLineLength);
+}
+
+std::string TBigIniFile::WriteString(std::string_view section, std::string_view key,
+                                     std::string_view value) {
+  if (key.empty()) {
+    if (!section.empty() || !value.empty()) {
+      EraseSection(section);
+      return {};
+    }
+    return UpdateFile();
+  }
+  std::string line = std::string(key) + "=" + std::string(value);
+  if (line.size() > MaxLineLength) line.resize(MaxLineLength);
+  auto& lines = sections_.Lines(FindSection(section, true));
+  const int at = FindKey(lines, key);
+  if (at < 0) {
+    lines.push_back(std::move(line));
+    modified_ = true;
+  } else if (lines[at] != line) {
+    lines[at] = std::move(line);
+    modified_ = true;
+  }
+  return {};
+}
+
+int TBigIniFile::ReadInteger(std::string_view section, std::string_view key, int defaultValue) {
+  const std::string text = ReadString(section, key, "");
+  std::string_view digits = text;
+  int base = 10;
+  if (digits.size() > 2 && digits[0] == '0' && (digits[1] == 'x' || digits[1] == 'X')) {
+    digits.remove_prefix(2);
+    base = 16;
+  }
+  int value = 0;
+  const auto [end, error] =
+      std::from_chars(digits.data(), digits.data() + digits.size(), value, base);
+  if (digits.empty() || error != std::errc{} || end != digits.data() + digits.size())
+    return defaultValue;
+  return value;
+}
+
+void TBigIniFile::WriteInteger(std::string_view section, std::string_view key, int value) {
+  WriteString(section, key, std::to_string(value));
+}
+
+bool TBigIniFile::ReadBool(std::string_view section, std::string_view key, bool defaultValue) {
+  return ReadInteger(section, key, defaultValue ? 1 : 0) != 0;
+}
+
+void TBigIniFile::WriteBool(std::string_view section, std::string_view key, bool value) {
+  WriteString(section, key, value ? "1" : "0");
+}
+
+void TBigIniFile::ReadSection(std::string_view section, std::vector<std::string>& names) {
+  const int index = sections_.IndexOf(section);
+  if (index < 0) return;
+  for (const auto& line : sections_.Lines(index)) names.emplace_back(KeyOf(line));
+}
+
+void TBigIniFile::ReadSections(std::vector<std::string>& names) const {
+  names.clear();
+  for (int i = 0; i < sections_.Count(); ++i) names.push_back(sections_.Name(i));
+}
+
+void TBigIniFile::ReadSectionValues(std::string_view section, std::vector<std::string>& lines) {
+  const int index = sections_.IndexOf(section);
+  if (index < 0) return;
+  const auto& own = sections_.Lines(index);
+  lines.insert(lines.end(), own.begin(), own.end());
+}
+
+void TBigIniFile::EraseSection(std::string_view section) {
+  const int index = sections_.IndexOf(section);
+  if (index < 0) return;
+  sections_.Delete(index);
+  sections_.LastFound = 0;
+  modified_ = true;
+  if (currentSection_ >= sections_.Count()) currentSection_ = 0;
+}
+
+void TBigIniFile::DeleteKey(std::string_view section, std::string_view key) {
+  auto& lines = sections_.Lines(FindSection(section, true));
+  const int at = FindKey(lines, key);
+  if (at < 0) return;
+  lines.erase(lines.begin() + at);
+  modified_ = true;
+}
+
+void TBigIniFile::WriteToStrings(std::vector<std::string>& lines) const {
+  for (int i = 0; i < sections_.Count(); ++i) {
+    const auto& own = sections_.Lines(i);
+    if (own.empty()) continue;
+    lines.push_back("[" + sections_.Name(i) + "]");
+    lines.insert(lines.end(), own.begin(), own.end());
+    lines.emplace_back();
+  }
+}
+
+std::string TBigIniFile::UpdateFile() {
+  if (!modified_ || fileName_.empty()) return {};
+  if (!loadError_.empty()) {
+    return "The file \"" + fileName_ +
+           "\" could not be read when it was opened, so it is not overwritten.";
+  }
+
+  std::vector<std::string> lines;
+  WriteToStrings(lines);
+  std::string image;
+  for (const auto& line : lines) image.append(line).push_back('\n');
+
+  std::string temporary = fileName_ + ".XXXXXX";
+  const int fd = ::mkstemp(temporary.data());
+  if (fd < 0) return SystemError("Could not write the file", fileName_, errno);
+  int error = 0;
+  if (::fchmod(fd, ModeForReplacement(fileName_)) != 0 || !WriteAll(fd, image) || ::fsync(fd) != 0)
+    error = errno;
+  if (::close(fd) != 0 && error == 0) error = errno;
+  if (error == 0 && ::rename(temporary.c_str(), fileName_.c_str()) != 0) error = errno;
+  if (error != 0) {
+    ::unlink(temporary.c_str());
+    return SystemError("Could not write the file", fileName_, error);
+  }
+  modified_ = false;
+  return {};
+}
+
+TINI::TINI(std::string fileName) : TBigIniFile("") {
+  (void)SetFileName(std::move(fileName));
+  Sections().SetSorted(true);
+}
+
+}  // namespace tavlo
