@@ -24,6 +24,9 @@ inline constexpr Bid Redouble = 0, Double = 1, Pass = 2, NoBid = 38;
 inline constexpr int Jack = 11, Queen = 12, King = 13, Ace = 14;
 inline constexpr Holding AceBit = 0x4000, TwoBit = 0x0004;
 
+// The cards of a deal as holdings, [seat][suit].
+using DealHoldings = std::array<std::array<Holding, 4>, 4>;
+
 inline constexpr std::array<std::string_view, 4> SeatLetters{"N", "E", "S", "W"};
 inline constexpr std::array<std::string_view, 4> SeatNames{"North", "East", "South", "West"};
 inline constexpr std::array<std::string_view, 5> StrainLetters{"C", "D", "H", "S", "N"};

@@ -1,0 +1,78 @@
+#include "model/comma_text.h"
+
+namespace tavlo {
+
+namespace {
+
+bool IsBlank(char c) { return static_cast<unsigned char>(c) <= ' '; }
+
+bool NeedsQuotes(std::string_view item) {
+  for (char c : item) {
+    if (IsBlank(c) || c == ',' || c == '"') return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+std::string JoinCommaText(std::span<const std::string> items) {
+  std::string text;
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    if (i > 0) text += ',';
+    const std::string& item = items[i];
+    if (!NeedsQuotes(item)) {
+      text += item;
+      continue;
+    }
+    text += '"';
+    for (char c : item) {
+      if (c == '"') text += '"';
+      text += c;
+    }
+    text += '"';
+  }
+  return text;
+}
+
+std::vector<std::string> SplitCommaText(std::string_view text) {
+  std::vector<std::string> items;
+  std::size_t p = 0;
+  const auto skipBlanks = [&] {
+    while (p < text.size() && IsBlank(text[p])) ++p;
+  };
+  skipBlanks();
+  while (p < text.size()) {
+    std::string item;
+    if (text[p] == '"') {
+      // A quoted item runs to its closing quote; a doubled quote is one quote.
+      ++p;
+      while (p < text.size()) {
+        if (text[p] == '"') {
+          if (p + 1 < text.size() && text[p + 1] == '"') {
+            item += '"';
+            p += 2;
+            continue;
+          }
+          ++p;
+          break;
+        }
+        item += text[p++];
+      }
+    } else {
+      const std::size_t start = p;
+      while (p < text.size() && !IsBlank(text[p]) && text[p] != ',') ++p;
+      item.assign(text.substr(start, p - start));
+    }
+    items.push_back(std::move(item));
+    skipBlanks();
+    if (p < text.size() && text[p] == ',') {
+      ++p;
+      // A comma that ends the text still separates: an empty last item.
+      if (p == text.size()) items.emplace_back();
+      skipBlanks();
+    }
+  }
+  return items;
+}
+
+}  // namespace tavlo

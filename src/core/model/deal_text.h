@@ -1,0 +1,31 @@
+#pragma once
+// The deal text of a hand record, "N:AKQ2.JT9.876.543 ..." (four hands
+// clockwise from the named seat, suits spades first), and the display text of
+// one suit of a hand.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "model/codes.h"
+
+namespace tavlo {
+
+// Why a deal text could not be read, in words for a message box.
+using DealProblem = std::optional<std::string>;
+
+// The length of a deal text of four 13-card hands.
+inline constexpr std::size_t DealTextLength = 69;
+
+// Reads the first 69 characters of text into deal. A space counts as a full
+// stop, the character after the seat letter is not looked at and characters
+// after the 69th are ignored. A text that is not a complete deal (too short,
+// a character that is no rank, a card twice, a hand without 13 cards) leaves
+// deal as it was and gives the reason; a complete deal gives no problem.
+[[nodiscard]] DealProblem ParseDeal(std::string_view text, DealHoldings& deal);
+
+// "~S AKT82": the suit in "~" markup, a space and the ranks from the ace down;
+// "~S " for a void.
+std::string HoldingText(int suit, Holding holding);
+
+}  // namespace tavlo
