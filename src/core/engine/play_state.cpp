@@ -1,0 +1,145 @@
+#include "engine/play_state.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace tavlo {
+
+namespace {
+
+constexpr Holding RankBits = 0xFFFC;
+constexpr int TricksPerTimeCheck = 1000;
+
+bool DeclaringSide(const PlayState& play, int seat) { return (seat + play.Declarer) % 2 == 0; }
+
+}  // namespace
+
+void SelectSeatToPlay(PlayContext& context) {
+  PlayState& play = context.Play;
+  play.HandToPlay = &context.Hands[play.ToPlay];
+  play.TrickPosition = play.CardsPlayed % 4 + 1;
+}
+
+void ResetPlay(PlayContext& context) {
+  PlayState& play = context.Play;
+  play.Dummy = PartnerOf(play.Declarer);
+  play.TricksDone = 0;
+  play.DeclarerTricks = 0;
+  play.CardsPlayed = 0;
+  play.ToPlay = NextSeat(play.Declarer);
+  play.TrickLeader = play.ToPlay;
+  SelectSeatToPlay(context);
+}
+
+void Replay(PlayContext& context, int n) {
+  ResetPlay(context);
+  // Only 52 cards exist; the record's spare entry is never a card.
+  const int cards = Minimum(n, 52);
+  for (int k = 0; k < cards; ++k) PlayCard(context, context.Play.PlayRecord[k].Card);
+}
+
+void PlayCard(PlayContext& context, Card card) {
+  PlayState& play = context.Play;
+  if (play.HandToPlay == nullptr || play.CardsPlayed >= 52) StopOnLogicError(context);
+  const int suit = CardSuit(card);
+  const Holding rank = card & RankBits;
+  TSuitData& held = play.HandToPlay->Suits[suit];
+  if (rank == 0 || (rank & (rank - 1)) != 0 || (held.Cards & rank) != rank) {
+    StopOnLogicError(context);
+  }
+
+  const int n = play.CardsPlayed;
+  --held.Length;
+  held.Cards &= ~rank;
+  play.PlayRecord[n] = {static_cast<std::uint16_t>(card), play.ToPlay};
+
+  if (play.TrickPosition == 1) {
+    play.SuitLed = static_cast<StrainCode>(suit);
+    play.TrickLeader = play.ToPlay;
+    play.WinningCard = card;
+    play.WinningSuit = static_cast<StrainCode>(suit);
+    play.WinningSeat = play.ToPlay;
+  } else if (CardBeatsWinner(card, play.WinningCard, play.WinningSuit, play.Trump)) {
+    play.WinningCard = card;
+    play.WinningSuit = static_cast<StrainCode>(suit);
+    play.WinningSeat = play.ToPlay;
+  }
+
+  if (play.TrickPosition == 4) {
+    if (DeclaringSide(play, play.WinningSeat)) ++play.DeclarerTricks;
+    play.TrickLeader = play.WinningSeat;
+    // Reading the clock costs more than a trick; look only now and then.
+    if (++play.Totplay % TricksPerTimeCheck == 0 &&
+        SecondsSince(context.TimeSource, play.StartTime) > play.TimeLimit) {
+      play.Testwidth = 0;
+    }
+    if (n == 51) play.LastTrickWinner = play.WinningSeat;
+  }
+
+  play.CardsPlayed = n + 1;
+  play.ToPlay = static_cast<SeatCode>((play.TrickLeader + play.CardsPlayed) % 4);
+  play.TricksDone = play.CardsPlayed / 4;
+  SelectSeatToPlay(context);
+}
+
+void TakeBack(PlayContext& context) {
+  PlayState& play = context.Play;
+  if (play.CardsPlayed == 0) return;
+  // At a lead the trick just completed is taken back whole, and its leader
+  // now is the seat that won it.
+  if (play.TrickPosition == 1 && DeclaringSide(play, play.TrickLeader)) --play.DeclarerTricks;
+  do {
+    --play.CardsPlayed;
+    const PlayRecordEntry& entry = play.PlayRecord[play.CardsPlayed];
+    TSuitData& held = context.Hands[entry.Seat].Suits[CardSuit(entry.Card)];
+    ++held.Length;
+    held.Cards |= entry.Card & RankBits;
+  } while (play.CardsPlayed % 4 != 0);
+  play.TrickLeader = play.PlayRecord[play.CardsPlayed].Seat;
+  play.ToPlay = play.TrickLeader;
+  play.TricksDone = play.CardsPlayed / 4;
+  SelectSeatToPlay(context);
+}
+
+int TricksOfSideToPlay(const PlayState& play) {
+  return DeclaringSide(play, play.ToPlay) ? play.DeclarerTricks
+                                          : play.TricksDone - play.DeclarerTricks;
+}
+
+int TricksStillNeeded(const PlayState& play) {
+  if (DeclaringSide(play, play.ToPlay)) return play.ContractLevel + 6 - play.DeclarerTricks;
+  return 8 - play.ContractLevel - TricksOfSideToPlay(play);
+}
+
+bool ComputerToPlay(const PlayState& play) {
+  return play.CardsPlayed < 52 && !play.HandToPlay->UserPlays;
+}
+
+bool PartnerCanRuffSideSuit(const PlayContext& context) {
+  const PlayState& play = context.Play;
+  if (play.Trump == NoTrump) return false;
+  const THands& partner = context.Hands[PartnerOf(play.ToPlay)];
+  if (partner.Suits[play.Trump].Cards == 0) return false;
+  for (int suit = NextSuit(play.Trump); suit != play.Trump; suit = NextSuit(suit)) {
+    if (partner.Suits[suit].Cards == 0 && play.HandToPlay->Suits[suit].Cards != 0) return true;
+  }
+  return false;
+}
+
+std::string LogicErrorMessage(const PlayState& play) {
+  return "Logic Error! Play " + std::to_string(play.Totplay) + " round " +
+         std::to_string(play.CardsPlayed) + " Hand Number " + std::to_string(play.HandNumber);
+}
+
+void StopOnLogicError(const PlayContext& context) {
+  const std::string message = LogicErrorMessage(context.Play);
+  if (context.OnLogicError) {
+    context.OnLogicError(message);
+  } else {
+    std::fputs((message + "\n").c_str(), stderr);
+  }
+  // Nothing is saved: the state that broke is not worth keeping.
+  std::_Exit(EXIT_FAILURE);
+}
+
+}  // namespace tavlo

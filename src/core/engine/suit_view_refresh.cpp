@@ -1,0 +1,79 @@
+#include "engine/suit_view_refresh.h"
+
+namespace tavlo {
+
+SuitView& RefreshView(PlayContext& context, int seat, int suit) {
+  const PlayState& play = context.Play;
+  SuitView& view = context.Hands[seat].SuitViews[suit];
+  context.Play.CurrentView = &view;
+
+  if (play.Trump != NoTrump) {
+    view.OwnCanRuff = *view.OwnLength == 0 && *view.OwnTrumps != 0;
+    view.PartnerCanRuff = *view.PartnerLength == 0 && *view.PartnerTrumps != 0;
+    view.RhoCanRuff = *view.RhoLength == 0 && *view.RhoTrumps != 0;
+    view.LhoCanRuff = *view.LhoLength == 0 && *view.LhoTrumps != 0;
+    // Second or third hand in the suit led: LHO, still to play, spends a
+    // lone trump on this trick and is no ruffing threat in later rounds.
+    if (suit == play.SuitLed && (play.TrickPosition == 2 || play.TrickPosition == 3) &&
+        *view.LhoTrumpLength == 1) {
+      view.LhoCanRuff = false;
+    }
+    view.TheyCanRuff = view.RhoCanRuff || view.LhoCanRuff;
+    view.TrumpsOut = *view.OwnTrumps | *view.PartnerTrumps | *view.LhoTrumps | *view.RhoTrumps;
+  }
+
+  const Holding our = *view.OwnCards | *view.PartnerCards;
+  const Holding their = *view.LhoCards | *view.RhoCards;
+  // The deal is fixed, so the cards still out tell who holds what.
+  if ((our | their) == view.CardsOut) return view;
+
+  view.OurCards = our;
+  view.TheirCards = their;
+  view.CardsOut = our | their;
+  view.OurLength = Maximum(*view.OwnLength, *view.PartnerLength);
+  view.TheirLength = Maximum(*view.LhoLength, *view.RhoLength);
+  view.OwnLowest = LowestCard(*view.OwnCards);
+  view.OwnSecond = NthHighestCard(2, *view.OwnCards);
+  view.OurSecond = NthHighestCard(2, our);
+  view.LhoSecond = NthHighestCard(2, *view.LhoCards);
+  view.RhoSecond = NthHighestCard(2, *view.RhoCards);
+  view.PartnerSecond = NthHighestCard(2, *view.PartnerCards);
+  view.TheirSecond = NthHighestCard(2, their);
+  return view;
+}
+
+Holding OpponentsLongCards(const SuitView& view) {
+  return (*view.LhoLength >= 2 ? *view.LhoCards : 0) | (*view.RhoLength >= 2 ? *view.RhoCards : 0);
+}
+
+int CardsInSuit(const SuitView& view) {
+  return *view.OwnLength + *view.PartnerLength + *view.LhoLength + *view.RhoLength;
+}
+
+int ShorterOpponent(const SuitView& view) { return Minimum(*view.LhoLength, *view.RhoLength); }
+
+Holding OurTrumps(const SuitView& view) { return *view.OwnTrumps + *view.PartnerTrumps; }
+
+Holding TheirTrumps(const SuitView& view) { return *view.LhoTrumps + *view.RhoTrumps; }
+
+Holding LhoCardUnderOurTop(const SuitView& view) {
+  for (Holding card = HighestCard(*view.OwnCards) >> 1; card > TwoBit; card >>= 1)
+    if (*view.LhoCards & card) return card;
+  return TwoBit;
+}
+
+Holding LowestCardAtLeast(const SuitView& view, Holding x) {
+  const Holding lowest = LowestCard(*view.OwnCards);
+  if (lowest >= x) return lowest;
+  for (Holding card = HighestCard(x); card <= AceBit; card <<= 1)
+    if (*view.OwnCards & card) return card;
+  return 0;
+}
+
+Holding TopOfSequence(const SuitView& view, Holding x) {
+  Holding card = x & 0xFFFC;
+  while (card && (*view.OwnCards & (card << 1))) card <<= 1;
+  return card;
+}
+
+}  // namespace tavlo
