@@ -1,0 +1,178 @@
+#include "auction/auction.h"
+
+#include <cctype>
+
+#include "auction/auction_grid.h"
+#include "model/bid_text.h"
+#include "model/string_table.h"
+
+namespace tavlo {
+namespace {
+
+// The scripted item's alert reference: the text from its first "(" on, kept
+// only when a ")" closes it.
+std::string AlertRefOf(const std::string& item) {
+  const auto open = item.find('(');
+  if (open == std::string::npos) return {};
+  const std::string ref = item.substr(open, 10);
+  const auto close = ref.find(')');
+  return close != std::string::npos && close >= 1 ? ref : std::string{};
+}
+
+// Writes bid index into the record and the grid, adds its alert line and
+// turns on its stop light.
+void AddBid(AuctionState& state, int index) {
+  const std::string item =
+      index < static_cast<int>(state.ScriptedAuction.size()) ? state.ScriptedAuction[index] : "";
+  std::string alertRef = AlertRefOf(item);
+  if (!alertRef.empty()) {
+    // The alerted bids take the alert-table numbers in auction order.
+    const auto alerted = state.AlertLines.size();
+    const int number = alerted < state.AlertNumbers.size() ? state.AlertNumbers[alerted] : 0;
+    state.AlertLines.push_back(alertRef + "=" + AlertText(state, number));
+  }
+  PlaceInGrid(state.AuctionGrid, state.Dealer, index, state.CurrentBid, std::move(alertRef));
+  state.AuctionRecord.push_back(BidShortText(state.CurrentBid));
+  if (index < static_cast<int>(state.ScriptedLights.size())) {
+    const std::string& light = state.ScriptedLights[index];
+    if (!light.empty() && light != "0") state.StopLightColour = light.front();
+  }
+}
+
+// The bid a typed text stands for: "P..." pass, "X..." double (redouble once
+// doubled), otherwise strain letter then level digit. Returns false for a
+// text that names no bid.
+bool ReadTypedBid(const AuctionState& state, Bid& bid) {
+  const std::string& typed = state.TypedBid;
+  if (typed.empty()) return false;
+  const char first = static_cast<char>(std::toupper(static_cast<unsigned char>(typed[0])));
+  if (first == 'P') {
+    bid = Pass;
+    return true;
+  }
+  if (first == 'X') {
+    bid = state.Doubling == 0 ? Double : Redouble;
+    return true;
+  }
+  const auto strain = std::string_view("CDHSN").find(first);
+  if (strain == std::string_view::npos || typed.size() < 2) return false;
+  const int level = typed[1] - '0';
+  if (level < 1 || level > 7) return false;
+  bid = ContractBidCode(level, static_cast<int>(strain));
+  return true;
+}
+
+}  // namespace
+
+void ResetBids(AuctionState& state) {
+  state.BidCount = 0;
+  state.StopLightColour = '0';
+  state.AlertLines.clear();
+  state.AuctionRecord.clear();
+  state.AuctionGrid.clear();
+  state.ContractBid = Pass;
+  state.Trump = NoTrump;
+  state.ContractLevel = 0;
+  state.Doubling = 0;
+  InitEachBid(state);
+}
+
+void InitEachBid(AuctionState& state) {
+  state.ToPlay = static_cast<SeatCode>((state.Dealer + state.BidCount) % 4);
+  ZipBids(state);
+}
+
+Bid FetchScriptedBid(AuctionState& state) {
+  if (static_cast<int>(state.ScriptedAuction.size()) <= state.BidCount)
+    state.ScriptedAuction.resize(state.BidCount + 1, "P");
+  state.CurrentBid = BidCode(state.ScriptedAuction[state.BidCount]);
+  return state.CurrentBid;
+}
+
+bool AuctionIsOver(const AuctionState& state) {
+  if (state.BidCount < 4) return false;
+  const auto& record = state.AuctionRecord;
+  const auto n = record.size();
+  return record[n - 1] == "P" && record[n - 2] == "P" && record[n - 3] == "P";
+}
+
+void MakeBid(AuctionState& state) {
+  AddBid(state, state.BidCount);
+  const Bid bid = state.CurrentBid;
+  if (IsContractBid(bid)) {
+    state.ContractBid = bid;
+    state.Trump = BidStrain(bid);
+    state.ContractLevel = BidLevel(bid);
+    state.Doubling = 0;
+    // The declarer is the partner who first named the strain: scan the
+    // bidder's side back to the start, the earliest match decides.
+    for (int n = state.BidCount; n >= 0; n -= 2) {
+      const Bid call = CallInGrid(state.AuctionGrid, state.Dealer, n);
+      if (IsContractBid(call) && BidStrain(call) == state.Trump)
+        state.Declarer = static_cast<SeatCode>((n + state.Dealer) % 4);
+    }
+  } else if (bid == Double || bid == Redouble) {
+    // A script that doubles twice still leaves the contract redoubled.
+    state.Doubling = Minimum(state.Doubling + 1, 2);
+  }
+  ++state.BidCount;
+  InitEachBid(state);
+}
+
+AuctionTurn AcceptBid(const AuctionState& state, std::uint32_t userSeats) {
+  if (AuctionIsOver(state)) return AuctionTurn::Over;
+  return (userSeats >> (state.ToPlay + 1)) & 1 ? AuctionTurn::User : AuctionTurn::Computer;
+}
+
+void BidForComputer(AuctionState& state) {
+  FetchScriptedBid(state);
+  MakeBid(state);
+}
+
+void ZipBids(AuctionState& state) {
+  state.TypedLevel.clear();
+  state.TypedStrain.clear();
+  state.TypedBid.clear();
+}
+
+bool ProcessBid(AuctionState& state) {
+  Bid typed = NoBid;
+  const bool made = !AuctionIsOver(state) && ReadTypedBid(state, typed) &&
+                    typed == FetchScriptedBid(state) &&
+                    !(IsContractBid(typed) && state.ContractBid >= typed);
+  if (made) MakeBid(state);
+  ZipBids(state);
+  return made;
+}
+
+bool BidButClick(AuctionState& state, std::string_view panelName) {
+  state.TypedBid = std::string(panelName.substr(0, 2));
+  return ProcessBid(state);
+}
+
+std::string HelpBidPanel(AuctionState& state) {
+  const std::string text = BidShortText(FetchScriptedBid(state));
+  if (text == "P") return "PassBut";
+  if (text == "X") return "XButDbl";
+  if (text == "XX") return "XButRedbl";
+  return text.size() == 2 ? std::string{text[1], text[0]} : text;
+}
+
+bool TakeBackBid(AuctionState& state) {
+  if (state.BidCount == 0) return false;
+  std::vector<Bid> calls;
+  for (int n = 0; n + 1 < state.BidCount; ++n)
+    calls.push_back(CallInGrid(state.AuctionGrid, state.Dealer, n));
+  ResetBids(state);
+  for (const Bid call : calls) {
+    state.CurrentBid = call;
+    MakeBid(state);
+  }
+  return true;
+}
+
+std::string AlertText(const AuctionState& state, int number) {
+  return ValueOfKey(state.AlertTexts, std::to_string(number));
+}
+
+}  // namespace tavlo

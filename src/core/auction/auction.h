@@ -1,0 +1,57 @@
+#pragma once
+// The rules of the scripted auction: every seat must make the bid the script
+// gives it. The computer seats bid from the script, the user's bids are checked
+// against it, and every accepted bid updates the contract, its doubling and the
+// declarer. Drawing and waiting are the table's; these operations only change
+// the auction state and say what happened.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "auction/auction_state.h"
+
+namespace tavlo {
+
+// Starts the auction afresh: no bids, no contract, no light, no alert lines.
+void ResetBids(AuctionState& state);
+// Prepares the next turn: the seat to bid follows from the dealer and the
+// number of bids made; keys typed so far are forgotten.
+void InitEachBid(AuctionState& state);
+// CurrentBid := the scripted bid of this turn. A script that ends early is
+// completed with passes, one per request, so the auction always ends.
+Bid FetchScriptedBid(AuctionState& state);
+// Three passes after the first four bids end the auction (four passes from
+// the start pass the hand out).
+bool AuctionIsOver(const AuctionState& state);
+// Records CurrentBid: into the bidding record and the grid, and, for a level
+// bid, as the new contract with its declarer.
+void MakeBid(AuctionState& state);
+
+// Who is to act after a bid has been accepted (or when the auction starts).
+enum class AuctionTurn { Computer, User, Over };
+// userSeats holds bit (seat + 1) for every seat the user plays.
+AuctionTurn AcceptBid(const AuctionState& state, std::uint32_t userSeats);
+// The computer seat to bid makes its scripted bid.
+void BidForComputer(AuctionState& state);
+
+// Empties the keys typed towards a bid.
+void ZipBids(AuctionState& state);
+// Checks TypedBid against the script and makes it when it matches and is
+// higher than the contract. A refused bid changes nothing but the typed keys.
+// Returns whether the bid was made.
+bool ProcessBid(AuctionState& state);
+// A click on a bid panel: the first two characters of its name ("C1".."N7",
+// "Pa" for PassBut, "XB" for XButDbl and XButRedbl) are the typed bid.
+bool BidButClick(AuctionState& state, std::string_view panelName);
+// The name of the bid-box panel that makes the scripted bid ("S4", "PassBut",
+// "XButDbl", "XButRedbl"); what Help highlights and Make Bid clicks.
+std::string HelpBidPanel(AuctionState& state);
+// Takes the last bid back, whoever made it; its seat is to bid again.
+// Returns false (and changes nothing) before the first bid.
+bool TakeBackBid(AuctionState& state);
+
+// The explanation of alert number in the alert table; empty when missing.
+std::string AlertText(const AuctionState& state, int number);
+
+}  // namespace tavlo
