@@ -1,0 +1,25 @@
+#pragma once
+// One running game: the state of every subsystem, grouped by its owner. The
+// table window owns one; tests make as many as they need.
+
+#include "auction/auction_state.h"
+#include "engine/play_state.h"
+#include "game/table_state.h"
+#include "handfile/hand_record.h"
+#include "model/hand_data.h"
+#include "options/options_record.h"
+
+namespace tavlo {
+
+struct Game {
+  // The user's options, read at start and written back at the end.
+  OptionsRecord Options;
+  HandSet Hands;
+  // The hand record last read from the hand file.
+  HandRecord Record;
+  AuctionState Auction;
+  PlayState Play;
+  TableState Table;
+};
+
+}  // namespace tavlo

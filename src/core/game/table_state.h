@@ -1,0 +1,43 @@
+#pragma once
+// What the table itself remembers about the game in progress: the phase the
+// table is in, which hand of the hand file is on it, the parsed deal and the
+// point items of the hand record, and who sees which cards.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "model/hand_data.h"
+
+namespace tavlo {
+
+// The phases of the table.
+inline constexpr std::uint8_t PhaseBidding = 0, PhaseEndOfBidding = 1, PhasePlay = 2,
+                              PhaseEndOfHand = 3, PhaseAnalysis = 5, PhaseNoHand = 8;
+
+// The lesson hands are the sections "1" to "10" of the hand file.
+inline constexpr int LessonHands = 10;
+
+// Seat masks hold bit (seat + 1).
+inline constexpr std::int32_t AllSeatsMask = 30, NorthSouthMask = 10;
+
+struct TableState {
+  std::uint8_t TablePhase = PhaseNoHand;
+  // Section number of the hand on the table; 0 before the first hand.
+  int LessonNumber = 0;
+  // The deal of the hand record, as parsed when the hand was read.
+  DealHoldings Deal{};
+  // The hand record's point items: North's and South's high-card points,
+  // then the extra points shown once the auction is over.
+  std::vector<std::string> PointsList;
+  // Every hand is laid out face up.
+  bool ShowAllHands = false;
+  // When the hand or its replay started (a time of day).
+  double HandStartTime = 0.0;
+  // "RFR.CDA" was beside the program at start: no waits, the developer key.
+  bool DeveloperMode = false;
+  // The run-time random generator's seed.
+  std::int32_t RandomSeed = 0;
+};
+
+}  // namespace tavlo
