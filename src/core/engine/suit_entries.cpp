@@ -1,0 +1,42 @@
+#include "engine/suit_entries.h"
+
+#include "engine/suit_view_refresh.h"
+
+namespace tavlo {
+
+namespace {
+
+// Visits the three other suits in the order after this one from the seat's
+// chair until one passes the test; the seat to play's view of the suit is
+// selected again afterwards.
+template <typename Test>
+bool AnyOtherSuit(PlayContext& context, int seat, int suit, Test test) {
+  bool found = false;
+  for (int step = 1; step < 4 && !found; ++step)
+    found = test(RefreshView(context, seat, (suit + step) % 4));
+  RefreshView(context, context.Play.ToPlay, suit);
+  return found;
+}
+
+}  // namespace
+
+bool HasSafeEntry(PlayContext& context, int seat, int suit) {
+  return AnyOtherSuit(context, seat, suit, [](const SuitView& view) {
+    return (*view.LhoCards | *view.RhoCards)<*view.OwnCards&& * view.PartnerLength> 0 &&
+           !view.LhoCanRuff && !view.RhoCanRuff;
+  });
+}
+
+bool RhoTopsAnotherSuit(PlayContext& context, int suit) {
+  return AnyOtherSuit(context, context.Play.ToPlay, suit, [](const SuitView& view) {
+    return view.OurCards<*view.RhoCards&& * view.LhoLength> 1;
+  });
+}
+
+bool LhoTopsAnotherSuit(PlayContext& context, int suit) {
+  return AnyOtherSuit(context, context.Play.ToPlay, suit, [](const SuitView& view) {
+    return view.OurCards<*view.LhoCards&& * view.RhoLength> 1;
+  });
+}
+
+}  // namespace tavlo

@@ -1,0 +1,21 @@
+#pragma once
+// Entries outside the suit being estimated: can a seat get in elsewhere to
+// run its winners, or can an opponent get partner in to lead through us?
+// Each test refreshes the views it looks at and leaves the view of the seat
+// to play for the suit selected again.
+
+#include "engine/play_state.h"
+
+namespace tavlo {
+
+// The seat tops another suit (the next suits after this one in turn) that
+// its partner can still lead to it and neither opponent can ruff.
+bool HasSafeEntry(PlayContext& context, int seat, int suit);
+
+// From the chair to play: in some other suit RHO holds the top card and LHO
+// has two or more cards to lead to it.
+bool RhoTopsAnotherSuit(PlayContext& context, int suit);
+// The same for LHO, with RHO to lead it.
+bool LhoTopsAnotherSuit(PlayContext& context, int suit);
+
+}  // namespace tavlo
