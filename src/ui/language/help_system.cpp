@@ -1,0 +1,37 @@
+#include "language/help_system.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include "common/notifier.h"
+#include "language/help_viewer.h"
+
+namespace tavlo {
+
+HelpSystem::HelpSystem(QString programFolder) : programFolder_(std::move(programFolder)) {}
+
+HelpSystem::~HelpSystem() = default;
+
+void HelpSystem::ChooseHelpFile(int language) { language_ = language; }
+
+QString HelpSystem::HelpFile() const {
+  return QDir(programFolder_).filePath(HelpFileName(language_));
+}
+
+bool HelpSystem::ShowContents() {
+  const QString path = HelpFile();
+  if (!QFileInfo::exists(path)) {
+    Notifier::Current().Message(HelpMissingMessage);
+    return false;
+  }
+  if (!viewer_) viewer_ = std::make_unique<THelpViewer>();
+  // The viewer speaks the language of the help file; an index without a
+  // language of its own reads the English help, so the viewer speaks English.
+  const bool known = language_ >= 0 && language_ < LanguageCount;
+  viewer_->ShowTopic(path, HelpContentsTopic, known ? language_ : English);
+  return true;
+}
+
+void HelpSystem::Quit() { viewer_.reset(); }
+
+}  // namespace tavlo
