@@ -1,0 +1,81 @@
+#include "common/symbol_text_painter.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+#include "common/colour.h"
+#include "model/symbol_text.h"
+
+namespace tavlo {
+
+QString SymbolGlyph(unsigned char code) {
+  switch (code) {
+    case 0xC0:
+      return QString(QChar(0x2663));
+    case 0xC1:
+      return QString(QChar(0x2666));
+    case 0xC2:
+      return QString(QChar(0x2665));
+    case 0xC3:
+      return QString(QChar(0x2660));
+    case 0xC8:
+      return "NT";
+    case 0xB8:
+      return "UT";
+    case 0xB6:
+      return "SA";
+  }
+  return QString(QChar(code));
+}
+
+QFont SymbolFont(const QFont& base) {
+  QFont font = base;
+  font.setFamily("DejaVu Sans");
+  font.setBold(false);
+  font.setItalic(false);
+  font.setUnderline(false);
+  font.setStrikeOut(false);
+  return font;
+}
+
+namespace {
+
+QFont TextFont(const QFont& base, int style) {
+  QFont font = base;
+  font.setFamily("Arial");
+  font.setBold(style & BoldStyle);
+  font.setItalic(style & ItalicStyle);
+  font.setUnderline(style & UnderlineStyle);
+  return font;
+}
+
+// Draws text with its top at y, as the old canvas did, and gives its width.
+int DrawTopAligned(QPainter& painter, int x, int y, const QString& text) {
+  const QFontMetrics metrics(painter.font());
+  painter.drawText(x, y + metrics.ascent(), text);
+  return metrics.horizontalAdvance(text);
+}
+
+}  // namespace
+
+void DrawSymbolText(QPainter& painter, int x, int y, int style, const QColor& colour,
+                    std::string_view text, int language) {
+  const QFont textFont = TextFont(painter.font(), style);
+  const QFont symbolFont = SymbolFont(textFont);
+  for (const SymbolRun& run : SplitSymbolText(text)) {
+    if (!run.IsSymbol) {
+      painter.setFont(textFont);
+      painter.setPen(colour);
+      x += DrawTopAligned(painter, x, y, QString::fromUtf8(run.Text.data(), run.Text.size()));
+      continue;
+    }
+    // A symbol stands one pixel clear of the text before it.
+    painter.setFont(symbolFont);
+    painter.setPen(ToQColor(run.Ink));
+    x += 1 + DrawTopAligned(painter, x + 1, y, SymbolGlyph(SymbolOfLetter(run.Letter, language)));
+  }
+  painter.setFont(textFont);
+  painter.setPen(colour);
+}
+
+}  // namespace tavlo
