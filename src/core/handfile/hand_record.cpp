@@ -1,0 +1,91 @@
+#include "handfile/hand_record.h"
+
+#include <charconv>
+#include <cstdint>
+#include <optional>
+
+#include "model/bid_text.h"
+#include "model/comma_text.h"
+
+namespace tavlo {
+
+namespace {
+
+std::optional<std::int64_t> NumberOf(std::string_view text) {
+  std::int64_t value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (text.empty() || error != std::errc{} || end != text.data() + text.size()) return {};
+  return value;
+}
+
+// An item that is no number keeps its place as 0, an entry with no text, so
+// the alerts after it still meet their own bids.
+std::vector<int> AlertNumbersOf(std::string_view text) {
+  std::vector<int> numbers;
+  for (const auto& item : SplitCommaText(text)) {
+    const auto number = NumberOf(item);
+    numbers.push_back(number && *number > 0 && *number <= INT32_MAX ? static_cast<int>(*number)
+                                                                    : 0);
+  }
+  return numbers;
+}
+
+std::string ContractText(const PlayedHand& played) {
+  std::string text = BidLongText(played.ContractBid, played.Doubling);
+  if (const auto tilde = text.find('~'); tilde != std::string::npos) text.erase(tilde, 1);
+  return text;
+}
+
+}  // namespace
+
+HandRecord ReadHandRecord(TBigIniFile& store, std::string_view section) {
+  HandRecord record;
+  record.Dealer = SeatOfLetter(store.ReadString(section, "Dealer", "S"));
+  record.Declarer = SeatOfLetter(store.ReadString(section, "Declarer", "S"));
+  record.Vulnerability = VulnerabilityOfText(store.ReadString(section, "Vulnerability", "NONE"));
+  record.DealText = store.ReadString(section, "Deal", "-");
+  record.PointsText = store.ReadString(section, "Points", "-");
+  record.ScriptedAuction = SplitCommaText(store.ReadString(section, "Bids", "-"));
+  record.AlertNumbers = AlertNumbersOf(store.ReadString(section, "Alerts", ""));
+  record.LeadDirector = store.ReadString(section, "LeadDirector", "-");
+  record.ScriptedLights = SplitCommaText(store.ReadString(section, "Lights", "-"));
+  record.Comment = store.ReadString(section, "Comment", "-");
+  return record;
+}
+
+std::string NextSectionName(const TBigIniFile& store) {
+  std::int64_t highest = 0;
+  for (int i = 0; i < store.Sections().Count(); ++i) {
+    const auto number = NumberOf(store.Sections().Name(i));
+    if (number && *number > highest && *number < INT32_MAX) highest = *number;
+  }
+  return std::to_string(highest + 1);
+}
+
+SaveResult SaveHand(TBigIniFile& store, const HandRecord& record, const PlayedHand& played,
+                    std::string_view comment) {
+  SaveResult result{NextSectionName(store), {}};
+  const std::string& section = result.Section;
+  store.WriteString(section, "Dealer", SeatLetters[record.Dealer]);
+  store.WriteString(section, "Vulnerability", VulnerabilityNames[record.Vulnerability & 3]);
+  store.WriteString(section, "Deal", record.DealText);
+  store.WriteString(section, "Declarer", SeatLetters[record.Declarer]);
+  store.WriteString(section, "Bids", JoinCommaText(record.ScriptedAuction));
+  if (!record.AlertNumbers.empty()) {
+    std::vector<std::string> numbers;
+    for (int number : record.AlertNumbers) numbers.push_back(std::to_string(number));
+    store.WriteString(section, "Alerts", JoinCommaText(numbers));
+  }
+  store.WriteString(section, "Lights", JoinCommaText(record.ScriptedLights));
+  store.WriteString(section, "Points", record.PointsText);
+  store.WriteString(section, "LeadDirector", record.LeadDirector);
+  store.WriteString(section, "Plays", played.PlaysText);
+  store.WriteString(section, "Contract", ContractText(played));
+  store.WriteString(section, "Score", std::to_string(played.HandScore));
+  if (const auto kept = TrimTrailingSpacesKeepOne(comment); !kept.empty())
+    store.WriteString(section, "Comment", kept);
+  result.Error = store.UpdateFile();
+  return result;
+}
+
+}  // namespace tavlo

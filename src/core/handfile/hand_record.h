@@ -1,0 +1,62 @@
+#pragma once
+// One hand of the hand file: a section named by the hand's number, with the
+// deal, who deals and declares, the vulnerability, the scripted auction with
+// its stop lights and alerts, the point display, the lead director and a
+// comment. Lesson hands are sections "1" to "10"; saved hands follow and add
+// the contract, the score and the cards played.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "handfile/big_ini_file.h"
+#include "model/codes.h"
+
+namespace tavlo {
+
+// The hand record as the table reads it, with the value each key takes when
+// it is missing.
+struct HandRecord {
+  SeatCode Dealer = South;
+  SeatCode Declarer = South;
+  int Vulnerability = 0;  // 0 none, 1 N-S, 2 E-W, 3 both
+  std::string DealText = "-";
+  std::string PointsText = "-";
+  // One scripted bid per bid from the dealer; an alerted bid ends in "(!)".
+  std::vector<std::string> ScriptedAuction{"-"};
+  // One stop-light letter per bid: "R", "Y", "G", or "0" for no change.
+  std::vector<std::string> ScriptedLights{"-"};
+  // The alert-table number (1..192) of each alerted bid, in auction order.
+  std::vector<int> AlertNumbers;
+  std::string LeadDirector = "-";
+  std::string Comment = "-";
+};
+
+// What a played game adds to its hand when it is saved.
+struct PlayedHand {
+  Bid ContractBid = Pass;  // Pass for a passed-out hand
+  int Doubling = 0;
+  std::string PlaysText;  // the cards played, trick by trick; empty when passed out
+  int HandScore = 0;      // North-South's duplicate score
+};
+
+// Reads the hand of one section; a missing section gives every default.
+HandRecord ReadHandRecord(TBigIniFile& store, std::string_view section);
+
+// The name a newly saved hand gets: one more than the highest section whose
+// name is a number, "1" when there is none. Sections with other names are
+// passed over, so a stray name never stops a save.
+std::string NextSectionName(const TBigIniFile& store);
+
+struct SaveResult {
+  std::string Section;  // the section the hand went into
+  std::string Error;    // why the file could not be written; empty on success
+};
+
+// Writes the hand and its game as a new section and writes the file. A
+// comment of blanks alone keeps one blank; an empty one is left out. When the
+// file cannot be written the hand stays in the store for the next attempt.
+SaveResult SaveHand(TBigIniFile& store, const HandRecord& record, const PlayedHand& played,
+                    std::string_view comment);
+
+}  // namespace tavlo
