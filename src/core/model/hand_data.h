@@ -11,9 +11,6 @@
 
 namespace tavlo {
 
-// Holdings of the four seats, [seat][suit].
-using DealHoldings = std::array<std::array<Holding, 4>, 4>;
-
 // One seat's cards in one suit.
 struct TSuitData {
   explicit TSuitData(int suit);

@@ -1,0 +1,194 @@
+#include "engine/suit_view_refresh.h"
+
+#include <gtest/gtest.h>
+
+#include "play_fixture.h"
+
+namespace tavlo {
+namespace {
+
+using testing_support::CardOf;
+using testing_support::Table;
+
+Holding Bit(int rank) { return Holding{1} << rank; }
+
+// North is void in clubs and diamonds, West in spades and hearts.
+constexpr std::string_view Voids =
+    "N:AKQJT.AKQJ.AKQJ. 98765.T98.T98.T9 432.765432.765.4 ..432.AKQJ876532";
+
+TEST(RefreshView, DerivesTheSuitFromTheFourHoldings) {
+  Table table;
+  table.Start(Voids, South, Hearts);
+  const SuitView& view = RefreshView(table.context, South, Clubs);
+  EXPECT_EQ(table.play.CurrentView, &table.hands[South].SuitViews[Clubs]);
+  EXPECT_EQ(view.OurCards, Bit(4));
+  EXPECT_EQ(view.TheirCards, 0x7FFCu & ~Bit(4));
+  EXPECT_EQ(view.CardsOut, 0x7FFCu);
+  EXPECT_EQ(view.OurLength, 1);
+  EXPECT_EQ(view.TheirLength, 10);
+  EXPECT_EQ(view.OwnLowest, Bit(4));
+  EXPECT_EQ(view.OwnSecond, 0u);
+  EXPECT_EQ(view.OurSecond, 0u);
+  EXPECT_EQ(view.PartnerSecond, 0u);
+  EXPECT_EQ(view.LhoSecond, Bit(King));
+  EXPECT_EQ(view.RhoSecond, Bit(9));
+  EXPECT_EQ(view.TheirSecond, Bit(King));
+  EXPECT_TRUE(view.PartnerCanRuff);
+  EXPECT_FALSE(view.OwnCanRuff);
+  EXPECT_FALSE(view.TheyCanRuff);
+  EXPECT_EQ(view.TrumpsOut, 0x7FFCu);
+}
+
+TEST(RefreshView, UnchangedSuitIsNotWorkedOutAgain) {
+  Table table;
+  table.Start(Voids, South, Hearts);
+  SuitView& view = RefreshView(table.context, South, Clubs);
+  view.OurLength = 99;  // a mark the refresh would overwrite
+  table.Play("AC");     // West leads a club
+  RefreshView(table.context, South, Spades);
+  RefreshView(table.context, South, Clubs);
+  EXPECT_EQ(view.OurLength, 1);
+  EXPECT_EQ(view.TheirLength, 9);
+  view.OurLength = 99;
+  table.Play("AS");  // North ruffs: no club has gone
+  RefreshView(table.context, South, Clubs);
+  EXPECT_EQ(view.OurLength, 99);
+  EXPECT_EQ(view.TrumpsOut, 0x7FFCu);
+}
+
+TEST(RefreshView, RuffFlagsFollowTheTrumpsEvenWhenTheSuitIsUnchanged) {
+  Table table;
+  table.Start(Voids, North, Diamonds);
+  EXPECT_TRUE(RefreshView(table.context, East, Spades).PartnerCanRuff);
+  // West parts with its trumps; spades are untouched.
+  table.hands[West].Suits[Diamonds].Cards = 0;
+  table.hands[West].Suits[Diamonds].Length = 0;
+  const SuitView& view = RefreshView(table.context, East, Spades);
+  EXPECT_FALSE(view.PartnerCanRuff);
+  EXPECT_EQ(view.TrumpsOut, 0x7FFCu & ~(Bit(4) | Bit(3) | Bit(2)));
+  EXPECT_TRUE(RefreshView(table.context, South, Spades).OwnCanRuff == false);
+}
+
+TEST(RefreshView, NoTrumpHasNoRuffs) {
+  Table table;
+  table.Start(Voids, North, NoTrump);
+  const SuitView& view = RefreshView(table.context, South, Clubs);
+  EXPECT_FALSE(view.PartnerCanRuff);
+  EXPECT_FALSE(view.LhoCanRuff);
+  EXPECT_EQ(view.TrumpsOut, 0u);
+}
+
+struct LhoRuffCase {
+  const char* name;
+  int trickPosition;
+  int suitLed;
+  int lhoTrumps;
+  bool lhoCanRuff;
+};
+
+class LhoLoneTrump : public testing::TestWithParam<LhoRuffCase> {};
+
+// South looks at hearts; West, its LHO, is void in them and holds diamonds.
+TEST_P(LhoLoneTrump, SpentOnTheTrickLed) {
+  Table table;
+  table.Start(Voids, North, Diamonds);
+  TSuitData& trumps = table.hands[West].Suits[Diamonds];
+  trumps.Cards = GetParam().lhoTrumps == 1 ? Bit(2) : Bit(2) | Bit(3);
+  trumps.Length = GetParam().lhoTrumps;
+  table.play.TrickPosition = GetParam().trickPosition;
+  table.play.SuitLed = static_cast<StrainCode>(GetParam().suitLed);
+  const SuitView& view = RefreshView(table.context, South, Hearts);
+  EXPECT_EQ(view.LhoCanRuff, GetParam().lhoCanRuff);
+  EXPECT_EQ(view.TheyCanRuff, GetParam().lhoCanRuff);
+}
+
+INSTANTIATE_TEST_SUITE_P(Positions, LhoLoneTrump,
+                         testing::Values(LhoRuffCase{"SecondHand", 2, Hearts, 1, false},
+                                         LhoRuffCase{"ThirdHand", 3, Hearts, 1, false},
+                                         LhoRuffCase{"Leading", 1, Hearts, 1, true},
+                                         LhoRuffCase{"FourthHand", 4, Hearts, 1, true},
+                                         LhoRuffCase{"AnotherSuitLed", 2, Clubs, 1, true},
+                                         LhoRuffCase{"TwoTrumps", 2, Hearts, 2, true}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Spades: South AQ985, North K3, West JT72, East 64.
+constexpr std::string_view Spread =
+    "N:K3.T987.T987.AKQ 64.32.32.8765432 AQ985.AKQJ.AKQJ. JT72.654.654.JT9";
+
+TEST(ViewQueries, LengthsAndTrumpsOfTheSuit) {
+  Table table;
+  table.Start(Spread, South, Clubs);
+  const SuitView& view = RefreshView(table.context, South, Spades);
+  EXPECT_EQ(OpponentsLongCards(view),
+            0x7FFCu & ~(0x4000u | 0x2000u | 0x1000u | 0x200u | 0x100u | 0x20u | 0x8u));
+  EXPECT_EQ(CardsInSuit(view), 13);
+  EXPECT_EQ(ShorterOpponent(view), 2);
+  EXPECT_EQ(OurTrumps(view), Bit(Ace) | Bit(King) | Bit(Queen));
+  EXPECT_EQ(TheirTrumps(view), 0x7FFCu & ~(Bit(Ace) | Bit(King) | Bit(Queen)));
+  table.Play("JS 3S");  // West leads, North plays
+  EXPECT_EQ(CardsInSuit(view), 11);
+  EXPECT_EQ(OpponentsLongCards(view), Bit(10) | Bit(7) | Bit(6) | Bit(4) | Bit(2));
+}
+
+struct UnderTopCase {
+  SeatCode seat;
+  int suit;
+  int expectedRank;
+};
+
+class LhoUnderOurTop : public testing::TestWithParam<UnderTopCase> {};
+
+TEST_P(LhoUnderOurTop, FirstCardOfLhoBelowOurTop) {
+  Table table;
+  table.Start(Spread, South, Clubs);
+  const SuitView& view = RefreshView(table.context, GetParam().seat, GetParam().suit);
+  EXPECT_EQ(LhoCardUnderOurTop(view), Bit(GetParam().expectedRank));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Seats, LhoUnderOurTop,
+    testing::Values(UnderTopCase{South, Spades, Jack}, UnderTopCase{East, Spades, 5},
+                    UnderTopCase{West, Spades, 3}, UnderTopCase{North, Spades, 6},
+                    UnderTopCase{South, Hearts, 6}, UnderTopCase{North, Hearts, 3},
+                    UnderTopCase{East, Hearts, 2}, UnderTopCase{West, Hearts, 2},
+                    UnderTopCase{South, Clubs, 2}));
+
+struct AtLeastCase {
+  SeatCode seat;
+  Holding x;
+  Holding expected;
+};
+
+class LowestAtLeast : public testing::TestWithParam<AtLeastCase> {};
+
+TEST_P(LowestAtLeast, CheapestCardNotBelow) {
+  Table table;
+  table.Start(Spread, South, Clubs);
+  const SuitView& view = RefreshView(table.context, GetParam().seat, Spades);
+  EXPECT_EQ(LowestCardAtLeast(view, GetParam().x), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Spades, LowestAtLeast,
+    testing::Values(AtLeastCase{South, Bit(2), Bit(5)}, AtLeastCase{South, Bit(6), Bit(8)},
+                    AtLeastCase{South, Bit(King), Bit(Ace)}, AtLeastCase{South, Bit(Ace), Bit(Ace)},
+                    AtLeastCase{South, CardOf("6S"), Bit(8)}, AtLeastCase{West, Bit(Queen), 0},
+                    AtLeastCase{West, Bit(8), Bit(10)}, AtLeastCase{West, 0, Bit(2)}));
+
+TEST(ViewQueries, TopOfSequence) {
+  Table table;
+  table.Start(Spread, South, Clubs);
+  const SuitView& south = RefreshView(table.context, South, Spades);
+  EXPECT_EQ(TopOfSequence(south, Bit(8)), Bit(9));
+  EXPECT_EQ(TopOfSequence(south, Bit(5)), Bit(5));
+  EXPECT_EQ(TopOfSequence(south, Bit(Queen)), Bit(Queen));
+  EXPECT_EQ(TopOfSequence(south, Bit(Ace)), Bit(Ace));
+  const SuitView& west = RefreshView(table.context, West, Spades);
+  EXPECT_EQ(TopOfSequence(west, Bit(10)), Bit(Jack));
+  EXPECT_EQ(TopOfSequence(west, CardOf("TS")), Bit(Jack));
+  const SuitView& northHearts = RefreshView(table.context, North, Hearts);
+  EXPECT_EQ(TopOfSequence(northHearts, Bit(7)), Bit(10));
+}
+
+}  // namespace
+}  // namespace tavlo
