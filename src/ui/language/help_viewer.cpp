@@ -43,9 +43,10 @@ void THelpViewer::ShowTopic(const QString& path, const QString& topic, int langu
   QUrl url = QUrl::fromLocalFile(path);
   url.setFragment(topic);
   // A new file starts a new history, so Back never leaves the file shown.
-  if (text_->source().adjusted(QUrl::RemoveFragment) != url.adjusted(QUrl::RemoveFragment))
-    text_->clearHistory();
+  const bool newFile =
+      text_->source().adjusted(QUrl::RemoveFragment) != url.adjusted(QUrl::RemoveFragment);
   text_->setSource(url, QTextDocument::HtmlResource);
+  if (newFile) text_->clearHistory();
   show();
   raise();
   activateWindow();
