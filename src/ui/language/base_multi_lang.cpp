@@ -126,7 +126,9 @@ bool TBaseMultiLang::ChangeLanguages(int languages,
   if (languages < languages_) {
     const bool dropsActive = activeLanguage_ >= languages;
     if (!confirm(dropsActive ? DropActiveLanguageQuestion : DropLanguageQuestion)) return false;
-    if (dropsActive) SetActiveLanguage(0);
+    // The language shown goes with the texts; when the window may not leave
+    // it, the texts stay too.
+    if (dropsActive && !SetActiveLanguage(0)) return false;
     for (qsizetype k = 0; k < Words.size(); k += group)
       words << Words.mid(k, std::min<qsizetype>(languages + 1, Words.size() - k));
   } else {

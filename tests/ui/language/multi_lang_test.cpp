@@ -454,6 +454,20 @@ TEST(MultiLangTest, NoLanguagesAtAllIsRefusedWithTheMessage) {
   EXPECT_EQ(multiLang.Languages(), 2);
 }
 
+TEST(MultiLangTest, LanguagesShownAndVetoedToLeaveAreNotDropped) {
+  TestWindow window;
+  window.multiLang->SetActiveLanguage(Swedish);
+  window.multiLang->BeforeLanguageChange = [](int) { return false; };
+
+  EXPECT_FALSE(window.multiLang->ChangeLanguages(2, [](const QString&) { return true; }));
+
+  EXPECT_EQ(window.multiLang->Languages(), LanguageCount);
+  EXPECT_EQ(window.multiLang->ActiveLanguage(), Swedish);
+  window.multiLang->BeforeLanguageChange = nullptr;
+  EXPECT_TRUE(window.multiLang->SetActiveLanguage(German));
+  EXPECT_EQ(window.form.windowTitle(), "Diese Hand speichern");
+}
+
 TEST(MultiLangTest, RaisedLanguagesShowTheQuestionMarkUntilTranslated) {
   TestWindow window;
   window.multiLang->ChangeLanguages(7, [](const QString&) { return false; });
