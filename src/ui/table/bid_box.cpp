@@ -1,0 +1,169 @@
+#include "table/bid_box.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "auction/bid_pad_layout.h"
+#include "common/colour.h"
+#include "common/symbol_text_painter.h"
+#include "model/symbol_text.h"
+
+namespace tavlo {
+namespace {
+
+// Panel sizes and gaps of the bid box, in pixels.
+constexpr int Margin = 4, Gap = 2, LevelWidth = 40, LevelHeight = 24, CallHeight = 26;
+constexpr int PadWidth = 2 * Margin + 5 * LevelWidth + 4 * Gap;
+
+const QColor DisabledBack(192, 192, 192), DisabledInk(128, 128, 128);
+const QColor White(255, 255, 255);
+const QColor PassBack(0, 128, 0), DoubleBack(255, 0, 0), RedoubleBack(0, 0, 255);
+const QColor CommandBack(15, 60, 30);
+const QColor HighlightBack(255, 255, 0), HighlightInk(0, 0, 128);
+
+QString LevelPanelName(int strain, int level) {
+  return QString::fromUtf8(StrainLetters[strain].data(), 1) + QString::number(level);
+}
+
+}  // namespace
+
+BidPanel::BidPanel(const QString& name, QWidget* parent) : QFrame(parent) {
+  setObjectName(name);
+  setFrameStyle(QFrame::Panel | QFrame::Raised);
+  setLineWidth(2);
+  QFont captionFont = font();
+  captionFont.setPointSize(8);
+  captionFont.setBold(true);
+  setFont(captionFont);
+}
+
+void BidPanel::setText(const QString& text) {
+  text_ = text;
+  update();
+}
+
+void BidPanel::SetColours(const QColor& back, const QColor& ink) {
+  back_ = back;
+  ink_ = ink;
+  update();
+}
+
+void BidPanel::paintEvent(QPaintEvent* event) {
+  QPainter painter(this);
+  painter.fillRect(rect(), back_);
+  painter.setPen(ink_);
+  painter.setFont(font());
+  // A pressed panel's caption moves with its face.
+  const int shift = IsDown() ? 1 : 0;
+  painter.drawText(rect().translated(shift, shift), Qt::AlignCenter | Qt::TextShowMnemonic, text_);
+  painter.end();
+  QFrame::paintEvent(event);
+}
+
+void BidPanel::mousePressEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return QFrame::mousePressEvent(event);
+  setFrameShadow(QFrame::Sunken);
+}
+
+void BidPanel::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton || !IsDown()) return QFrame::mouseReleaseEvent(event);
+  setFrameShadow(QFrame::Raised);
+  if (rect().contains(event->position().toPoint())) emit Clicked();
+}
+
+BidBox::BidBox(QWidget* parent) : QFrame(parent) {
+  setObjectName("BidPad");
+  setFrameStyle(QFrame::Panel | QFrame::Raised);
+  for (int strain = 0; strain < 5; ++strain) {
+    for (int level = 1; level <= 7; ++level) {
+      const QRect geometry(Margin + strain * (LevelWidth + Gap),
+                           Margin + (level - 1) * (LevelHeight + Gap), LevelWidth, LevelHeight);
+      levelPanels_.push_back(AddPanel(LevelPanelName(strain, level), geometry));
+    }
+  }
+  // Below the levels: pass, double, redouble; then Make Bid and Help.
+  const int callsTop = Margin + 7 * (LevelHeight + Gap) + Gap;
+  const int thirdWidth = (PadWidth - 2 * Margin - 2 * Gap) / 3;
+  passBut_ = AddPanel("PassBut", QRect(Margin, callsTop, thirdWidth, CallHeight));
+  xButDbl_ =
+      AddPanel("XButDbl", QRect(Margin + thirdWidth + Gap, callsTop, thirdWidth, CallHeight));
+  xButRedbl_ =
+      AddPanel("XButRedbl", QRect(Margin + 2 * (thirdWidth + Gap), callsTop,
+                                  PadWidth - 2 * Margin - 2 * (thirdWidth + Gap), CallHeight));
+  const int commandsTop = callsTop + CallHeight + Gap;
+  const int halfWidth = (PadWidth - 2 * Margin - Gap) / 2;
+  butMakeBid_ = AddPanel("ButMakeBid", QRect(Margin, commandsTop, halfWidth, CallHeight));
+  butHintBid_ = AddPanel("ButHintBid", QRect(Margin + halfWidth + Gap, commandsTop,
+                                             PadWidth - 2 * Margin - halfWidth - Gap, CallHeight));
+  setFixedSize(PadWidth, commandsTop + CallHeight + Margin);
+
+  passBut_->setText("&Pass");
+  xButDbl_->setText("&X Dbl");
+  xButRedbl_->setText("&XX ReDbl");
+  butMakeBid_->setText("&Make Bid");
+  butMakeBid_->setToolTip("Highlight and make the suggested bid");
+  butHintBid_->setText("H&elp");
+  butHintBid_->setToolTip("The suggested bid gets highlighted");
+
+  for (BidPanel* panel : levelPanels_)
+    connect(panel, &BidPanel::Clicked, this,
+            [this, panel] { emit BidClicked(panel->objectName()); });
+  for (BidPanel* panel : {passBut_, xButDbl_, xButRedbl_})
+    connect(panel, &BidPanel::Clicked, this,
+            [this, panel] { emit BidClicked(panel->objectName()); });
+  connect(butMakeBid_, &BidPanel::Clicked, this, &BidBox::MakeBidClicked);
+  connect(butHintBid_, &BidPanel::Clicked, this, &BidBox::HintBidClicked);
+
+  SetupBidPad(0);
+  AdjustBidPad(AuctionState{});
+}
+
+BidPanel* BidBox::AddPanel(const QString& name, const QRect& geometry) {
+  auto* panel = new BidPanel(name, this);
+  panel->setGeometry(geometry);
+  return panel;
+}
+
+void BidBox::SetupBidPad(int language) {
+  QFont levelFont = SymbolFont(font());
+  levelFont.setPointSize(11);
+  for (int strain = 0; strain < 5; ++strain) {
+    const QString sign = SymbolGlyph(SymbolOfLetter(StrainLetters[strain][0], language));
+    for (int level = 1; level <= 7; ++level) {
+      BidPanel* panel = levelPanels_[strain * 7 + level - 1];
+      panel->setFont(levelFont);
+      panel->setText(QString::number(level) + sign);
+      panel->SetColours(ToQColor(StrainBackColour(strain)), ToQColor(StrainInkColour(strain)));
+    }
+  }
+  butMakeBid_->SetColours(CommandBack, White);
+  butHintBid_->SetColours(CommandBack, White);
+}
+
+void BidBox::AdjustBidPad(const AuctionState& state) {
+  const BidPadLayout layout = tavlo::AdjustBidPad(state);
+  for (int strain = 0; strain < 5; ++strain) {
+    for (int level = 1; level <= 7; ++level) {
+      BidPanel* panel = levelPanels_[strain * 7 + level - 1];
+      panel->setVisible(layout.LevelShown[strain][level - 1]);
+      panel->SetColours(ToQColor(StrainBackColour(strain)), ToQColor(StrainInkColour(strain)));
+    }
+  }
+  passBut_->SetColours(PassBack, White);
+  xButDbl_->setEnabled(layout.DoubleEnabled);
+  xButDbl_->SetColours(layout.DoubleEnabled ? DoubleBack : DisabledBack,
+                       layout.DoubleEnabled ? White : DisabledInk);
+  xButRedbl_->setEnabled(layout.RedoubleEnabled);
+  xButRedbl_->SetColours(layout.RedoubleEnabled ? RedoubleBack : DisabledBack,
+                         layout.RedoubleEnabled ? White : DisabledInk);
+}
+
+void BidBox::HighlightPanel(const QString& name) {
+  if (BidPanel* panel = Panel(name)) panel->SetColours(HighlightBack, HighlightInk);
+}
+
+BidPanel* BidBox::Panel(const QString& name) const {
+  return findChild<BidPanel*>(name, Qt::FindDirectChildrenOnly);
+}
+
+}  // namespace tavlo

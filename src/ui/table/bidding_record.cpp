@@ -1,0 +1,161 @@
+#include "table/bidding_record.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStyledItemDelegate>
+
+#include "common/symbol_text_painter.h"
+#include "model/bid_text.h"
+
+namespace tavlo {
+namespace {
+
+constexpr int ColumnWidth = 59, RowHeight = 18, EmptyRows = 3, HeaderHeight = 18;
+const QColor GridBack(192, 192, 192);
+// Seat headers from left to right: West, North, East, South.
+constexpr std::array<SeatCode, 4> SeatOfColumn{West, North, East, South};
+
+// Draws every cell's marked-up text in black, one pixel in from its left
+// edge; an explanation row spans the whole width.
+class SymbolCellDelegate : public QStyledItemDelegate {
+ public:
+  explicit SymbolCellDelegate(BidReviewGrid* grid) : QStyledItemDelegate(grid), grid_(grid) {}
+
+  void paint(QPainter* painter, const QStyleOptionViewItem& option,
+             const QModelIndex& index) const override {
+    painter->save();
+    painter->fillRect(option.rect, GridBack);
+    painter->setFont(option.font);
+    const QByteArray text = index.data().toString().toUtf8();
+    DrawSymbolText(*painter, option.rect.left() + 1, option.rect.top() + 1, PlainStyle, Qt::black,
+                   std::string_view(text.constData(), text.size()), grid_->Language());
+    painter->restore();
+  }
+
+ private:
+  BidReviewGrid* grid_;
+};
+
+}  // namespace
+
+BidReviewGrid::BidReviewGrid(QWidget* parent) : QTableWidget(EmptyRows, 4, parent) {
+  setObjectName("BidReview");
+  horizontalHeader()->hide();
+  verticalHeader()->hide();
+  horizontalHeader()->setMinimumSectionSize(1);
+  horizontalHeader()->setDefaultSectionSize(ColumnWidth);
+  verticalHeader()->setMinimumSectionSize(1);
+  verticalHeader()->setDefaultSectionSize(RowHeight);
+  verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  setShowGrid(false);
+  setEditTriggers(QAbstractItemView::NoEditTriggers);
+  setSelectionMode(QAbstractItemView::NoSelection);
+  setFocusPolicy(Qt::NoFocus);
+  setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  QFont cellFont = font();
+  cellFont.setPointSize(11);
+  setFont(cellFont);
+  QPalette colours = palette();
+  colours.setColor(QPalette::Base, GridBack);
+  setPalette(colours);
+  setItemDelegate(new SymbolCellDelegate(this));
+  const int frame = 2 * frameWidth();
+  setFixedWidth(4 * ColumnWidth + verticalScrollBar()->sizeHint().width() + frame);
+}
+
+void BidReviewGrid::SetCallCaptions(const QString& redouble, const QString& dbl,
+                                    const QString& pass) {
+  callCaptions_ = {redouble, dbl, pass};
+  viewport()->update();
+}
+
+void BidReviewGrid::SetLanguage(int language) {
+  language_ = language;
+  viewport()->update();
+}
+
+QString BidReviewGrid::BidCaption(Bid code) const {
+  if (code <= Pass) return callCaptions_[code];
+  return QString::fromStdString(BidSymbolText(code));
+}
+
+void BidReviewGrid::ShowAuction(const AuctionState& state) {
+  clearSpans();
+  clearContents();
+  const int auctionRows = static_cast<int>(state.AuctionGrid.size());
+  const int lines = static_cast<int>(state.AlertLines.size());
+  setRowCount(std::max(EmptyRows, auctionRows + lines));
+  int alert = 0;
+  for (int row = 0; row < auctionRows; ++row) {
+    for (int column = 0; column < 4; ++column) {
+      const AuctionCell& cell = state.AuctionGrid[row][column];
+      QString text;
+      if (cell.kind == AuctionCell::Kind::Filler) {
+        text = " " + QString::fromUtf8(NoBidSymbolText.data(), NoBidSymbolText.size()).left(2);
+      } else if (cell.kind == AuctionCell::Kind::Call) {
+        text = BidCaption(cell.Call);
+        // Every alert reference reads "(!)"; the running number tells the
+        // reader which explanation below belongs to the bid.
+        if (!cell.AlertRef.empty()) text += QString("(%1)").arg(++alert);
+      }
+      setItem(row, column, new QTableWidgetItem(text));
+    }
+  }
+  for (int line = 0; line < lines; ++line) {
+    const std::string& alertLine = state.AlertLines[line];
+    const auto equals = alertLine.find('=');
+    const std::string explanation =
+        equals == std::string::npos ? alertLine : alertLine.substr(equals + 1);
+    const int row = auctionRows + line;
+    setSpan(row, 0, 1, 4);
+    setItem(
+        row, 0,
+        new QTableWidgetItem(QString("(%1) ").arg(line + 1) + QString::fromStdString(explanation)));
+  }
+  scrollToBottom();
+}
+
+QString BidReviewGrid::CellText(int row, int column) const {
+  const QTableWidgetItem* cell = item(row, column);
+  return cell ? cell->text() : QString();
+}
+
+BidReviewPanel::BidReviewPanel(QWidget* parent) : QFrame(parent) {
+  setObjectName("BidReviewPanel");
+  grid_ = new BidReviewGrid(this);
+  grid_->move(0, HeaderHeight);
+  grid_->setFixedHeight(6 * RowHeight + 2 * grid_->frameWidth());
+  for (int column = 0; column < 4; ++column) {
+    const SeatCode seat = SeatOfColumn[column];
+    auto* header =
+        new QLabel(QString::fromUtf8(SeatNames[seat].data(), SeatNames[seat].size()), this);
+    header->setObjectName("BP" + header->text());
+    header->setAlignment(Qt::AlignCenter);
+    header->setGeometry(grid_->frameWidth() + column * ColumnWidth, 0, ColumnWidth, HeaderHeight);
+    headers_[seat] = header;
+  }
+  closeBidReview_ = new QPushButton("Close", this);
+  closeBidReview_->setObjectName("CloseBidReview");
+  closeBidReview_->adjustSize();
+  closeBidReview_->move(grid_->width() - closeBidReview_->width(),
+                        HeaderHeight + grid_->height() + 2);
+  closeBidReview_->hide();
+  setFixedSize(grid_->width(),
+               HeaderHeight + grid_->height() + 4 + closeBidReview_->sizeHint().height());
+  HighlightSeat(NoSeat);
+}
+
+void BidReviewPanel::HighlightSeat(int seat) {
+  for (int s = 0; s < 4; ++s) {
+    QPalette colours = headers_[s]->palette();
+    colours.setColor(QPalette::WindowText, s == seat ? QColor(255, 255, 0) : QColor(0, 0, 0));
+    headers_[s]->setPalette(colours);
+  }
+}
+
+}  // namespace tavlo
