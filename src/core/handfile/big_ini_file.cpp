@@ -79,7 +79,7 @@ std::string TBigIniFile::LoadFile(const std::string& fileName) {
     text.append(buffer.data(), got);
     if (got < buffer.size()) break;
   }
-  if (std::ferror(file.get())) return SystemError("Could not read the file", fileName, EIO);
+  if (std::ferror(file.get())) return SystemError("Could not read the file", fileName, errno);
 
   struct Section {
     std::string Name;
@@ -87,6 +87,9 @@ std::string TBigIniFile::LoadFile(const std::string& fileName) {
   };
   std::vector<Section> read;
   std::string_view rest = text;
+  // Editors that save with a byte-order mark would otherwise hide the first
+  // section header, and its hand would be lost at the next rewrite.
+  if (rest.starts_with("\xEF\xBB\xBF")) rest.remove_prefix(3);
   while (!rest.empty()) {
     const auto end = rest.find('\n');
     std::string_view line = rest.substr(0, end);
@@ -159,6 +162,10 @@ std::string TBigIniFile::WriteString(std::string_view section, std::string_view 
   }
   std::string line = std::string(key) + "=" + std::string(value);
   if (line.size() > MaxLineLength) line.resize(MaxLineLength);
+  // A line break inside a value would start a line of its own on disk, or
+  // even a section; a value is one line, so breaks become blanks.
+  for (char& c : line)
+    if (c == '\n' || c == '\r') c = ' ';
   auto& lines = sections_.Lines(FindSection(section, true));
   const int at = FindKey(lines, key);
   if (at < 0) {

@@ -121,6 +121,22 @@ TEST_F(BigIniFileTest, LongLinesSurviveARewriteButWritesAreCutAt255) {
                                           std::string(255 - 8, 'a') + "\n\n");
 }
 
+TEST_F(BigIniFileTest, ByteOrderMarkDoesNotHideTheFirstSection) {
+  folder.Write("hands.ini", "\xEF\xBB\xBF[1]\r\nDealer=W\r\n");
+  TBigIniFile store(Name());
+  EXPECT_EQ(store.ReadString("1", "Dealer", "-"), "W");
+}
+
+TEST_F(BigIniFileTest, LineBreaksInAValueCannotForgeLinesOrSections) {
+  {
+    TBigIniFile store(Name());
+    store.WriteString("1", "Comment", "nice\n[2]\r\nDealer=N");
+  }
+  TBigIniFile again(Name());
+  EXPECT_EQ(again.Sections().Count(), 1);
+  EXPECT_EQ(again.ReadString("1", "Comment", "-"), "nice [2]  Dealer=N");
+}
+
 struct IntegerCase {
   const char* text;
   int expected;

@@ -174,7 +174,9 @@ TEST_P(CommentTest, TrailingBlanksGoButOneCharacterStays) {
   store.ReadSection("1", keys);
   const bool hasComment = std::find(keys.begin(), keys.end(), "Comment") != keys.end();
   ASSERT_EQ(hasComment, GetParam().stored != nullptr);
-  if (hasComment) EXPECT_EQ(store.ReadString("1", "Comment", "-"), GetParam().stored);
+  if (hasComment) {
+    EXPECT_EQ(store.ReadString("1", "Comment", "-"), GetParam().stored);
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Comments, CommentTest,
