@@ -73,7 +73,12 @@ void PlayCard(PlayContext& context, Card card) {
         SecondsSince(context.TimeSource, play.StartTime) > play.TimeLimit) {
       play.Testwidth = 0;
     }
-    if (n == 51) play.LastTrickWinner = play.WinningSeat;
+    if (n == 51) {
+      play.LastTrickWinner = play.WinningSeat;
+      // The record's spare entry names the winner of the last trick, as every
+      // lead's entry names the winner of the trick before.
+      play.PlayRecord[52].Seat = play.WinningSeat;
+    }
   }
 
   play.CardsPlayed = n + 1;

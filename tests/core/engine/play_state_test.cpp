@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "model/play_record_text.h"
 #include "play_fixture.h"
 
 namespace tavlo {
@@ -140,6 +141,9 @@ TEST(PlayState, LastTrickWinnerLeadsNoMore) {
   while (table.play.CardsPlayed < 52) PlayCard(table.context, table.LowestLegalCard());
   EXPECT_EQ(table.play.LastTrickWinner, table.play.WinningSeat);
   EXPECT_EQ(table.play.ToPlay, table.play.LastTrickWinner);
+  EXPECT_EQ(table.play.PlayRecord[52].Seat, table.play.LastTrickWinner);
+  // The record is complete enough for the hand file's play text.
+  EXPECT_NO_THROW(PlayRecordText(table.play.PlayRecord, table.play.Declarer));
   EXPECT_EQ(table.play.TricksDone, 13);
   EXPECT_EQ(table.CardsLeft(), 0);
   EXPECT_FALSE(ComputerToPlay(table.play));
