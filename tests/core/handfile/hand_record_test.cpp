@@ -43,7 +43,7 @@ TEST_F(HandRecordTest, MissingSectionReadsEveryDefault) {
 TEST_F(HandRecordTest, ReadsEveryKeyOfALessonHand) {
   folder.Write("Saved Hands.INI",
                "[3]\nDealer=w\nDeclarer=e\nVulnerability=Both\nDeal=" + std::string(kLessonDeal) +
-                   "\nPoints=N:9,S:13,0,1\nBids=1N,P,2C(!),P,2H,P,P,P\nAlerts=7x,2\n"
+                   "\nPoints=N:9,13,0,1\nBids=1N,P,2C(!),P,2H,P,P,P\nAlerts=7x,2\n"
                    "Lights=0,0,G,0,Y,0,0,0\nLeadDirector=SKQJ\nComment=Stayman finds the fit\n");
   TINI store(Name());
   const HandRecord record = ReadHandRecord(store, "3");
@@ -51,7 +51,7 @@ TEST_F(HandRecordTest, ReadsEveryKeyOfALessonHand) {
   EXPECT_EQ(record.Declarer, East);
   EXPECT_EQ(record.Vulnerability, 3);
   EXPECT_EQ(record.DealText, kLessonDeal);
-  EXPECT_EQ(record.PointsText, "N:9,S:13,0,1");
+  EXPECT_EQ(record.PointsText, "N:9,13,0,1");
   EXPECT_EQ(record.ScriptedAuction,
             (std::vector<std::string>{"1N", "P", "2C(!)", "P", "2H", "P", "P", "P"}));
   EXPECT_EQ(record.AlertNumbers, (std::vector<int>{0, 2}));
@@ -89,7 +89,7 @@ HandRecord SampleRecord() {
   record.Declarer = North;
   record.Vulnerability = 2;
   record.DealText = kLessonDeal;
-  record.PointsText = "N:12,S:11,1,0";
+  record.PointsText = "N:12,11,1,0";
   record.ScriptedAuction = {"P", "1S", "P", "2C(!)", "P", "2H", "P", "4S", "P", "P", "P"};
   record.ScriptedLights = {"0", "0", "0", "G", "0", "0", "0", "R", "0", "0", "0"};
   record.AlertNumbers = {37};
@@ -124,7 +124,7 @@ TEST_F(HandRecordTest, SavedHandReadsBackAsItWasDealtInTheFileLayout) {
             (std::vector<std::string>{
                 "Dealer=E", "Vulnerability=EW", std::string("Deal=") + kLessonDeal, "Declarer=N",
                 "Bids=P,1S,P,2C(!),P,2H,P,4S,P,P,P", "Alerts=37", "Lights=0,0,0,G,0,0,0,R,0,0,0",
-                "Points=N:12,S:11,1,0", "LeadDirector=-", "Plays=2H 3H AH 4H+", "Contract=4S X",
+                "Points=N:12,11,1,0", "LeadDirector=-", "Plays=2H 3H AH 4H+", "Contract=4S X",
                 "Score=-100", "Comment=Played too fast"}));
 }
 

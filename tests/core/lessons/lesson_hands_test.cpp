@@ -20,6 +20,7 @@
 #include "model/bid_text.h"
 #include "model/comma_text.h"
 #include "model/deal_text.h"
+#include "model/hand_data.h"
 #include "model/string_table.h"
 
 namespace tavlo {
@@ -34,21 +35,6 @@ std::vector<std::string> AlertTable() {
   std::vector<std::string> lines;
   AppendStringTableLines(bytes, lines);
   return lines;
-}
-
-int HighCardPoints(const std::array<Holding, 4>& hand) {
-  int points = 0;
-  for (Holding suit : hand)
-    for (int rank = Jack; rank <= Ace; ++rank)
-      if (suit & (Holding{1} << rank)) points += rank - Jack + 1;
-  return points;
-}
-
-// One point for every card past the fourth in a suit.
-int LengthPoints(const std::array<Holding, 4>& hand) {
-  int points = 0;
-  for (Holding suit : hand) points += PositiveDifference(CountCards(suit), 4);
-  return points;
 }
 
 // Tricks the declarer takes in the strain against best defence.
@@ -136,13 +122,17 @@ TEST_P(LessonHandTest, ShowsOneStopLightPerBid) {
     EXPECT_TRUE(light == "R" || light == "Y" || light == "G" || light == "0") << light;
 }
 
+// The point display shows North's item from its third character and South's
+// whole, then the length points of each once the auction is over.
 TEST_P(LessonHandTest, PointTextsCountTheCards) {
+  HandSet hands;
+  hands.Deal(deal);
   const auto items = SplitCommaText(record.PointsText);
   ASSERT_EQ(items.size(), 4u) << record.PointsText;
-  EXPECT_EQ(items[0], "N:" + std::to_string(HighCardPoints(deal[North])));
-  EXPECT_EQ(items[1], "S:" + std::to_string(HighCardPoints(deal[South])));
-  EXPECT_EQ(items[2], std::to_string(LengthPoints(deal[North])));
-  EXPECT_EQ(items[3], std::to_string(LengthPoints(deal[South])));
+  EXPECT_EQ(items[0], "N:" + std::to_string(hands[North].HighCardPoints));
+  EXPECT_EQ(items[1], std::to_string(hands[South].HighCardPoints));
+  EXPECT_EQ(items[2], std::to_string(hands[North].LengthPoints));
+  EXPECT_EQ(items[3], std::to_string(hands[South].LengthPoints));
 }
 
 TEST_P(LessonHandTest, EveryAlertedBidIsExplained) {
