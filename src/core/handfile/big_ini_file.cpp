@@ -66,8 +66,11 @@ std::string TBigIniFile::SetFileName(std::string fileName) {
 }
 
 std::string TBigIniFile::LoadFile(const std::string& fileName) {
-  std::error_code ignored;
-  if (!std::filesystem::exists(fileName, ignored)) return {};
+  std::error_code error;
+  if (!std::filesystem::exists(fileName, error)) {
+    // A file we may not even look at is not a missing file.
+    return error ? SystemError("Could not read the file", fileName, error.value()) : std::string();
+  }
 
   std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(fileName.c_str(), "rb"),
                                                        &std::fclose);
