@@ -65,6 +65,10 @@ class TMyCard : public QWidget {
   void SetSuit(int suit);
   void SetCornerColor(Colour colour);
 
+  // The card code this control stands for in a hand; no part of the picture.
+  Card Tag() const { return tag_; }
+  void SetTag(Card tag) { tag_ = tag; }
+
   // Rebuilds the picture from the shared pictures when a property changed.
   void SetUpPic();
 
@@ -96,6 +100,7 @@ class TMyCard : public QWidget {
   int suit_ = 0;
   Colour cornerColor_ = SheetCorners;
   bool changed_ = false;
+  Card tag_ = 0;
   QImage picture_;
 };
 
