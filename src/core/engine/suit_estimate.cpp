@@ -211,8 +211,10 @@ void Estimate(PlayContext& context, EstimateCache& cache, int suit, int theirLon
     // and cannot ruff it yet.
     reads |= TheirTrumpsBit;
     if (theirLongestTrumps != 0) {
-      // We cash until an opponent with trumps runs out of the suit.
-      if (*view.RhoTrumps != 0) view.Tricks = *view.RhoLength;
+      // We cash until an opponent with trumps runs out of the suit. With
+      // no trumps on RHO's side the count starts from our length, not from
+      // nothing: LHO alone ruffing still lets its singleton round through.
+      view.Tricks = *view.RhoTrumps != 0 ? *view.RhoLength : UL;
       if (*view.LhoTrumps != 0) view.Tricks = Minimum(view.Tricks, *view.LhoLength);
     } else {
       view.Tricks = UL;

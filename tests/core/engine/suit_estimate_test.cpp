@@ -1,0 +1,233 @@
+#include "engine/suit_estimate.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <atomic>
+#include <cstdlib>
+#include <new>
+#include <random>
+
+#include "engine/random_deal.h"
+#include "engine/suit_view_refresh.h"
+#include "play_fixture.h"
+
+// Every allocation of the test program is counted, so a test can show that
+// the estimate allocates nothing.
+namespace {
+std::atomic<long> allocations{0};
+}  // namespace
+
+void* operator new(std::size_t size) {
+  ++allocations;
+  if (void* memory = std::malloc(size ? size : 1)) return memory;
+  throw std::bad_alloc();
+}
+void operator delete(void* memory) noexcept { std::free(memory); }
+void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
+
+namespace tavlo {
+namespace {
+
+using testing_support::Table;
+
+// North-South own the spades; East-West the rest. West declares no trump, so
+// North leads.
+constexpr std::string_view SpadesForUs =
+    "N:AKQJT98.2.32.432 .AKQJT.AKQJ.AKQJ 765432.43.54.765 .98765.T9876.T98";
+// Hearts are trumps: East is void in clubs with trumps to ruff them.
+constexpr std::string_view EastRuffsClubs =
+    "N:AK2.432.5432.432 QJT9876.AKQ.AKQ. 543.765.T876.765 .JT98.J9.AKQJT98";
+// Hearts are trumps: East holds a singleton diamond and all the trumps.
+constexpr std::string_view EastSingletonDiamond =
+    "N:AKQJ.2.AKQJT98.2 76.AKQJT98765.2. T98.43.76543.543 5432...AKQJT9876";
+
+struct Results {
+  int Tricks, NextRun, LastRun, NetTricks, OwnTricks, PartnerTricks, LhoTricks, RhoTricks;
+  bool RunsAll;
+  int Surplus;
+
+  bool operator==(const Results&) const = default;
+};
+
+Results ResultsOf(const SuitView& view) {
+  return {view.Tricks,        view.NextRun,   view.LastRun,   view.NetTricks, view.OwnTricks,
+          view.PartnerTricks, view.LhoTricks, view.RhoTricks, view.RunsAll,   view.Surplus};
+}
+
+std::ostream& operator<<(std::ostream& out, const Results& r) {
+  return out << "Tricks " << r.Tricks << " NextRun " << r.NextRun << " LastRun " << r.LastRun
+             << " NetTricks " << r.NetTricks << " Own " << r.OwnTricks << " Partner "
+             << r.PartnerTricks << " Lho " << r.LhoTricks << " Rho " << r.RhoTricks << " RunsAll "
+             << r.RunsAll << " Surplus " << r.Surplus;
+}
+
+// The estimate of the suit from the seat to play.
+const SuitView& Estimated(Table& table, EstimateCache& cache, int suit,
+                          int theirLongestTrumps = 0) {
+  Estimate(table.context, cache, suit, theirLongestTrumps);
+  return *table.play.CurrentView;
+}
+
+TEST(SuitEstimate, ASuitWeHoldAloneRunsForItsLength) {
+  Table table;
+  table.Start(SpadesForUs, West, NoTrump);
+  EstimateCache cache;
+  const SuitView& view = Estimated(table, cache, Spades);
+  // Partner's short hand wins its six cards under our long ones, then the
+  // ace; the whole run is then put down to partner as well.
+  EXPECT_EQ(ResultsOf(view), (Results{7, 0, 0, 7, 1, 7, 0, 0, true, 1}));
+  EXPECT_EQ(view.LeadVerdict, 0);
+  EXPECT_EQ(view.LeadTiming, 0);
+  EXPECT_EQ(cache.Stored[North][Spades].VerdictRule, 1);
+  EXPECT_EQ(cache.Stored[North][Spades].TimingRule, 1);
+  EXPECT_TRUE(view.PartnerTops);
+  EXPECT_EQ(view.PartnerLowest, Holding{1} << 2);
+  EXPECT_EQ(view.OwnThird, Holding{1} << Queen);
+  EXPECT_EQ(view.PartnerThird, Holding{1} << 5);
+  EXPECT_EQ(view.TheirThird, 0u);
+  EXPECT_EQ(view.AnalysedCards, 0x7FFCu);
+}
+
+TEST(SuitEstimate, VoidSideLosesTheirWholeLength) {
+  Table table;
+  table.Start(SpadesForUs, West, NoTrump);
+  table.Play("2H");
+  EstimateCache cache;
+  // East and West hold no spade: North (RHO to East) has the top and the
+  // higher second card, so all seven tricks are North's.
+  EXPECT_EQ(ResultsOf(Estimated(table, cache, Spades)),
+            (Results{-7, 0, 0, -7, 0, 0, 0, 7, false, -7}));
+}
+
+TEST(SuitEstimate, SideSuitRuffedAtOnce) {
+  Table table;
+  table.Start(EastRuffsClubs, West, Hearts);
+  EstimateCache cache;
+  // West's king is over our clubs too: two losers, both put to East.
+  EXPECT_EQ(ResultsOf(Estimated(table, cache, Clubs)),
+            (Results{-2, 0, 0, -2, 0, 0, 2, 0, false, -5}));
+}
+
+TEST(SuitEstimate, SuitTheyCannotRuffYetDependsOnTheirTrumps) {
+  Table table;
+  table.Start(EastSingletonDiamond, West, Hearts);
+  EstimateCache cache;
+  // The plan counted no opponent trumps: the diamonds all run.
+  EXPECT_EQ(ResultsOf(Estimated(table, cache, Diamonds, 0)),
+            (Results{7, 0, 0, 7, 1, 0, 0, 0, true, 2}));
+  // East follows once, then ruffs.
+  EXPECT_EQ(ResultsOf(Estimated(table, cache, Diamonds, 10)),
+            (Results{1, 0, 0, 1, 0, 0, 0, 0, false, -4}));
+  EXPECT_EQ(ResultsOf(Estimated(table, cache, Diamonds, 0)).Tricks, 7);
+}
+
+TEST(SuitEstimate, RepeatedEstimateKeepsTheStoredResults) {
+  Table table;
+  table.Start(SpadesForUs, West, NoTrump);
+  EstimateCache cache;
+  SuitView& view = table.hands[North].SuitViews[Spades];
+  Estimate(table.context, cache, Spades, 0);
+  view.Tricks = 99;
+  // Nothing the result rests on has changed, not even by the plan's count
+  // of trumps, which a no-trump estimate never reads.
+  Estimate(table.context, cache, Spades, 4);
+  EXPECT_EQ(view.Tricks, 99);
+  Estimate(table.context, cache, Hearts, 0);
+  Estimate(table.context, cache, Spades, 0);
+  EXPECT_EQ(view.Tricks, 99);
+
+  table.Play("AS TH 2S 5H");
+  Estimate(table.context, cache, Spades, 0);
+  EXPECT_EQ(view.Tricks, 6);
+}
+
+TEST(SuitEstimate, PlayedOutSuitIsEstimatedFromScratch) {
+  Table table;
+  table.Start(SpadesForUs, West, NoTrump);
+  table.Play("AS TH 2S 5H KS JH 3S 6H QS QH 4S 7H JS KH 5S 8H TS AH 6S 9H 9S JD 7S 6D 8S QD 5C 7D");
+  EstimateCache cache;
+  // A fresh view of a suit with no cards left has keys of 0 that match
+  // without any estimate behind them.
+  const SuitView& view = Estimated(table, cache, Spades);
+  EXPECT_EQ(ResultsOf(view), (Results{0, 0, 0, 0, 0, 0, 0, 0, true, 0}));
+}
+
+// A legal card for the seat to play, chosen at random.
+Card RandomLegalCard(const Table& table, std::mt19937& random) {
+  const PlayState& play = table.play;
+  const THands& hand = *play.HandToPlay;
+  const bool follow = play.TrickPosition != 1 && hand.Suits[play.SuitLed].Cards != 0;
+  std::array<Card, 13> legal{};
+  int count = 0;
+  for (int suit = 0; suit < 4; ++suit) {
+    if (follow && suit != play.SuitLed) continue;
+    for (int rank = 2; rank <= Ace; ++rank)
+      if (hand.Suits[suit].Cards & (Holding{1} << rank)) legal[count++] = MakeCard(rank, suit);
+  }
+  return legal[random() % count];
+}
+
+// A second table brought to the same position estimates with nothing
+// stored; the stored estimate of the first must agree with it every time.
+TEST(SuitEstimate, StoredEstimateAlwaysEqualsAFreshOne) {
+  std::mt19937 random(4242);
+  int compared = 0;
+  for (std::uint32_t seed = 1; seed <= 400; ++seed) {
+    const DealHoldings deal = RandomDeal(seed);
+    const int trump = seed % 5;
+    const int declarer = (seed / 5) % 4;
+    Table table;
+    table.Start(deal, declarer, trump);
+    EstimateCache cache;
+    while (table.play.CardsPlayed < 52) {
+      if (table.play.CardsPlayed > 0 && random() % 8 == 0)
+        table.TakeBack();
+      else
+        PlayCard(table.context, RandomLegalCard(table, random));
+      Table fresh;
+      fresh.Start(deal, declarer, trump);
+      fresh.play.PlayRecord = table.play.PlayRecord;
+      Replay(fresh.context, table.play.CardsPlayed);
+      for (int suit = 0; suit < 4; ++suit) {
+        if (random() % 4 == 0) continue;  // let some stored estimates age
+        const int theirLongestTrumps = random() % 3 == 0 ? 0 : 1 + random() % 6;
+        EstimateCache freshCache;
+        const Results stored = ResultsOf(Estimated(table, cache, suit, theirLongestTrumps));
+        const SuitView& freshView = Estimated(fresh, freshCache, suit, theirLongestTrumps);
+        ASSERT_EQ(stored, ResultsOf(freshView))
+            << "deal " << seed << " after " << table.play.CardsPlayed << " cards, suit " << suit;
+        const SuitView& view = *table.play.CurrentView;
+        ASSERT_EQ(view.LeadVerdict, freshView.LeadVerdict);
+        ASSERT_EQ(view.LeadTiming, freshView.LeadTiming);
+        ASSERT_EQ(view.PartnerTops, freshView.PartnerTops);
+        ASSERT_EQ(view.PartnerLowest, freshView.PartnerLowest);
+        ASSERT_EQ(view.TheirThird, freshView.TheirThird);
+        ++compared;
+      }
+    }
+  }
+  EXPECT_GT(compared, 40000);
+}
+
+TEST(SuitEstimate, AllocatesNothing) {
+  std::mt19937 random(7);
+  Table table;
+  table.Start(RandomDeal(99), South, Spades);
+  EstimateCache cache;
+  long during = 0;
+  while (table.play.CardsPlayed < 52) {
+    const long before = allocations;
+    for (int suit = 0; suit < 4; ++suit) Estimate(table.context, cache, suit, random() % 4);
+    during += allocations - before;
+    PlayCard(table.context, RandomLegalCard(table, random));
+  }
+  EXPECT_EQ(during, 0);
+  // The counter does see allocations, so the zero above means something.
+  const long before = allocations;
+  ::operator delete(::operator new(16));
+  EXPECT_EQ(allocations - before, 1);
+}
+
+}  // namespace
+}  // namespace tavlo
