@@ -9,6 +9,7 @@
 #include <QtEndian>
 #include <array>
 
+#include "common/colour.h"
 #include "common/notifier.h"
 
 namespace tavlo {
@@ -143,7 +144,7 @@ void RecolourBackDesign(Colour colour, int design) {
   QImage& picture = Tables().backs[design];
   if (picture.isNull()) return;
   const QRgb background = picture.pixel(10, 10);
-  const QRgb replacement = QRgbOfColour(colour);
+  const QRgb replacement = ToQColor(colour).rgb();
   for (int y = 0; y < picture.height(); ++y) {
     auto* line = reinterpret_cast<QRgb*>(picture.scanLine(y));
     for (int x = 0; x < picture.width(); ++x) {

@@ -24,15 +24,6 @@ inline constexpr QRgb LightRed = 0xFFFF0000, LightYellow = 0xFFFFFF00;
 inline constexpr QRgb DarkRed = 0xFF800000, DarkYellow = 0xFF808000;
 enum FaceColourSet { LightFaces = 0, DarkFaces = 1 };
 
-// Records and files keep Windows colour values (0x00BBGGRR); Qt wants 0xAARRGGBB.
-constexpr QRgb QRgbOfColour(Colour colour) {
-  return 0xFF000000u | (colour & 0xFFu) << 16 | (colour & 0xFF00u) | (colour >> 16 & 0xFFu);
-}
-constexpr Colour ColourOfQRgb(QRgb rgb) {
-  return Rgb(static_cast<int>(rgb >> 16 & 0xFF), static_cast<int>(rgb >> 8 & 0xFF),
-             static_cast<int>(rgb & 0xFF));
-}
-
 // Cuts the face pictures (and, the first time, the back pictures) from the
 // sheet in programFolder and derives the face set. A missing or unreadable
 // sheet leaves the pictures as they were: blank cards at the first start.

@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "cards/card_pictures.h"
+#include "common/colour.h"
 
 namespace tavlo {
 
@@ -65,13 +66,13 @@ void TMyCard::SetUpPic() {
   if (showFront_) {
     picture_ = FacePicture(suit_, rank_);
     if (!picture_.isNull() && (hilite_ || shade_)) {
-      ReplaceColour(picture_, White, QRgbOfColour(hilite_ ? HiliteTint : ShadeTint));
+      ReplaceColour(picture_, White, ToQColor(hilite_ ? HiliteTint : ShadeTint).rgb());
     }
   } else {
     picture_ = BackPicture(backDesign_);
   }
   if (!picture_.isNull() && cornerColor_ != SheetCorners) {
-    RecolourCorners(picture_, QRgbOfColour(cornerColor_));
+    RecolourCorners(picture_, ToQColor(cornerColor_).rgb());
   }
   update();
 }

@@ -7,6 +7,7 @@
 
 #include "card_sheet_fixture.h"
 #include "cards/my_card.h"
+#include "common/colour.h"
 #include "recording_notifier.h"
 
 namespace tavlo {
@@ -83,7 +84,7 @@ TEST_F(CardPicturesTest, MaroonAlreadyOnTheSheetTurnsRedOnTheWayBack) {
 TEST_F(CardPicturesTest, ReloadKeepsRecolouredBacks) {
   RecolourBackDesign(Rgb(10, 20, 30), SailBoat);
   ASSERT_TRUE(SetDarkFaces(true));
-  EXPECT_EQ(BackPicture(SailBoat).pixel(10, 10), QRgbOfColour(Rgb(10, 20, 30)));
+  EXPECT_EQ(BackPicture(SailBoat).pixel(10, 10), ToQColor(Rgb(10, 20, 30)).rgb());
 }
 
 // The sheet on disk is spoiled in different ways; the switch must tell the
@@ -157,8 +158,8 @@ TEST_P(Recolour, SecondColourCoversTheSameArea) {
     for (int x = 0; x < CardWidth; ++x) {
       const bool inBackground = original.pixel(x, y) == background;
       area += inBackground;
-      EXPECT_EQ(first.pixel(x, y) == QRgbOfColour(Rgb(200, 0, 200)), inBackground);
-      EXPECT_EQ(second.pixel(x, y) == QRgbOfColour(Rgb(0, 200, 0)), inBackground);
+      EXPECT_EQ(first.pixel(x, y) == ToQColor(Rgb(200, 0, 200)).rgb(), inBackground);
+      EXPECT_EQ(second.pixel(x, y) == ToQColor(Rgb(0, 200, 0)).rgb(), inBackground);
       if (!inBackground) {
         EXPECT_EQ(second.pixel(x, y), original.pixel(x, y));
       }
@@ -178,7 +179,7 @@ TEST_F(CardPicturesTest, RecolouredBackShowsOnCardAfterRebuild) {
   card.SetBackDesign(SailBoat);
   card.SetBackDesign(13);
   card.SetUpPic();
-  EXPECT_EQ(card.Picture().pixel(10, 10), QRgbOfColour(Rgb(1, 2, 3)));
+  EXPECT_EQ(card.Picture().pixel(10, 10), ToQColor(Rgb(1, 2, 3)).rgb());
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "card_sheet_fixture.h"
+#include "common/colour.h"
 #include "recording_notifier.h"
 
 namespace tavlo {
@@ -62,7 +63,7 @@ TEST_P(PropertyChange, OnlyAChangedValueRebuilds) {
   GetParam().otherValue(card);
   GetParam().backAgain(card);
   card.SetUpPic();
-  EXPECT_EQ(Background(card), QRgbOfColour(Rgb(1, 2, 3)));
+  EXPECT_EQ(Background(card), ToQColor(Rgb(1, 2, 3)).rgb());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -98,7 +99,7 @@ TEST_F(MyCardTest, RankSetWhileTwoAlwaysRebuilds) {
   RecolourBackDesign(Rgb(1, 2, 3), SailBoat);
   card.SetRank(2);
   card.SetUpPic();
-  EXPECT_EQ(Background(card), QRgbOfColour(Rgb(1, 2, 3)));
+  EXPECT_EQ(Background(card), ToQColor(Rgb(1, 2, 3)).rgb());
 }
 
 TEST_F(MyCardTest, ValuesOutOfRangeAreIgnored) {
@@ -129,7 +130,7 @@ TEST_P(FaceTint, WhiteOfTheFaceTakesTheTint) {
   card.SetHilite(GetParam().hilite);
   card.SetShade(GetParam().shade);
   card.SetUpPic();
-  EXPECT_EQ(card.Picture().pixel(FaceWhite), QRgbOfColour(GetParam().tint));
+  EXPECT_EQ(card.Picture().pixel(FaceWhite), ToQColor(GetParam().tint).rgb());
   // Only the white changes: the index stays pure red.
   const QImage& face = FacePicture(Hearts, Queen);
   for (int y = 0; y < CardHeight; ++y) {
@@ -183,7 +184,7 @@ TEST_F(CornerTest, OtherColourRepaintsOnlyTheCorners) {
   card.SetRank(3);
   card.SetCornerColor(0x00808000);
   card.SetUpPic();
-  const QRgb teal = QRgbOfColour(0x00808000);
+  const QRgb teal = ToQColor(0x00808000).rgb();
   for (const QPoint corner : {QPoint(0, 0), QPoint(1, 0), QPoint(0, 1), QPoint(70, 0),
                               QPoint(69, 0), QPoint(70, 1), QPoint(0, 94), QPoint(1, 94),
                               QPoint(0, 93), QPoint(70, 94), QPoint(69, 94), QPoint(70, 93)}) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "../cards/card_sheet_fixture.h"
+#include "common/colour.h"
 #include "model/deal_text.h"
 #include "recording_notifier.h"
 
@@ -293,7 +294,7 @@ TEST_F(HandDisplayTest, FaceDownGeometryAndBacks) {
   EXPECT_FALSE(north[0]->ShowFront());
   EXPECT_EQ(north[0]->BackDesign(), 0);
   EXPECT_EQ(north[0]->Picture().pixel(30, 30), BackPicture(0).pixel(30, 30));
-  EXPECT_EQ(north[0]->Picture().pixel(0, 0), QRgbOfColour(view.HandCornerColour));
+  EXPECT_EQ(north[0]->Picture().pixel(0, 0), ToQColor(view.HandCornerColour).rgb());
   // South, face up by default seat options, is drawn face up.
   hands.ApplySeatOptions(8, 8);
   Display(South).Draw();
@@ -312,7 +313,7 @@ TEST_F(HandDisplayTest, PlayedCardMovesToTheTable) {
   EXPECT_EQ(played->Rank(), King);
   EXPECT_TRUE(played->isVisible());
   EXPECT_EQ(played->Picture().pixel(30, 30), FacePicture(Clubs, King).pixel(30, 30));
-  EXPECT_EQ(played->Picture().pixel(0, 0), QRgbOfColour(view.PlayedCornerColour));
+  EXPECT_EQ(played->Picture().pixel(0, 0), ToQColor(view.PlayedCornerColour).rgb());
 }
 
 // Pictures of the four hands for a person to look over.
