@@ -1,0 +1,44 @@
+#include "dialogs/colour_scheme.h"
+
+#include <QWidget>
+
+#include "common/colour.h"
+
+namespace tavlo {
+
+namespace {
+
+bool InsideBidPad(const QWidget* widget, const QWidget* window) {
+  for (; widget && widget != window; widget = widget->parentWidget()) {
+    if (widget->objectName() == "BidPad") return true;
+  }
+  return false;
+}
+
+void SetBackground(QWidget* widget, const QColor& colour) {
+  QPalette palette = widget->palette();
+  palette.setColor(QPalette::Window, colour);
+  widget->setPalette(palette);
+  widget->setAutoFillBackground(true);
+}
+
+}  // namespace
+
+QColor SchemeColour(const ColourSchemeColours& scheme, int tag, const QColor& fallback) {
+  return tag >= 0 && tag < static_cast<int>(scheme.size()) ? ToQColor(scheme[tag]) : fallback;
+}
+
+void SetSchemeTag(QWidget* widget, int tag) { widget->setProperty(TagProperty, tag); }
+
+void ApplyColourScheme(QWidget* window, const ColourSchemeColours& scheme, bool refresh) {
+  SetBackground(window, ToQColor(scheme[0]));
+  for (QWidget* child : window->findChildren<QWidget*>()) {
+    const QVariant tag = child->property(TagProperty);
+    if (!tag.isValid() || InsideBidPad(child, window)) continue;
+    SetBackground(child,
+                  SchemeColour(scheme, tag.toInt(), child->palette().color(QPalette::Window)));
+  }
+  if (refresh) window->repaint();
+}
+
+}  // namespace tavlo

@@ -1,0 +1,57 @@
+#include "table/program_start.h"
+
+#include <QApplication>
+#include <QDir>
+
+#include "common/notifier.h"
+#include "dialogs/splash_screen.h"
+#include "handfile/big_ini_file.h"
+#include "language/languages.h"
+#include "options/options_file.h"
+#include "table/desk_top.h"
+#include "table/running_marker.h"
+
+namespace tavlo {
+
+std::unique_ptr<TDeskTop> StartProgram(const QString& programFolder, const Clock& clock) {
+  QDir::setCurrent(programFolder);
+  const QDir folder(programFolder);
+  auto handStore = std::make_unique<TINI>(folder.filePath(HandFileName).toStdString());
+
+  auto* splash = new TSplashScreen;
+  OptionsRecord options;
+  LoadOptions(options, folder.filePath(OptionsFileName).toStdString());
+  if (options.Language < LanguageCount) splash->SwitchLanguage(options.Language);
+  splash->ShowNow();
+
+  QApplication::setApplicationName("Tavlo");
+  auto marker = std::make_unique<RunningMarker>(programFolder);
+  if (!marker->Held()) {
+    delete splash;
+    Notifier::Current().Message(AlreadyRunningMessage);
+    return nullptr;
+  }
+  if (!handStore->LoadError().empty()) {
+    Notifier::Current().Message(QString::fromStdString(handStore->LoadError()));
+  }
+
+  TableSetup setup;
+  setup.ProgramFolder = programFolder;
+  setup.TimeSource = &clock;
+  setup.Options = options;
+  setup.HandStore = std::move(handStore);
+  setup.Marker = std::move(marker);
+  setup.Splash = splash;
+  auto table = std::make_unique<TDeskTop>(std::move(setup));
+  table->show();
+  return table;
+}
+
+int RunProgram(const QString& programFolder) {
+  static const SystemClock clock;
+  const std::unique_ptr<TDeskTop> table = StartProgram(programFolder, clock);
+  if (!table) return 1;
+  return QApplication::exec();
+}
+
+}  // namespace tavlo

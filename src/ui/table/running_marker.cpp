@@ -1,0 +1,22 @@
+#include "table/running_marker.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace tavlo {
+
+RunningMarker::RunningMarker(const QString& programFolder) {
+  const QFileInfo folder(programFolder);
+  const QDir place = folder.isDir() && folder.isWritable() ? QDir(programFolder) : QDir::temp();
+  lock_ = std::make_unique<QLockFile>(place.filePath(RunningMarkerName));
+  // Only a lock whose process is gone is stale: a copy that has been running
+  // for hours still holds its marker.
+  lock_->setStaleLockTime(0);
+  held_ = lock_->tryLock(0);
+}
+
+RunningMarker::~RunningMarker() {
+  if (held_) lock_->unlock();
+}
+
+}  // namespace tavlo

@@ -1,0 +1,68 @@
+#pragma once
+// What the table's tests share: the application object, a fresh program
+// folder holding the lesson hands, and a clock the test moves.
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <memory>
+
+#include "model/clock.h"
+#include "recording_notifier.h"
+#include "table/desk_top.h"
+#include "table/program_start.h"
+#include "table/tavlo_application.h"
+
+namespace tavlo {
+
+class QtEnvironment : public ::testing::Environment {
+ public:
+  void SetUp() override {
+    static int argc = 1;
+    static char name[] = "table_test";
+    static char* argv[] = {name, nullptr};
+    static TavloApplication app(argc, argv);
+  }
+};
+
+// A clock that moves on by step seconds each time it is read, so a timed
+// wait ends after a known number of looks at it.
+class SteppingClock final : public Clock {
+ public:
+  double Now() const override {
+    time += step / 86400.0;
+    return time;
+  }
+  mutable double time = 0.5;
+  double step = 0.0;
+};
+
+class ProgramFolderTest : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(folder_.isValid()); }
+
+  QString Path(const QString& name) const { return QDir(folder_.path()).filePath(name); }
+  void CopyLessonHands() const {
+    ASSERT_TRUE(QFile::copy(QString(TAVLO_SOURCE_DIR) + "/resources/program/Saved Hands.INI",
+                            Path(HandFileName)));
+    QFile(Path(HandFileName)).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+  }
+  void AppendToHandFile(const QByteArray& text) const {
+    QFile file(Path(HandFileName));
+    ASSERT_TRUE(file.open(QIODevice::Append));
+    file.write(text);
+  }
+  void DeveloperMode() const {
+    QFile marker(Path(DeveloperMarkerName));
+    ASSERT_TRUE(marker.open(QIODevice::WriteOnly));
+  }
+  std::unique_ptr<TDeskTop> Start() { return StartProgram(folder_.path(), clock_); }
+
+  QTemporaryDir folder_;
+  SteppingClock clock_;
+  RecordingNotifier notifier_;
+};
+
+}  // namespace tavlo
