@@ -14,12 +14,14 @@
 
 namespace tavlo {
 
+// Never destroyed: Qt's test input devices outlive any static application
+// and would crash on its way out.
 inline QApplication& TestApplication() {
   static int argc = 1;
   static char name[] = "tavlo_test";
   static char* argv[] = {name, nullptr};
-  static QApplication application(argc, argv);
-  return application;
+  static QApplication* application = new QApplication(argc, argv);
+  return *application;
 }
 
 // Drawing the sheet takes a moment; every test starts from the same one.
