@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "auction/bid_keys.h"
 #include "auction/bid_pad_layout.h"
 #include "common/colour.h"
 #include "common/symbol_text_painter.h"
@@ -26,6 +27,12 @@ QString LevelPanelName(int strain, int level) {
 }
 
 }  // namespace
+
+char BidKeyOfQtKey(int key) {
+  if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9))
+    return static_cast<char>(key);
+  return key == Qt::Key_Backspace ? BackspaceKey : 0;
+}
 
 BidPanel::BidPanel(const QString& name, QWidget* parent) : QFrame(parent) {
   setObjectName(name);

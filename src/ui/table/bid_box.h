@@ -41,6 +41,10 @@ class BidPanel : public QFrame {
   QColor back_, ink_;
 };
 
+// The character the auction's key grammar reads for a Qt key: letters and
+// digits as they are, Backspace as BackspaceKey; 0 for any other key.
+char BidKeyOfQtKey(int key);
+
 class BidBox : public QFrame {
   Q_OBJECT
  public:

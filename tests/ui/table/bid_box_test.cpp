@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "auction/auction.h"
+#include "auction/bid_keys.h"
 #include "auction_widgets_app.h"
 
 namespace tavlo {
@@ -154,6 +155,19 @@ TEST(BidBox, PictureMidAuction) {
   EXPECT_NE(picture.pixelColor(box.Panel("C1")->geometry().center()), QColor(100, 255, 178));
   EXPECT_EQ(picture.pixelColor(box.Panel("C2")->geometry().topLeft() + QPoint(5, 5)),
             QColor(100, 255, 178));
+}
+
+// Keys typed on the table reach the auction's grammar: French "4", "P" bids
+// four spades, Backspace takes it back, a function key is no bid key.
+TEST(BidKeys, QtKeysReachTheGrammar) {
+  AuctionState state = Scripted(South, {"4S"}, 0);
+  for (int key : {Qt::Key_4, Qt::Key_P}) {
+    if (BidKeyDown(state, 3, BidKeyOfQtKey(key)) == BidKeyAction::CheckBid) ProcessBid(state);
+  }
+  EXPECT_EQ(state.AuctionRecord, (std::vector<std::string>{"4S"}));
+  EXPECT_EQ(BidKeyDown(state, 3, BidKeyOfQtKey(Qt::Key_Backspace)), BidKeyAction::TakeBack);
+  EXPECT_EQ(BidKeyOfQtKey(Qt::Key_F5), 0);
+  EXPECT_EQ(BidKeyDown(state, 3, BidKeyOfQtKey(Qt::Key_F5)), BidKeyAction::BadKey);
 }
 
 }  // namespace
