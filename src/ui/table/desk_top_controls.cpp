@@ -23,19 +23,21 @@ namespace tavlo {
 
 namespace {
 
-// Where the table's parts lie. The hands of North and South are centred over
-// the trick area; West's panel starts left of the window, as its cards are
-// laid out from 111 pixels into the panel.
+// Where the table's parts lie. The trick area sits between the four hands;
+// the board panel takes the top left corner, so North's hand starts right
+// of it, and the bid box, the stop light and the bidding record stand at
+// the right. The hands of North and South are as wide as thirteen cards face
+// up; those of East and West hold four rows of a suit each.
 constexpr QRect DupBdPlace(8, 5, 210, 100);
-constexpr QRect TablePlace(215, 110, 240, 200);
-constexpr std::array<QRect, 4> HandPlaces{QRect(173, 5, 345, 100), QRect(500, 108, 190, 205),
-                                          QRect(103, 318, 345, 100), QRect(-98, 108, 300, 205)};
+constexpr QRect TablePlace(213, 110, 240, 200);
+constexpr std::array<QRect, 4> HandPlaces{QRect(225, 5, 345, 100), QRect(560, 106, 190, 203),
+                                          QRect(103, 318, 345, 100), QRect(8, 106, 190, 203)};
 constexpr QPoint PadPlace(455, 310);
 constexpr QSize PadSize(170, 150);
-constexpr QRect CommentPlace(103, 420, 345, 36);
-constexpr QRect TricksPlace(8, 460, 400, 97);
+constexpr QRect CommentPlace(103, 422, 345, 36);
+constexpr QRect TricksPlace(8, 462, 400, 97);
 constexpr QRect HCPPlace(455, 470, 170, 48);
-constexpr QSize DeskSize(890, 565);
+constexpr QSize DeskSize(965, 565);
 
 QFrame* MakePanel(QWidget* parent, const char* name, const QRect& place, int tag) {
   auto* panel = new QFrame(parent);
@@ -93,8 +95,6 @@ void TDeskTop::CreateControls() {
     tableCards_[seat]->setObjectName("Table" + name);
     tableCards_[seat]->hide();
   }
-  // West's panel starts outside the desk; the window's own parts lie above it.
-  handPanels_[West]->lower();
 
   playPanel_ = MakePanel(desk_, "PlayPanel", QRect(HandPlaces[East].left() + 10, 3, 200, 100), 2);
   MakeLabel(playPanel_, "PlayPanelLabel1", "Contract", {8, 4, 184, 18});
