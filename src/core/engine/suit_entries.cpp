@@ -20,7 +20,7 @@ bool AnyOtherSuit(PlayContext& context, int seat, int suit, Test test) {
 
 }  // namespace
 
-bool HasSafeEntry(PlayContext& context, int seat, int suit) {
+bool HasEntryOutside(PlayContext& context, int seat, int suit) {
   return AnyOtherSuit(context, seat, suit, [](const SuitView& view) {
     return (*view.LhoCards | *view.RhoCards)<*view.OwnCards&& * view.PartnerLength> 0 &&
            !view.LhoCanRuff && !view.RhoCanRuff;

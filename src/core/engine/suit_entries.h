@@ -8,9 +8,10 @@
 
 namespace tavlo {
 
-// The seat tops another suit (the next suits after this one in turn) that
-// its partner can still lead to it and neither opponent can ruff.
-bool HasSafeEntry(PlayContext& context, int seat, int suit);
+// The seat has a safe entry: it tops another suit (the next suits after this
+// one in turn) that its partner can still lead to it and neither opponent can
+// ruff.
+bool HasEntryOutside(PlayContext& context, int seat, int suit);
 
 // From the chair to play: in some other suit RHO holds the top card and LHO
 // has two or more cards to lead to it.

@@ -115,9 +115,9 @@ void PlayedOut::OurTop(WorkHands& work, int verdict) {
   } else if (context.Play.Trump == NoTrump) {
     readsOtherSuits = true;
     const THands& hand = context.Hands[context.Play.ToPlay];
-    if (lho.Length >= rho.Length && HasSafeEntry(context, hand.Lho, suit))
+    if (lho.Length >= rho.Length && HasEntryOutside(context, hand.Lho, suit))
       view.NextRun = -lho.Length;
-    else if (rho.Length >= lho.Length && HasSafeEntry(context, hand.Rho, suit))
+    else if (rho.Length >= lho.Length && HasEntryOutside(context, hand.Rho, suit))
       view.NextRun = -rho.Length;
     else
       view.NextRun = -own.Length;

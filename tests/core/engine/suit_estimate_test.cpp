@@ -10,6 +10,7 @@
 
 #include "engine/random_deal.h"
 #include "engine/suit_view_refresh.h"
+#include "estimate_deals.h"
 #include "play_fixture.h"
 
 // Every allocation of the test program is counted, so a test can show that
@@ -29,18 +30,10 @@ void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
 namespace tavlo {
 namespace {
 
+using testing_support::EastRuffsClubs;
+using testing_support::EastSingletonDiamond;
+using testing_support::SpadesForUs;
 using testing_support::Table;
-
-// North-South own the spades; East-West the rest. West declares no trump, so
-// North leads.
-constexpr std::string_view SpadesForUs =
-    "N:AKQJT98.2.32.432 .AKQJT.AKQJ.AKQJ 765432.43.54.765 .98765.T9876.T98";
-// Hearts are trumps: East is void in clubs with trumps to ruff them.
-constexpr std::string_view EastRuffsClubs =
-    "N:AK2.432.5432.432 QJT9876.AKQ.AKQ. 543.765.T876.765 .JT98.J9.AKQJT98";
-// Hearts are trumps: East holds a singleton diamond and all the trumps.
-constexpr std::string_view EastSingletonDiamond =
-    "N:AKQJ.2.AKQJT98.2 76.AKQJT98765.2. T98.43.76543.543 5432...AKQJT9876";
 
 struct Results {
   int Tricks, NextRun, LastRun, NetTricks, OwnTricks, PartnerTricks, LhoTricks, RhoTricks;
