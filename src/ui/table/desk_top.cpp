@@ -29,6 +29,7 @@
 #include "table/bid_box.h"
 #include "table/bidding_record.h"
 #include "table/board_panel.h"
+#include "table/contract_picture.h"
 #include "table/running_marker.h"
 #include "table/stop_light.h"
 #include "table/table_translations.h"
@@ -182,7 +183,7 @@ void TDeskTop::StartNewHand() {
   MenuItem("ReplayHand1")->setEnabled(false);
   dupBd_->show();
   DupBoard();
-  playPanel_->findChild<QLabel*>("ContractImg")->hide();
+  contractImg_->hide();
   bidReviewPanel_->show();
   bidReviewPanel_->Grid()->ShowAuction(game_.Auction);
 

@@ -25,6 +25,7 @@ namespace tavlo {
 
 class BidBox;
 class BidReviewPanel;
+class ContractPicture;
 class DupBoardPanel;
 class HelpSystem;
 class RunningMarker;
@@ -160,6 +161,7 @@ class TDeskTop : public QMainWindow {
   QLabel* nhcp_;
   QLabel* shcp_;
   QFrame* playPanel_;
+  ContractPicture* contractImg_;
   QFrame* thePlayPad_;
   QFrame* endofBidding_;
   QFrame* endofScoring_;

@@ -16,6 +16,7 @@
 #include "table/bid_box.h"
 #include "table/bidding_record.h"
 #include "table/board_panel.h"
+#include "table/contract_picture.h"
 #include "table/desk_top.h"
 #include "table/stop_light.h"
 
@@ -30,7 +31,7 @@ namespace {
 // up; those of East and West hold four rows of a suit each.
 constexpr QRect DupBdPlace(8, 5, 210, 100);
 constexpr QRect TablePlace(213, 110, 240, 200);
-constexpr std::array<QRect, 4> HandPlaces{QRect(225, 5, 345, 100), QRect(560, 106, 190, 203),
+constexpr std::array<QRect, 4> HandPlaces{QRect(220, 5, 345, 100), QRect(560, 106, 190, 203),
                                           QRect(103, 318, 345, 100), QRect(8, 106, 190, 203)};
 constexpr QPoint PadPlace(455, 310);
 constexpr QSize PadSize(170, 150);
@@ -98,8 +99,10 @@ void TDeskTop::CreateControls() {
 
   playPanel_ = MakePanel(desk_, "PlayPanel", QRect(HandPlaces[East].left() + 10, 3, 200, 100), 2);
   MakeLabel(playPanel_, "PlayPanelLabel1", "Contract", {8, 4, 184, 18});
-  auto* contract = MakeLabel(playPanel_, "ContractImg", "", {8, 22, 184, 24});
-  contract->hide();
+  contractImg_ = new ContractPicture(playPanel_);
+  contractImg_->setObjectName("ContractImg");
+  contractImg_->move(8, 24);
+  contractImg_->hide();
   MakeLabel(playPanel_, "PlayPanelLabel2", "N-S tricks", {8, 52, 120, 18});
   MakeLabel(playPanel_, "PlayPanelNSTrks", "0", {130, 52, 60, 18});
   MakeLabel(playPanel_, "PlayPanelLabel3", "E-W tricks", {8, 74, 120, 18});
