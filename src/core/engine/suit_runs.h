@@ -38,10 +38,10 @@ int OurCashRun(WorkHands& hands, RuffWatch watch);
 int TheirCashRun(WorkHands& hands, RuffWatch watch);
 
 // Tricks our side takes from the top when it holds the highest card, the
-// two hands unblocking as they go. A positive verdict has partner finesse
-// with a lower card on the first round. When a card is led to this trick
-// rather than by us, an opponent plays high to a trick our hand wins over
-// its partner's card. Credits each trick to ownTricks or partnerTricks as it
+// short hand's winners first. A positive verdict has partner finesse with a
+// lower card on the first round. When we are not first to the trick, an
+// opponent whose partner's cards are all beaten by our winner plays its top
+// cards from then on. Credits each trick to ownTricks or partnerTricks as it
 // goes.
 int OurTopRun(WorkHands& hands, int verdict, bool leading, RuffWatch watch, int& ownTricks,
               int& partnerTricks);
