@@ -369,11 +369,14 @@ bool TDeskTop::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() != QEvent::KeyPress) return false;
   auto* widget = qobject_cast<QWidget*>(watched);
   if (!widget || widget->window() != this || QApplication::activeModalWidget()) return false;
-  // A key not taken travels on to the parents of its control: the table
-  // looks at it only once.
-  static const QEvent* lastKey = nullptr;
-  if (event == lastKey) return false;
-  lastKey = event;
+  // A key not taken travels on from its control to the control's parents:
+  // the table looks at it only when it first arrives.
+  if (event == lastKey_ && lastKeyReceiver_ && widget != lastKeyReceiver_ &&
+      widget->isAncestorOf(lastKeyReceiver_)) {
+    return false;
+  }
+  lastKey_ = event;
+  lastKeyReceiver_ = widget;
   const auto* key = static_cast<QKeyEvent*>(event);
   return FormKeyDown(key->key(), key->modifiers());
 }

@@ -5,6 +5,7 @@
 // click or a key into one call of the game's rules and then redraw.
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
 #include <array>
 #include <memory>
@@ -151,6 +152,9 @@ class TDeskTop : public QMainWindow {
   bool started_ = false;
   double startTime_ = 0.0;
   QString newPlayerMessage_ = NewPlayerMessageText;
+  // The key the table last looked at, and the control it went to first.
+  const QEvent* lastKey_ = nullptr;
+  QPointer<QWidget> lastKeyReceiver_;
 
   QWidget* desk_;
   BidBox* bidPad_;

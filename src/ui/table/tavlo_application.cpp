@@ -1,13 +1,29 @@
 #include "table/tavlo_application.h"
 
+#include <QProxyStyle>
 #include <exception>
 
 #include "common/notifier.h"
 
 namespace tavlo {
 
+namespace {
+
+// Hints on the table's buttons come up after half a second.
+class TableStyle : public QProxyStyle {
+ public:
+  int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                QStyleHintReturn* returnData) const override {
+    if (hint == SH_ToolTip_WakeUpDelay) return 500;
+    return QProxyStyle::styleHint(hint, option, widget, returnData);
+  }
+};
+
+}  // namespace
+
 TavloApplication::TavloApplication(int& argc, char** argv) : QApplication(argc, argv) {
   setApplicationName("Tavlo");
+  setStyle(new TableStyle);
 }
 
 bool TavloApplication::notify(QObject* receiver, QEvent* event) {

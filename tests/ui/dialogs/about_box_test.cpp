@@ -2,27 +2,16 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
 
+#include "dialog_test_application.h"
 #include "dialogs/splash_screen.h"
 
 namespace tavlo {
 namespace {
-
-class QtEnvironment : public ::testing::Environment {
- public:
-  void SetUp() override {
-    static int argc = 1;
-    static char name[] = "about_box_test";
-    static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-  }
-};
-const auto* const environment = ::testing::AddGlobalTestEnvironment(new QtEnvironment);
 
 struct LanguageCase {
   int language;

@@ -2,27 +2,16 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
+#include "dialog_test_application.h"
 #include "model/clock.h"
 #include "recording_notifier.h"
 
 namespace tavlo {
 namespace {
-
-class QtEnvironment : public ::testing::Environment {
- public:
-  void SetUp() override {
-    static int argc = 1;
-    static char name[] = "new_seed_dialog_test";
-    static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-  }
-};
-const auto* const environment = ::testing::AddGlobalTestEnvironment(new QtEnvironment);
 
 class QuarterPastSix final : public Clock {
  public:

@@ -18,8 +18,6 @@
 namespace tavlo {
 namespace {
 
-const auto* const environment = ::testing::AddGlobalTestEnvironment(new QtEnvironment);
-
 class DeskTopTest : public ProgramFolderTest {
  protected:
   void SetUp() override {

@@ -3,6 +3,7 @@
 
 #include <QLockFile>
 #include <QProcess>
+#include <QStyle>
 #include <QSysInfo>
 
 #include "options/options_file.h"
@@ -11,8 +12,6 @@
 
 namespace tavlo {
 namespace {
-
-const auto* const environment = ::testing::AddGlobalTestEnvironment(new QtEnvironment);
 
 using ProgramStartTest = ProgramFolderTest;
 
@@ -154,6 +153,10 @@ TEST(TavloApplication, AnErrorInAHandlerIsShownAndTheProgramGoesOn) {
   QCoreApplication::postEvent(&faulty, new QEvent(QEvent::User));
   QCoreApplication::sendPostedEvents(&faulty);
   EXPECT_EQ(notifier.messages.size(), 2);
+}
+
+TEST(TavloApplication, HintsComeUpAfterHalfASecond) {
+  EXPECT_EQ(QApplication::style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay), 500);
 }
 
 }  // namespace

@@ -17,15 +17,22 @@
 
 namespace tavlo {
 
-class QtEnvironment : public ::testing::Environment {
+// The program's own application object, made before the first test and
+// ended after the last (not at program exit, which it would not survive).
+class TableTestApplication : public ::testing::Environment {
  public:
-  void SetUp() override {
-    static int argc = 1;
-    static char name[] = "table_test";
-    static char* argv[] = {name, nullptr};
-    static TavloApplication app(argc, argv);
-  }
+  void SetUp() override { application_ = std::make_unique<TavloApplication>(argc_, argv_); }
+  void TearDown() override { application_.reset(); }
+
+ private:
+  int argc_ = 1;
+  char name_[24] = "tavlo_table_test";
+  char* argv_[2] = {name_, nullptr};
+  std::unique_ptr<TavloApplication> application_;
 };
+
+inline ::testing::Environment* const tableTestApplication =
+    ::testing::AddGlobalTestEnvironment(new TableTestApplication);
 
 // A clock that moves on by step seconds each time it is read, so a timed
 // wait ends after a known number of looks at it.
