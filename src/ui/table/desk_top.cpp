@@ -341,6 +341,8 @@ void TDeskTop::LanguageClick(int language) {
 void TDeskTop::RandomSeedKey() {
   newSeed_->SetLanguage(game_.Options.Language);
   newSeed_->exec();
+  // The consistency stop of the play names the hand by this number.
+  game_.Play.HandNumber = newSeed_->HandNumber();
   NewHandClick();
 }
 

@@ -290,7 +290,22 @@ TEST_F(DeskTopTest, FElevenAsksForASeedAndDealsTheNextHand) {
   });
   Key(Qt::Key_F11);
   EXPECT_EQ(table_->GameState().Table.RandomSeed, 4711);
+  EXPECT_EQ(table_->GameState().Play.HandNumber, 4711);
   EXPECT_EQ(table_->GameState().Table.LessonNumber, 1);
+}
+
+TEST_F(DeskTopTest, ACancelledSeedStillDealsTheNextHand) {
+  StartNamed();
+  table_->NewHandClick();
+  const std::int32_t seed = table_->GameState().Table.RandomSeed;
+  QTimer::singleShot(0, [] {
+    QWidget* dialog = QApplication::activeModalWidget();
+    ASSERT_NE(dialog, nullptr);
+    QTest::mouseClick(dialog->findChild<QPushButton*>("CancelBtn"), Qt::LeftButton);
+  });
+  Key(Qt::Key_F11);
+  EXPECT_EQ(table_->GameState().Table.RandomSeed, seed);
+  EXPECT_EQ(table_->GameState().Table.LessonNumber, 2);
 }
 
 TEST_F(DeskTopTest, SouthMovesAsideForAPanelOnHisLeft) {
