@@ -50,6 +50,27 @@ TEST_F(ProgramStartTest, SavedSeatMasksHaveNoEffect) {
   EXPECT_EQ(table->windowTitle(), "Tavlo 1 Demo -  Karen");
 }
 
+TEST_F(ProgramStartTest, OptionsOutOfRangeInARecordOfOursStillGiveAWorkingTable) {
+  DeveloperMode();
+  CopyLessonHands();
+  OptionsRecord saved;
+  ApplyDefaults(saved);
+  saved.PlayerName = "Ib";
+  saved.Language = 9;
+  saved.CardBackDesign = 200;
+  saved.BiddingSystem = 7;
+  saved.SuitOrderOption = 250;
+  ASSERT_TRUE(SaveOptions(saved, Path(OptionsFileName).toStdString()));
+
+  auto table = Start();
+  ASSERT_TRUE(table);
+  EXPECT_TRUE(table->MenuItem("English1")->isChecked());
+  EXPECT_EQ(table->BidSystemString(), "Swedish MS");
+  table->NewHandClick();
+  EXPECT_EQ(table->GameState().Table.TablePhase, PhaseBidding);
+  EXPECT_TRUE(notifier_.messages.isEmpty());
+}
+
 TEST_F(ProgramStartTest, ASecondCopyIsRefusedAndTheFirstGoesOn) {
   DeveloperMode();
   auto first = Start();
