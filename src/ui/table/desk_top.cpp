@@ -69,6 +69,7 @@ TDeskTop::TDeskTop(TableSetup setup)
 
 TDeskTop::~TDeskTop() {
   qApp->removeEventFilter(this);
+  delete splash_;  // still up when the table was never shown
   SaveOptionsOnExit();
 }
 
