@@ -84,15 +84,6 @@ Holding LowestCard(Holding holding) {
   return ranks ? Holding{1} << std::countr_zero(ranks) : 0;
 }
 
-Holding NthHighestCard(int n, Holding holding) {
-  if (holding == 0 || n <= 0) return 0;
-  int count = 0;
-  for (Holding bit = AceBit; bit >= TwoBit; bit >>= 1) {
-    if ((holding & bit) && ++count == n) return bit;
-  }
-  return 0;
-}
-
 int CountCards(Holding holding) { return std::popcount(holding & 0x7FFC); }
 
 std::string TrimTrailingSpaces(std::string_view text) {

@@ -4,6 +4,7 @@
 // their fixed text tables and conversions.
 
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -64,7 +65,17 @@ constexpr Card MakeCard(int rank, int suit) {
 Holding HighestCard(Holding holding);
 int LowestRank(Holding holding);
 Holding LowestCard(Holding holding);
-Holding NthHighestCard(int n, Holding holding);
+// The n-th highest card present (n = 1 the highest); 0 when there is none.
+// Inline: the suit estimate asks for it in its innermost rules.
+constexpr Holding NthHighestCard(int n, Holding holding) {
+  holding &= 0x7FFC;
+  for (; n > 0 && holding != 0; --n) {
+    const Holding top = Holding{1} << (31 - std::countl_zero(holding));
+    if (n == 1) return top;
+    holding &= ~top;
+  }
+  return 0;
+}
 int CountCards(Holding holding);
 // Would the card take over the trick now won by winningCard of winningSuit?
 constexpr bool CardBeatsWinner(Card card, Card winningCard, int winningSuit, int trump) {
