@@ -34,7 +34,7 @@ constexpr QRect TablePlace(213, 110, 240, 200);
 constexpr std::array<QRect, 4> HandPlaces{QRect(220, 5, 345, 100), QRect(560, 106, 190, 203),
                                           QRect(103, 318, 345, 100), QRect(8, 106, 190, 203)};
 constexpr QPoint PadPlace(455, 310);
-constexpr QSize PadSize(170, 150);
+constexpr QSize PadSize(200, 150);
 constexpr QRect CommentPlace(103, 422, 345, 36);
 constexpr QRect TricksPlace(8, 462, 400, 97);
 constexpr QRect HCPPlace(455, 470, 170, 48);

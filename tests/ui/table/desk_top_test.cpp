@@ -325,6 +325,21 @@ TEST_F(DeskTopTest, SouthMovesAsideForAPanelOnHisLeft) {
   EXPECT_EQ(Control("HandSouth")->x(), 103);
 }
 
+TEST_F(DeskTopTest, EveryButtonCaptionFitsInEveryLanguage) {
+  StartNamed();
+  for (int language = 0; language < 6; ++language) {
+    table_->LanguageClick(language);
+    for (const char* pad : {"EndofScoring", "EndofBidding", "ThePlayPad"}) {
+      for (const QPushButton* button : Control(pad)->findChildren<QPushButton*>()) {
+        EXPECT_LE(button->sizeHint().width(), button->width())
+            << language << " " << button->text().toStdString();
+      }
+    }
+  }
+  table_->LanguageClick(4);
+  table_->grab().save(QDir::temp().filePath("tavlo_table_start_german.png"));
+}
+
 TEST_F(DeskTopTest, AfterNewHandTheTableLooksRight) {
   // The real card pictures, so the picture shows what a player sees.
   ASSERT_TRUE(DrawCardSheet().save(Path("carddeck.bmp"), "BMP"));
