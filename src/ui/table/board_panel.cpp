@@ -55,9 +55,9 @@ DupBoardPanel::DupBoardPanel(QWidget* parent) : QFrame(parent) {
   MakeLabel(this, "DupBdLabel1", "Board", {8, 6, 80, 18});
   MakeLabel(this, "DupBdLabel2", "Dealer", {8, 26, 80, 18});
   MakeLabel(this, "DupBdLabel3", "Vulnerable", {8, 46, 80, 18});
-  theBoardNo_ = MakeLabel(this, "TheBoardNo", "", {88, 6, 40, 18}, Qt::AlignCenter);
-  theDealer_ = MakeLabel(this, "TheDealer", "", {88, 26, 40, 18}, Qt::AlignCenter);
-  theVul_ = MakeLabel(this, "TheVul", "", {88, 46, 40, 18}, Qt::AlignCenter);
+  theBoardNo_ = MakeLabel(this, "TheBoardNo", "", {88, 6, 64, 18}, Qt::AlignCenter);
+  theDealer_ = MakeLabel(this, "TheDealer", "", {88, 26, 64, 18}, Qt::AlignCenter);
+  theVul_ = MakeLabel(this, "TheVul", "", {88, 46, 64, 18}, Qt::AlignCenter);
   bidSysLabel_ = MakeLabel(this, "BidSysLabel", "", {8, 72, 194, 20});
   for (QLabel* value : {theBoardNo_, theDealer_, theVul_}) {
     QFont bold = value->font();
@@ -68,8 +68,8 @@ DupBoardPanel::DupBoardPanel(QWidget* parent) : QFrame(parent) {
   auto* dup = new QFrame(this);
   dup->setObjectName("Dup");
   dup->setToolTip("Duplicate Board");
-  dup->setGeometry(138, 8, 62, 62);
-  constexpr int Band = 14, Size = 62;
+  constexpr int Band = 12, Size = 50;
+  dup->setGeometry(154, 10, Size, Size);
   const std::array<QRect, 4> sides{
       QRect(0, 0, Size, Band), QRect(Size - Band, Band, Band, Size - 2 * Band),
       QRect(0, Size - Band, Size, Band), QRect(0, Band, Band, Size - 2 * Band)};

@@ -325,14 +325,22 @@ TEST_F(DeskTopTest, SouthMovesAsideForAPanelOnHisLeft) {
   EXPECT_EQ(Control("HandSouth")->x(), 103);
 }
 
-TEST_F(DeskTopTest, EveryButtonCaptionFitsInEveryLanguage) {
+TEST_F(DeskTopTest, EveryCaptionFitsInEveryLanguage) {
   StartNamed();
+  table_->NewHandClick();
+  table_->ShowHandsClick();
   for (int language = 0; language < 6; ++language) {
     table_->LanguageClick(language);
     for (const char* pad : {"EndofScoring", "EndofBidding", "ThePlayPad"}) {
       for (const QPushButton* button : Control(pad)->findChildren<QPushButton*>()) {
         EXPECT_LE(button->sizeHint().width(), button->width())
             << language << " " << button->text().toStdString();
+      }
+    }
+    for (const char* panel : {"DupBd", "HCPPanel", "PlayPanel"}) {
+      for (const QLabel* label : Control(panel)->findChildren<QLabel*>()) {
+        EXPECT_LE(label->sizeHint().width(), label->width())
+            << language << " " << label->text().toStdString();
       }
     }
   }
