@@ -269,6 +269,25 @@ INSTANTIATE_TEST_SUITE_P(
                       LanguageCase{4, "German1", "Süd", "Keiner", "F", "&Neues Spiel"},
                       LanguageCase{0, "English1", "South", "None", "HCP", "&New Hand"}));
 
+TEST_F(DeskTopTest, EveryWordOfTheTranslationTableNamesAControlOfTheTable) {
+  StartNamed();
+  QFile file(QString(TAVLO_SOURCE_DIR) + "/resources/lang/table.tsv");
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly | QIODevice::Text));
+  int keys = 0;
+  while (!file.atEnd()) {
+    QString line = QString::fromUtf8(file.readLine());
+    line.remove('\n');
+    if (line.isEmpty() || line.startsWith('#')) continue;
+    const QStringList texts = line.split('\t');
+    EXPECT_EQ(texts.size(), 7) << line.toStdString();
+    const QString key = texts[0];
+    if (key == "%Form%" || key.startsWith('"')) continue;
+    ++keys;
+    EXPECT_NE(table_->findChild<QObject*>(key), nullptr) << key.toStdString();
+  }
+  EXPECT_GT(keys, 70);
+}
+
 TEST_F(DeskTopTest, TheLanguageOfTheOptionsIsThereFromTheStart) {
   OptionsRecord options;
   ApplyDefaults(options);
