@@ -127,7 +127,6 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<SpoiledSheet>& info) { return info.param.name; });
 
 TEST(SaveSheet, UnwritableFolderReportsAndLeavesNothing) {
-  TestApplication();
   QTemporaryDir folder;
   const QString path = QDir(folder.path()).filePath("missing/carddeck.bmp");
   EXPECT_FALSE(SaveSheetAtomically(DrawnSheet(), path).isEmpty());

@@ -5,28 +5,19 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
 
 #include "cards/card_art.h"
 #include "cards/card_pictures.h"
+#include "test_application.h"
 
 namespace tavlo {
 
-// Never destroyed: Qt's test input devices outlive any static application
-// and would crash on its way out.
-inline QApplication& TestApplication() {
-  static int argc = 1;
-  static char name[] = "tavlo_test";
-  static char* argv[] = {name, nullptr};
-  static QApplication* application = new QApplication(argc, argv);
-  return *application;
-}
+inline ::testing::Environment* const cardTestApplication = AddTestApplication("tavlo_card_test");
 
 // Drawing the sheet takes a moment; every test starts from the same one.
 inline const QImage& DrawnSheet() {
-  TestApplication();
   static const QImage sheet = DrawCardSheet();
   return sheet;
 }
@@ -34,7 +25,6 @@ inline const QImage& DrawnSheet() {
 class CardSheetTest : public testing::Test {
  protected:
   void SetUp() override {
-    TestApplication();
     ASSERT_TRUE(folder.isValid());
     WriteSheet(DrawnSheet());
     LoadCardPictures(folder.path());

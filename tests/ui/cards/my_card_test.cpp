@@ -196,7 +196,6 @@ TEST_F(CornerTest, OtherColourRepaintsOnlyTheCorners) {
 }
 
 TEST(MissingSheet, CardsStayBlankWithoutAMessage) {
-  TestApplication();
   const RecordingNotifier notifier;
   QTemporaryDir emptyFolder;
   LoadCardPictures(emptyFolder.path());

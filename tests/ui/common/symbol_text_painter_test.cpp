@@ -3,19 +3,17 @@
 #include <gtest/gtest.h>
 
 #include <QFontMetrics>
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 
-namespace tavlo {
-namespace {
+#include "test_application.h"
 
-void NeedApplication() {
-  static int argc = 1;
-  static char name[] = "tavlo_symbol_text_test";
-  static char* argv[] = {name, nullptr};
-  static QGuiApplication application(argc, argv);
-}
+namespace tavlo {
+
+inline ::testing::Environment* const symbolTextApplication =
+    AddTestApplication("tavlo_symbol_text_test");
+
+namespace {
 
 enum class Ink { Other, Black, Red, Navy, Green };
 
@@ -30,7 +28,6 @@ Ink InkOf(QRgb pixel) {
 
 QImage Drawn(std::string_view text, int language = 0, int x = 10, int y = 10,
              QColor colour = Qt::black) {
-  NeedApplication();
   QImage image(240, 60, QImage::Format_RGB32);
   image.fill(Qt::white);
   QPainter painter(&image);
@@ -92,7 +89,6 @@ TEST(DrawSymbolText, LoneSymbolOnePixelRightOfX) {
   const QImage atTen = Drawn("~H", 0, 10);
   const QImage atEleven = Drawn("~H", 0, 11);
   // A symbol alone is the heart glyph drawn one pixel right of x.
-  NeedApplication();
   QImage manual(atTen.size(), QImage::Format_RGB32);
   manual.fill(Qt::white);
   QPainter painter(&manual);
@@ -122,7 +118,6 @@ TEST(DrawSymbolText, NoTrumpSignFollowsTheLanguage) {
 }
 
 TEST(DrawSymbolText, LeavesTheFontArialInTheCallersStyle) {
-  NeedApplication();
   QImage image(100, 40, QImage::Format_RGB32);
   QPainter painter(&image);
   DrawSymbolText(painter, 0, 0, BoldStyle | ItalicStyle, Qt::blue, "1~C");

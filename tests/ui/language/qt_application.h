@@ -1,24 +1,10 @@
 #pragma once
-// One QApplication for the whole test program, made before the first test,
-// since the widgets under test need one and the tests link gtest_main.
+// The application object of the language tests.
 
-#include <gtest/gtest.h>
-
-#include <QApplication>
+#include "test_application.h"
 
 namespace tavlo {
 
-class QtApplicationEnvironment : public ::testing::Environment {
- public:
-  void SetUp() override {
-    static int argc = 1;
-    static char name[] = "tavlo_language_test";
-    static char* argv[] = {name, nullptr};
-    static QApplication application(argc, argv);
-  }
-};
-
-inline ::testing::Environment* const qtApplication =
-    ::testing::AddGlobalTestEnvironment(new QtApplicationEnvironment);
+inline ::testing::Environment* const qtApplication = AddTestApplication("tavlo_language_test");
 
 }  // namespace tavlo

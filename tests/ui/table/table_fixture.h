@@ -14,25 +14,13 @@
 #include "table/desk_top.h"
 #include "table/program_start.h"
 #include "table/tavlo_application.h"
+#include "test_application.h"
 
 namespace tavlo {
 
-// The program's own application object, made before the first test and
-// ended after the last (not at program exit, which it would not survive).
-class TableTestApplication : public ::testing::Environment {
- public:
-  void SetUp() override { application_ = std::make_unique<TavloApplication>(argc_, argv_); }
-  void TearDown() override { application_.reset(); }
-
- private:
-  int argc_ = 1;
-  char name_[24] = "tavlo_table_test";
-  char* argv_[2] = {name_, nullptr};
-  std::unique_ptr<TavloApplication> application_;
-};
-
+// The program's own application object.
 inline ::testing::Environment* const tableTestApplication =
-    ::testing::AddGlobalTestEnvironment(new TableTestApplication);
+    AddTestApplication<TavloApplication>("tavlo_table_test");
 
 // A clock that moves on by step seconds each time it is read, so a timed
 // wait ends after a known number of looks at it.
