@@ -3,31 +3,19 @@
 
 #include <benchmark/benchmark.h>
 
-#include "engine/random_deal.h"
 #include "engine/suit_estimate.h"
+#include "seeded_table.h"
 
 namespace tavlo {
 namespace {
 
-// A seeded deal at the opening lead; the seed also picks declarer and the
-// trump strain, so the runs see no trump and suit contracts alike.
-struct EstimateTable {
-  explicit EstimateTable(std::uint32_t seed) {
-    hands.Deal(RandomDeal(seed));
-    play.Declarer = static_cast<SeatCode>(seed % 4);
-    play.Trump = static_cast<StrainCode>(seed % 5);
-    hands.BindSuitViews(play.Trump);
-    ResetPlay(context);
-  }
+struct EstimateTable : SeededTable {
+  using SeededTable::SeededTable;
 
   void EstimateFourSuits() {
     for (int suit = 0; suit < 4; ++suit) Estimate(context, cache, suit, 0);
   }
 
-  HandSet hands;
-  PlayState play;
-  SystemClock clock;
-  PlayContext context{hands, play, clock, nullptr};
   EstimateCache cache;
 };
 

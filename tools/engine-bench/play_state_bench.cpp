@@ -5,21 +5,15 @@
 
 #include <array>
 
-#include "engine/play_state.h"
-#include "engine/random_deal.h"
 #include "engine/suit_view_refresh.h"
+#include "seeded_table.h"
 
 namespace tavlo {
 namespace {
 
 // One hand on a seeded deal, with the cards of a whole legal play recorded.
-struct BenchTable {
-  explicit BenchTable(std::uint32_t seed) {
-    hands.Deal(RandomDeal(seed));
-    play.Declarer = static_cast<SeatCode>(seed % 4);
-    play.Trump = static_cast<StrainCode>(seed % 5);
-    hands.BindSuitViews(play.Trump);
-    ResetPlay(context);
+struct BenchTable : SeededTable {
+  explicit BenchTable(std::uint32_t seed) : SeededTable(seed) {
     while (play.CardsPlayed < 52) PlayCard(context, LowestLegalCard());
     for (int k = 0; k < 52; ++k) cards[k] = play.PlayRecord[k].Card;
     hands.RestoreDeal();
@@ -35,10 +29,6 @@ struct BenchTable {
     return 0;
   }
 
-  HandSet hands;
-  PlayState play;
-  SystemClock clock;
-  PlayContext context{hands, play, clock, nullptr};
   std::array<Card, 52> cards{};
 };
 

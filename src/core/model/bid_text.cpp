@@ -7,16 +7,7 @@ namespace {
 // The strain named by the character after the level: a suit letter (upper
 // case only) or a suit symbol; anything else is no trump.
 StrainCode StrainOfBidText(std::string_view rest) {
-  switch (rest.front()) {
-    case 'C':
-      return Clubs;
-    case 'D':
-      return Diamonds;
-    case 'H':
-      return Hearts;
-    case 'S':
-      return Spades;
-  }
+  if (const StrainCode letter = SuitOfLetter(rest); letter != NoTrump) return letter;
   // ♠ U+2660, ♥ U+2665, ♦ U+2666, ♣ U+2663 in UTF-8.
   if (rest.starts_with("\u2663")) return Clubs;
   if (rest.starts_with("\u2666")) return Diamonds;
