@@ -15,6 +15,8 @@ namespace {
 // Panel sizes and gaps of the bid box, in pixels.
 constexpr int Margin = 4, Gap = 2, LevelWidth = 40, LevelHeight = 24, CallHeight = 26;
 constexpr int PadWidth = 2 * Margin + 5 * LevelWidth + 4 * Gap;
+constexpr int PassWidth = 52, DoubleWidth = 64;
+const QColor PadBack(192, 192, 192);
 
 const QColor DisabledBack(192, 192, 192), DisabledInk(128, 128, 128);
 const QColor White(255, 255, 255);
@@ -81,6 +83,12 @@ void BidPanel::mouseReleaseEvent(QMouseEvent* event) {
 BidBox::BidBox(QWidget* parent) : QFrame(parent) {
   setObjectName("BidPad");
   setFrameStyle(QFrame::Panel | QFrame::Raised);
+  // The box stands over the right part of East's hand: it paints its whole
+  // face, so nothing of the hand shows between its panels.
+  setAutoFillBackground(true);
+  QPalette colours = palette();
+  colours.setColor(QPalette::Window, PadBack);
+  setPalette(colours);
   for (int strain = 0; strain < 5; ++strain) {
     for (int level = 1; level <= 7; ++level) {
       const QRect geometry(Margin + strain * (LevelWidth + Gap),
@@ -88,15 +96,15 @@ BidBox::BidBox(QWidget* parent) : QFrame(parent) {
       levelPanels_.push_back(AddPanel(LevelPanelName(strain, level), geometry));
     }
   }
-  // Below the levels: pass, double, redouble; then Make Bid and Help.
+  // Below the levels: pass, double, redouble, each as wide as its longest
+  // caption needs ("XX Surcontre"); then Make Bid and Help.
   const int callsTop = Margin + 7 * (LevelHeight + Gap) + Gap;
-  const int thirdWidth = (PadWidth - 2 * Margin - 2 * Gap) / 3;
-  passBut_ = AddPanel("PassBut", QRect(Margin, callsTop, thirdWidth, CallHeight));
+  const int redoubleWidth = PadWidth - 2 * Margin - 2 * Gap - PassWidth - DoubleWidth;
+  passBut_ = AddPanel("PassBut", QRect(Margin, callsTop, PassWidth, CallHeight));
   xButDbl_ =
-      AddPanel("XButDbl", QRect(Margin + thirdWidth + Gap, callsTop, thirdWidth, CallHeight));
-  xButRedbl_ =
-      AddPanel("XButRedbl", QRect(Margin + 2 * (thirdWidth + Gap), callsTop,
-                                  PadWidth - 2 * Margin - 2 * (thirdWidth + Gap), CallHeight));
+      AddPanel("XButDbl", QRect(Margin + PassWidth + Gap, callsTop, DoubleWidth, CallHeight));
+  xButRedbl_ = AddPanel("XButRedbl", QRect(Margin + PassWidth + DoubleWidth + 2 * Gap, callsTop,
+                                           redoubleWidth, CallHeight));
   const int commandsTop = callsTop + CallHeight + Gap;
   const int halfWidth = (PadWidth - 2 * Margin - Gap) / 2;
   butMakeBid_ = AddPanel("ButMakeBid", QRect(Margin, commandsTop, halfWidth, CallHeight));

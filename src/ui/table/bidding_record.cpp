@@ -154,7 +154,10 @@ void BidReviewPanel::HighlightSeat(int seat) {
   for (int s = 0; s < 4; ++s) {
     QPalette colours = headers_[s]->palette();
     colours.setColor(QPalette::WindowText, s == seat ? QColor(255, 255, 0) : QColor(0, 0, 0));
+    // Yellow reads only on a dark ground, whatever the colour scheme.
+    colours.setColor(QPalette::Window, QColor(0, 0, 128));
     headers_[s]->setPalette(colours);
+    headers_[s]->setAutoFillBackground(s == seat);
   }
 }
 

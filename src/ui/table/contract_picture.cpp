@@ -9,9 +9,12 @@ namespace tavlo {
 
 QString ContractPictureText(const AuctionState& state, const QString& passCaption,
                             const QString& byCaption, const QString& declarerName) {
-  if (state.ContractBid == Pass) return QString(passCaption).remove('&');
-  return QString::fromStdString(BidLongText(state.ContractBid, state.Doubling)) + " " + byCaption +
-         " " + declarerName;
+  // A passed-out hand still names the declarer its hand record gives.
+  const QString contract =
+      state.ContractBid == Pass
+          ? QString(passCaption).remove('&')
+          : QString::fromStdString(BidLongText(state.ContractBid, state.Doubling));
+  return contract + " " + byCaption + " " + declarerName;
 }
 
 ContractPicture::ContractPicture(QWidget* parent) : QWidget(parent) {

@@ -11,8 +11,9 @@
 
 namespace tavlo {
 
-// The marked-up contract text: passCaption without its "&" for a passed-out
-// hand, otherwise the contract, byCaption and declarerName ("4~S X by South").
+// The marked-up contract text: the contract, or passCaption without its "&"
+// for a passed-out hand, then byCaption and declarerName ("4~S X by South",
+// "Pass by South").
 QString ContractPictureText(const AuctionState& state, const QString& passCaption,
                             const QString& byCaption, const QString& declarerName);
 

@@ -63,6 +63,7 @@ TDeskTop::TDeskTop(TableSetup setup)
           [this] { (new TAboutBox(game_.Options.Language, this))->exec(); });
   connect(bidReviewPanel_->CloseButton(), &QPushButton::clicked, this,
           &TDeskTop::CloseBidReviewClick);
+  ConnectBidBox();
   // The table sees every key before its controls do.
   qApp->installEventFilter(this);
 }
@@ -185,16 +186,10 @@ void TDeskTop::StartNewHand() {
   dupBd_->show();
   DupBoard();
   contractImg_->hide();
-  bidReviewPanel_->show();
-  bidReviewPanel_->Grid()->ShowAuction(game_.Auction);
-
-  stopLight_->ShowStopLight(game_.Auction.StopLightColour);
   stopLight_->show();
   LayOutAllHands(false);
   ShowHCPPoints();
-  bidPad_->AdjustBidPad(game_.Auction);
-  bidPad_->show();
-  MoveSouth(bidPad_);
+  AdjustBidPad();
   AcceptBid();
 }
 
@@ -334,6 +329,7 @@ void TDeskTop::LanguageClick(int language) {
     bidReviewPanel_->Grid()->ShowAuction(game_.Auction);
   }
   bidPad_->SetupBidPad(language);
+  if (contractImg_->isVisible()) DrawContractPicture();
   DupBoard();
   PrintTopLine();
   newPlayerMessage_ = Vocabulary("LabelNewPlayerMessage")->text();
@@ -414,9 +410,6 @@ void TDeskTop::LayOutAllHands(bool faceUp) {
 void TDeskTop::ButSavedHandClick() {}
 void TDeskTop::DeleteaSavedHandClick() {}
 void TDeskTop::SetupOptions1Click() {}
-void TDeskTop::AcceptBid() {}
-bool TDeskTop::BidKeyDown(int) { return false; }
-void TDeskTop::ReviewBiddingClick() {}
 void TDeskTop::StartPlay() {}
 bool TDeskTop::PlayKeyDown(int) { return false; }
 void TDeskTop::CleanTable() {}

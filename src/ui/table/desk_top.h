@@ -103,9 +103,21 @@ class TDeskTop : public QMainWindow {
   void SetupOptions1Click();
   void RandomSeedKey();
 
-  // Filled by the auction: the computer seats bid up to the user's turn;
-  // the bid keys; the auction review.
+  // The auction: the computer seats bid up to the user's turn, the user's
+  // bids are checked against the script, and its end shows the contract.
   void AcceptBid();
+  void BidToHuman();
+  // Redraws the bid box, the bidding record, the stop light and the seat
+  // headers for the seat to bid.
+  void AdjustBidPad();
+  void ProcessBid();
+  void BadKey();
+  void BidButClick(const QString& panelName);
+  void ButHelpBidClick();
+  void ButMakeBidClick();
+  void ButTakeBackBidClick();
+  void AfterBidding();
+  void ShowStopLight();
   bool BidKeyDown(int key);
   void ReviewBiddingClick();
   // Filled by the play: the play from the opening lead, the play keys, the
@@ -139,6 +151,12 @@ class TDeskTop : public QMainWindow {
   // Reads the hand of section lesson; a deal that cannot be laid out is
   // reported and nothing changes. Returns whether the hand was read.
   bool LoadHand(int lesson);
+  // The bid box's clicks go to the auction's handlers.
+  void ConnectBidBox();
+  // A bid was accepted (redraw, then the computer seats bid) or refused.
+  void BidMade(bool made);
+  // The contract, its doubling and declarer in the language of the table.
+  void DrawContractPicture();
 
   Game game_;
   const Clock& clock_;

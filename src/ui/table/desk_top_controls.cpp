@@ -27,12 +27,13 @@ namespace {
 // Where the table's parts lie. The trick area sits between the four hands;
 // the board panel takes the top left corner, so North's hand starts right
 // of it, and the bid box, the stop light and the bidding record stand at
-// the right. The hands of North and South are as wide as thirteen cards face
-// up; those of East and West hold four rows of a suit each.
+// the right. The bid box covers the right part of East's hand during the
+// auction, so the hands at the side start level with it. The hands of North and South are as wide
+// as thirteen cards face up; those of East and West hold four rows of a suit each.
 constexpr QRect DupBdPlace(8, 5, 210, 100);
 constexpr QRect TablePlace(213, 110, 240, 200);
-constexpr std::array<QRect, 4> HandPlaces{QRect(220, 5, 345, 100), QRect(560, 106, 190, 203),
-                                          QRect(103, 318, 345, 100), QRect(8, 106, 190, 203)};
+constexpr std::array<QRect, 4> HandPlaces{QRect(220, 5, 345, 100), QRect(560, 110, 190, 203),
+                                          QRect(103, 318, 345, 100), QRect(8, 110, 190, 203)};
 constexpr QPoint PadPlace(455, 310);
 constexpr QSize PadSize(200, 150);
 constexpr QRect CommentPlace(103, 422, 345, 36);

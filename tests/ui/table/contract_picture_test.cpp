@@ -32,7 +32,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(PictureCase{"Plain", North, {"1S", "P", "4S"}, "4~S by North"},
                     PictureCase{"Doubled", East, {"1H", "P", "2H", "X"}, "2~H X by East"},
                     PictureCase{"Redoubled", West, {"7N", "X", "XX"}, "7~N XX by West"},
-                    PictureCase{"PassedOut", South, {}, "Pass"}),
+                    PictureCase{"PassedOut", South, {}, "Pass by South"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ContractPicture, DrawsOnTheSchemeColour) {

@@ -1,0 +1,389 @@
+// The lesson auctions bid at the table as a user bids them: keys typed on the
+// window, clicks on the bid box, Help and Make Bid, taking a bid back, and the
+// end of the auction with its contract, declarer and end-of-bidding panel.
+
+#include <QAction>
+#include <QImage>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+#include "auction/bid_keys.h"
+#include "model/bid_text.h"
+#include "options/options_file.h"
+#include "table/bid_box.h"
+#include "table/bidding_record.h"
+#include "table/contract_picture.h"
+#include "table/stop_light.h"
+#include "table_fixture.h"
+
+namespace tavlo {
+namespace {
+
+constexpr double Day = 86400.0;
+
+class LessonAuctionTest : public ProgramFolderTest {
+ protected:
+  void SetUp() override {
+    ProgramFolderTest::SetUp();
+    CopyLessonHands();
+    DeveloperMode();
+  }
+  void StartNamed(int language = 0) {
+    OptionsRecord options;
+    ApplyDefaults(options);
+    options.PlayerName = "Karen";
+    options.Language = static_cast<std::uint8_t>(language);
+    ASSERT_TRUE(SaveOptions(options, Path(OptionsFileName).toStdString()));
+    table_ = Start();
+    ASSERT_TRUE(table_);
+    table_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(table_.get()));
+  }
+  // Deals lesson hand n: the computer seats bid up to South's first turn.
+  void DealLesson(int n) {
+    table_->GameState().Table.LessonNumber = n - 1;
+    Key(Qt::Key_F3);
+    ASSERT_EQ(Game().Table.LessonNumber, n);
+  }
+  template <typename T = QWidget>
+  T* Control(const char* name) const {
+    T* control = table_->findChild<T*>(name);
+    EXPECT_NE(control, nullptr) << name;
+    return control;
+  }
+  BidBox* Pad() const { return Control<BidBox>("BidPad"); }
+  BidReviewGrid* Grid() const { return Control<BidReviewGrid>("BidReview"); }
+  const tavlo::Game& Game() const { return table_->GameState(); }
+  const AuctionState& Auction() const { return Game().Auction; }
+  void Key(int key) { QTest::keyClick(table_.get(), static_cast<Qt::Key>(key)); }
+  void Click(const char* panel) { QTest::mouseClick(Pad()->Panel(panel), Qt::LeftButton); }
+
+  // The short text of the call the script asks for now ("4S", "P", "X").
+  std::string ScriptedCall() const {
+    const AuctionState& auction = Auction();
+    const auto count = static_cast<std::size_t>(auction.BidCount);
+    return BidShortText(
+        BidCode(count < auction.ScriptedAuction.size() ? auction.ScriptedAuction[count] : "P"));
+  }
+  // Types a call with the letters of language: level digit then strain, the
+  // pass letter, X for double and redouble.
+  void TypeCall(const std::string& call, int language = 0) {
+    const std::string_view letters = BidKeyLetters[language];
+    if (call == "P") return Key(letters[5]);
+    if (call.front() == 'X') return Key('X');
+    Key(call[0]);
+    Key(letters[std::string_view("CDHSN").find(call[1])]);
+  }
+  // Bids the rest of the auction as the script says; the first user turn
+  // starts with a wrong call.
+  void BidToTheEnd(int language = 0, bool oneWrongCall = true) {
+    for (int turn = 0; Game().Table.TablePhase == PhaseBidding && turn < 20; ++turn) {
+      const std::string call = ScriptedCall();
+      if (oneWrongCall && turn == 0) TypeWrongCall(call, language);
+      TypeCall(call, language);
+    }
+  }
+  // A call the script does not ask for: beeps and changes nothing.
+  void TypeWrongCall(const std::string& call, int language) {
+    const int beeps = notifier_.informationBeeps;
+    const std::vector<std::string> record = Auction().AuctionRecord;
+    TypeCall(call == "P" ? "7N" : "P", language);
+    EXPECT_EQ(notifier_.informationBeeps, beeps + 1);
+    EXPECT_EQ(Auction().AuctionRecord, record);
+    EXPECT_EQ(Game().Table.TablePhase, PhaseBidding);
+  }
+  // The contract the script ends in: its last level bid and the doubles after it.
+  static std::pair<Bid, int> ScriptedContract(const std::vector<std::string>& script) {
+    Bid contract = Pass;
+    int doubling = 0;
+    for (const std::string& item : script) {
+      const Bid bid = BidCode(item);
+      if (IsContractBid(bid)) {
+        contract = bid;
+        doubling = 0;
+      } else if (bid == Double || bid == Redouble) {
+        ++doubling;
+      }
+    }
+    return {contract, doubling};
+  }
+  void WriteHandFile(const QByteArray& text) const {
+    QFile file(Path(HandFileName));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(text);
+  }
+
+  std::unique_ptr<TDeskTop> table_;
+};
+
+TEST_F(LessonAuctionTest, EveryLessonAuctionIsBidFromTheKeyboard) {
+  StartNamed();
+  for (int lesson = 1; lesson <= LessonHands; ++lesson) {
+    SCOPED_TRACE(lesson);
+    Key(Qt::Key_F3);
+    ASSERT_EQ(Game().Table.LessonNumber, lesson);
+    const std::vector<std::string> script = Auction().ScriptedAuction;
+    const int beeps = notifier_.informationBeeps;
+    BidToTheEnd();
+
+    EXPECT_EQ(notifier_.informationBeeps, beeps + 1);
+    ASSERT_EQ(Game().Table.TablePhase, PhaseEndOfBidding);
+    std::vector<std::string> made;
+    for (const std::string& item : script) made.push_back(BidShortText(BidCode(item)));
+    EXPECT_EQ(Auction().AuctionRecord, made);
+    const auto [contract, doubling] = ScriptedContract(script);
+    EXPECT_EQ(Auction().ContractBid, contract);
+    EXPECT_EQ(Auction().Doubling, doubling);
+    EXPECT_EQ(Auction().Declarer, Game().Record.Declarer);
+
+    EXPECT_TRUE(Control("EndofBidding")->isVisible());
+    EXPECT_TRUE(Control("EOBStart")->isEnabled());
+    EXPECT_FALSE(Pad()->isVisible());
+    EXPECT_TRUE(table_->MenuItem("ReviewBidding")->isEnabled());
+    const auto* picture = Control<ContractPicture>("ContractImg");
+    EXPECT_TRUE(picture->isVisible());
+    EXPECT_EQ(picture->Text(), ContractPictureText(Auction(), "&Pass", "by",
+                                                   table_->TranslatedSeatName(Auction().Declarer)));
+  }
+}
+
+struct LanguageCase {
+  int language;
+  const char* name;
+};
+
+class BidLettersTest : public LessonAuctionTest,
+                       public ::testing::WithParamInterface<LanguageCase> {};
+
+// Lesson 3: South opens 1S and bids 4S, so in French and German the letter
+// of spades doubles as pass.
+TEST_P(BidLettersTest, TheLessonIsBidWithTheLettersOfTheLanguage) {
+  StartNamed(GetParam().language);
+  DealLesson(3);
+  // Spades alone waits for its level, or means pass where the two share a
+  // letter; a strain typed before its level is forgotten once the digit comes.
+  const std::string_view letters = BidKeyLetters[GetParam().language];
+  const int refused = letters[3] == letters[5] ? 1 : 0;
+  Key(letters[3]);
+  Key('1');
+  EXPECT_EQ(Auction().AuctionRecord.size(), 1u);
+  EXPECT_EQ(notifier_.informationBeeps, refused);
+  BidToTheEnd(GetParam().language, false);
+  EXPECT_EQ(Game().Table.TablePhase, PhaseEndOfBidding);
+  EXPECT_EQ(Auction().ContractBid, ContractBidCode(4, Spades));
+  EXPECT_EQ(Auction().Declarer, South);
+  EXPECT_EQ(notifier_.informationBeeps, refused);
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, BidLettersTest,
+                         ::testing::Values(LanguageCase{0, "English"}, LanguageCase{1, "Danish"},
+                                           LanguageCase{2, "Norwegian"}, LanguageCase{3, "French"},
+                                           LanguageCase{4, "German"}, LanguageCase{5, "Swedish"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(LessonAuctionTest, ClicksOnTheBidBoxBidAndTheRecordShowsTheAlert) {
+  StartNamed();
+  DealLesson(1);
+  // North opened 1NT, East passed: South's turn, his header yellow.
+  EXPECT_EQ(Auction().AuctionRecord, (std::vector<std::string>{"1N", "P"}));
+  EXPECT_EQ(Auction().ToPlay, South);
+  EXPECT_FALSE(Pad()->Panel("N1")->isVisible());
+  EXPECT_TRUE(Pad()->Panel("C2")->isVisible());
+  EXPECT_EQ(Control<QLabel>("BPSouth")->palette().color(QPalette::WindowText), QColor(255, 255, 0));
+  EXPECT_EQ(Control<StopLight>("StopLight")->Colour(), 'Y');
+
+  Click("D2");
+  EXPECT_EQ(notifier_.informationBeeps, 1);
+  EXPECT_EQ(Auction().BidCount, 2);
+  Click("C2");
+  // The alerted Stayman and the computers' answers: West P, North 2H, East P.
+  EXPECT_EQ(Auction().AuctionRecord, (std::vector<std::string>{"1N", "P", "2C", "P", "2H", "P"}));
+  EXPECT_FALSE(Pad()->Panel("H2")->isVisible());
+  EXPECT_TRUE(Pad()->Panel("S2")->isVisible());
+  EXPECT_EQ(Grid()->CellText(0, 3), Grid()->BidCaption(ContractBidCode(2, Clubs)) + "(1)");
+  EXPECT_TRUE(Grid()->CellText(2, 0).startsWith("(1) ")) << Grid()->CellText(2, 0).toStdString();
+  EXPECT_GT(Grid()->CellText(2, 0).size(), 5);
+  table_->grab().save(QDir::temp().filePath("tavlo_bidding_mid_auction.png"));
+
+  Click("H4");
+  EXPECT_EQ(Game().Table.TablePhase, PhaseEndOfBidding);
+  EXPECT_EQ(Auction().ContractBid, ContractBidCode(4, Hearts));
+  EXPECT_EQ(Auction().Declarer, North);
+  EXPECT_EQ(Control<StopLight>("StopLight")->Colour(), 'R');
+  for (int seat = North; seat <= West; ++seat) {
+    EXPECT_EQ(table_->findChild<BidReviewPanel*>()->SeatHeader(seat)->palette().color(
+                  QPalette::WindowText),
+              QColor(0, 0, 0));
+  }
+  // The extra points count once the auction is over.
+  EXPECT_EQ(Control<QLabel>("SHCP")->text(), "11 HCP + 0");
+  EXPECT_TRUE(Control("EOBStart")->hasFocus());
+  table_->grab().save(QDir::temp().filePath("tavlo_bidding_end_of_bidding.png"));
+}
+
+TEST_F(LessonAuctionTest, HelpHighlightsTheScriptedBidAndMakeBidMakesItAfterAPause) {
+  StartNamed();
+  DealLesson(1);
+  Click("ButHintBid");
+  EXPECT_EQ(Pad()->Panel("C2")->BackColour(), QColor(255, 255, 0));
+  EXPECT_EQ(Pad()->Panel("C2")->InkColour(), QColor(0, 0, 128));
+  EXPECT_EQ(Auction().BidCount, 2);
+
+  // Make Bid waits its 0.8 seconds even for the developer.
+  clock_.step = 0.1;
+  const double before = clock_.time;
+  Key('M');
+  EXPECT_GE((clock_.time - before) * Day, 0.8);
+  EXPECT_EQ(Auction().AuctionRecord.at(2), "2C");
+  EXPECT_EQ(Auction().ToPlay, South);
+
+  // Help by key, then the mouse on Make Bid: 4H, and the auction is over.
+  Key('E');
+  EXPECT_EQ(Pad()->Panel("H4")->BackColour(), QColor(255, 255, 0));
+  Click("ButMakeBid");
+  EXPECT_EQ(Auction().ContractBid, ContractBidCode(4, Hearts));
+  EXPECT_EQ(Game().Table.TablePhase, PhaseEndOfBidding);
+  EXPECT_EQ(notifier_.informationBeeps, 0);
+}
+
+TEST_F(LessonAuctionTest, BackspaceTakesTheLastBidBackWhoeverMadeIt) {
+  StartNamed();
+  DealLesson(1);
+  Key(Qt::Key_Backspace);
+  EXPECT_EQ(notifier_.informationBeeps, 1);
+  EXPECT_EQ(Auction().AuctionRecord, std::vector<std::string>{"1N"});
+  EXPECT_EQ(Auction().ToPlay, East);
+  EXPECT_EQ(Control<QLabel>("BPEast")->palette().color(QPalette::WindowText), QColor(255, 255, 0));
+  EXPECT_TRUE(Grid()->CellText(0, 2).isEmpty());
+  // East's seat is to bid again, and the script's pass is what it takes.
+  Key('2');
+  Key('C');
+  EXPECT_EQ(notifier_.informationBeeps, 2);
+  Key('P');
+  EXPECT_EQ(Auction().AuctionRecord, (std::vector<std::string>{"1N", "P"}));
+  EXPECT_EQ(Auction().ToPlay, South);
+}
+
+TEST_F(LessonAuctionTest, BackspaceBeforeAnyBidOnlyBeeps) {
+  StartNamed();
+  DealLesson(9);  // South deals: nobody has bid yet
+  ASSERT_EQ(Auction().BidCount, 0);
+  Key(Qt::Key_Backspace);
+  Key(Qt::Key_Comma);
+  EXPECT_EQ(notifier_.informationBeeps, 2);
+  EXPECT_EQ(Auction().BidCount, 0);
+  EXPECT_TRUE(Pad()->isVisible());
+}
+
+TEST_F(LessonAuctionTest, FourPassesPassTheHandOutAndPlayCannotStart) {
+  WriteHandFile(
+      "[1]\nDealer=E\nVulnerability=NONE\n"
+      "Deal=N:AJ4.KQ73.KJ5.Q82 T963.8.A832.T764 K852.AJ95.Q6.J93 Q7.T642.T974.AK5\n"
+      "Declarer=E\nBids=P,P,P,P\nLights=0,0,0,0\nPoints=N:16,11,0,0\n");
+  StartNamed();
+  DealLesson(1);
+  Key('P');
+  EXPECT_EQ(Game().Table.TablePhase, PhaseEndOfBidding);
+  EXPECT_EQ(Auction().ContractBid, Pass);
+  EXPECT_TRUE(Control("EndofBidding")->isVisible());
+  EXPECT_FALSE(Control("EOBStart")->isEnabled());
+  EXPECT_TRUE(Control("EOBNewHand")->hasFocus());
+  EXPECT_EQ(Control<ContractPicture>("ContractImg")->Text(), "Pass by East");
+}
+
+TEST_F(LessonAuctionTest, RebidStartsTheSameAuctionAgain) {
+  StartNamed();
+  DealLesson(2);
+  BidToTheEnd();
+  ASSERT_EQ(Game().Table.TablePhase, PhaseEndOfBidding);
+  const DealHoldings deal = Game().Table.Deal;
+  QTest::mouseClick(Control<QPushButton>("EOBRebid"), Qt::LeftButton);
+  EXPECT_EQ(Game().Table.LessonNumber, 2);
+  EXPECT_EQ(Game().Table.Deal, deal);
+  EXPECT_EQ(Game().Table.TablePhase, PhaseBidding);
+  EXPECT_EQ(Auction().BidCount, 0);  // South deals lesson 2
+  EXPECT_EQ(Auction().ContractBid, Pass);
+  EXPECT_FALSE(Control("EndofBidding")->isVisible());
+  EXPECT_FALSE(Control("ContractImg")->isVisible());
+  EXPECT_TRUE(Pad()->isVisible());
+  EXPECT_EQ(Control<QLabel>("SHCP")->text(), "17 HCP");
+  BidToTheEnd(0, false);
+  EXPECT_EQ(Auction().ContractBid, ContractBidCode(4, Hearts));
+}
+
+TEST_F(LessonAuctionTest, ReviewBiddingShowsTheRecordWithItsCloseButton) {
+  StartNamed();
+  DealLesson(1);
+  BidToTheEnd();
+  QWidget* panel = Control("BidReviewPanel");
+  table_->CloseBidReviewClick();
+  ASSERT_FALSE(panel->isVisible());
+  Key(Qt::Key_F10);
+  EXPECT_TRUE(panel->isVisible());
+  EXPECT_TRUE(Control("CloseBidReview")->isVisible());
+  EXPECT_TRUE(table_->MenuItem("ReviewBidding")->isEnabled());
+  QTest::mouseClick(Control<QPushButton>("CloseBidReview"), Qt::LeftButton);
+  EXPECT_FALSE(panel->isVisible());
+}
+
+class AuctionPauseTest : public ProgramFolderTest {
+ protected:
+  void SetUp() override {
+    ProgramFolderTest::SetUp();
+    CopyLessonHands();
+  }
+};
+
+TEST_F(AuctionPauseTest, EachComputerBidTakesASecondAndAHalf) {
+  // Without the developer's marker; lesson 1 starts with North's and East's bids.
+  clock_.step = 0.25;
+  OptionsRecord options;
+  ApplyDefaults(options);
+  options.PlayerName = "Karen";
+  ASSERT_TRUE(SaveOptions(options, Path(OptionsFileName).toStdString()));
+  const std::unique_ptr<TDeskTop> table = Start();
+  ASSERT_TRUE(table);
+  const double before = clock_.time;
+  table->NewHandClick();
+  const double seconds = (clock_.time - before) * Day;
+  EXPECT_GE(seconds, 3.0);
+  EXPECT_LT(seconds, 5.0);
+  EXPECT_EQ(table->GameState().Auction.BidCount, 2);
+}
+
+TEST_F(LessonAuctionTest, EveryCaptionOfTheBidBoxFitsInEveryLanguage) {
+  StartNamed();
+  DealLesson(1);
+  for (int language = 0; language < 6; ++language) {
+    table_->LanguageClick(language);
+    for (const BidPanel* panel : Pad()->findChildren<BidPanel*>()) {
+      const QString caption = QString(panel->text()).remove('&');
+      EXPECT_LE(QFontMetrics(panel->font()).horizontalAdvance(caption),
+                panel->contentsRect().width() - 2)
+          << language << " " << caption.toStdString();
+    }
+  }
+  table_->LanguageClick(4);
+  Pad()->grab().save(QDir::temp().filePath("tavlo_bid_box_german.png"));
+}
+
+TEST_F(LessonAuctionTest, NothingOfEastsHandShowsThroughTheBidBox) {
+  StartNamed();
+  DealLesson(1);
+  table_->ShowHandsClick();
+  // The box stands over East's hand from its top edge, and where 1NT hid the
+  // low bids its own face shows, not the felt of East's hand.
+  EXPECT_EQ(Control("HandEast")->y(), Pad()->y());
+  EXPECT_GT(Control("HandEast")->geometry().right(), Pad()->x());
+  const QImage desk = Control("Desk")->grab().toImage();
+  const QColor felt = Control("HandEast")->palette().color(QPalette::Window);
+  for (const char* hidden : {"C1", "N1"}) {
+    ASSERT_FALSE(Pad()->Panel(hidden)->isVisible());
+    const QPoint centre = Pad()->Panel(hidden)->geometry().center() + Pad()->pos();
+    EXPECT_NE(desk.pixelColor(centre), felt) << hidden;
+  }
+}
+
+}  // namespace
+}  // namespace tavlo
