@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include "auction/bid_keys.h"
+#include "cards/card_art.h"
 #include "model/bid_text.h"
 #include "options/options_file.h"
 #include "table/bid_box.h"
@@ -183,6 +184,8 @@ INSTANTIATE_TEST_SUITE_P(Languages, BidLettersTest,
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(LessonAuctionTest, ClicksOnTheBidBoxBidAndTheRecordShowsTheAlert) {
+  // The real card pictures, so the pictures show what a player sees.
+  ASSERT_TRUE(DrawCardSheet().save(Path("carddeck.bmp"), "BMP"));
   StartNamed();
   DealLesson(1);
   // North opened 1NT, East passed: South's turn, his header yellow.
@@ -366,6 +369,18 @@ TEST_F(LessonAuctionTest, EveryCaptionOfTheBidBoxFitsInEveryLanguage) {
   }
   table_->LanguageClick(4);
   Pad()->grab().save(QDir::temp().filePath("tavlo_bid_box_german.png"));
+}
+
+TEST_F(LessonAuctionTest, TheStopLightHintsFollowTheLanguage) {
+  StartNamed();
+  QWidget* red = Control("RedLight");
+  EXPECT_EQ(red->toolTip(), "A stop bid which should be passed");
+  table_->LanguageClick(4);
+  EXPECT_EQ(red->toolTip(), "Ein Schlussgebot, auf das man passen sollte");
+  EXPECT_EQ(Control("GreenLight")->toolTip(),
+            "Ein forcierendes Gebot, auf das nicht gepasst werden darf");
+  table_->LanguageClick(0);
+  EXPECT_EQ(Control("YellowLight")->toolTip(), "Bid on or pass depending on the actual hand");
 }
 
 TEST_F(LessonAuctionTest, NothingOfEastsHandShowsThroughTheBidBox) {
