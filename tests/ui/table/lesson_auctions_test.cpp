@@ -223,6 +223,9 @@ TEST_F(LessonAuctionTest, ClicksOnTheBidBoxBidAndTheRecordShowsTheAlert) {
   EXPECT_EQ(Control<QLabel>("SHCP")->text(), "11 HCP + 0");
   EXPECT_TRUE(Control("EOBStart")->hasFocus());
   table_->grab().save(QDir::temp().filePath("tavlo_bidding_end_of_bidding.png"));
+  // The contract speaks the language chosen after the auction too.
+  table_->LanguageClick(4);
+  EXPECT_EQ(Control<ContractPicture>("ContractImg")->Text(), "4~H von Nord");
 }
 
 TEST_F(LessonAuctionTest, HelpHighlightsTheScriptedBidAndMakeBidMakesItAfterAPause) {
