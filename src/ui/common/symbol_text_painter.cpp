@@ -49,11 +49,10 @@ QFont TextFont(const QFont& base, int style) {
   return font;
 }
 
-// Draws text with its top at y, as the old canvas did, and gives its width.
-int DrawTopAligned(QPainter& painter, int x, int y, const QString& text) {
-  const QFontMetrics metrics(painter.font());
-  painter.drawText(x, y + metrics.ascent(), text);
-  return metrics.horizontalAdvance(text);
+// Draws text on the baseline and gives its width.
+int DrawOnBaseline(QPainter& painter, int x, int baseline, const QString& text) {
+  painter.drawText(x, baseline, text);
+  return QFontMetrics(painter.font()).horizontalAdvance(text);
 }
 
 }  // namespace
@@ -62,17 +61,22 @@ void DrawSymbolText(QPainter& painter, int x, int y, int style, const QColor& co
                     std::string_view text, int language) {
   const QFont textFont = TextFont(painter.font(), style);
   const QFont symbolFont = SymbolFont(textFont);
+  // The text's top stands at y, as on the old canvas; symbols share the
+  // text's baseline, whatever font stands in for the text face.
+  const int baseline = y + QFontMetrics(textFont).ascent();
   for (const SymbolRun& run : SplitSymbolText(text)) {
     if (!run.IsSymbol) {
       painter.setFont(textFont);
       painter.setPen(colour);
-      x += DrawTopAligned(painter, x, y, QString::fromUtf8(run.Text.data(), run.Text.size()));
+      x +=
+          DrawOnBaseline(painter, x, baseline, QString::fromUtf8(run.Text.data(), run.Text.size()));
       continue;
     }
     // A symbol stands one pixel clear of the text before it.
     painter.setFont(symbolFont);
     painter.setPen(ToQColor(run.Ink));
-    x += 1 + DrawTopAligned(painter, x + 1, y, SymbolGlyph(SymbolOfLetter(run.Letter, language)));
+    x += 1 + DrawOnBaseline(painter, x + 1, baseline,
+                            SymbolGlyph(SymbolOfLetter(run.Letter, language)));
   }
   painter.setFont(textFont);
   painter.setPen(colour);

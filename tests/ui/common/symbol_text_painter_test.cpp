@@ -54,6 +54,16 @@ std::pair<int, int> Columns(const QImage& image, Ink ink) {
 
 bool Has(const QImage& image, Ink ink) { return Columns(image, ink).first >= 0; }
 
+// The lowest row holding a pixel of one ink; -1 for none.
+int LowestRow(const QImage& image, Ink ink) {
+  for (int y = image.height() - 1; y >= 0; --y) {
+    for (int x = 0; x < image.width(); ++x) {
+      if (InkOf(image.pixel(x, y)) == ink) return y;
+    }
+  }
+  return -1;
+}
+
 struct InkCase {
   const char* text;
   Ink symbol;
@@ -88,18 +98,29 @@ TEST(DrawSymbolText, TextInTheCallersColourAroundTheSymbol) {
 TEST(DrawSymbolText, LoneSymbolOnePixelRightOfX) {
   const QImage atTen = Drawn("~H", 0, 10);
   const QImage atEleven = Drawn("~H", 0, 11);
-  // A symbol alone is the heart glyph drawn one pixel right of x.
+  // A symbol alone is the heart glyph drawn one pixel right of x, on the
+  // baseline of the text face.
   QImage manual(atTen.size(), QImage::Format_RGB32);
   manual.fill(Qt::white);
   QPainter painter(&manual);
   QFont font = painter.font();
   font.setPixelSize(24);
+  font.setFamily("Arial");
+  const int baseline = 10 + QFontMetrics(font).ascent();
   painter.setFont(SymbolFont(font));
   painter.setPen(QColor(255, 0, 0));
-  painter.drawText(11, 10 + QFontMetrics(painter.font()).ascent(), QString(QChar(0x2665)));
+  painter.drawText(11, baseline, QString(QChar(0x2665)));
   painter.end();
   EXPECT_EQ(atTen, manual);
   EXPECT_NE(atTen, atEleven);
+}
+
+TEST(DrawSymbolText, SymbolsStandOnTheBaselineOfTheText) {
+  // "1NT" reads as one word only when the 1 and the navy sign share a
+  // baseline, whichever font stands in for the text face.
+  const QImage image = Drawn("1~N", 0, 10, 10);
+  ASSERT_GE(LowestRow(image, Ink::Navy), 0);
+  EXPECT_NEAR(LowestRow(image, Ink::Black), LowestRow(image, Ink::Navy), 1);
 }
 
 TEST(DrawSymbolText, YIsTheTopOfTheText) {
