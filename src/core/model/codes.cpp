@@ -64,7 +64,11 @@ int CardRank(Card card) {
 }
 
 std::string CardText(Card card) {
-  return {RankLetters[CardRank(card)], StrainLetters[CardSuit(card)][0]};
+  // The top bit of a 16-bit card code is no rank: a card with it alone would
+  // read past the rank letters.
+  const int rank = CardRank(card);
+  if (rank > Ace) throw std::out_of_range("CardText: card code without a rank");
+  return {RankLetters[rank], StrainLetters[CardSuit(card)][0]};
 }
 
 Holding HighestCard(Holding holding) {

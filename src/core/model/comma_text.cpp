@@ -16,6 +16,8 @@ bool NeedsQuotes(std::string_view item) {
 }  // namespace
 
 std::string JoinCommaText(std::span<const std::string> items) {
+  // A lone empty item joined bare would read back as no item at all.
+  if (items.size() == 1 && items.front().empty()) return "\"\"";
   std::string text;
   for (std::size_t i = 0; i < items.size(); ++i) {
     if (i > 0) text += ',';

@@ -75,6 +75,13 @@ TEST(Cards, CodesAndTexts) {
   EXPECT_THROW(SuitOfLetter(""), std::out_of_range);
 }
 
+// A code whose lowest bit from the two upward is no card's rank has no text.
+class CardTextRefuses : public testing::TestWithParam<Card> {};
+TEST_P(CardTextRefuses, CodesWithoutARank) {
+  EXPECT_THROW(CardText(GetParam()), std::out_of_range) << GetParam();
+}
+INSTANTIATE_TEST_SUITE_P(Codes, CardTextRefuses, testing::Values(0u, Hearts, 0x8000u, 0x8003u));
+
 TEST(Cards, BeatingTheWinnerWithTrumps) {
   const Card kingOfSpades = MakeCard(King, Spades);
   EXPECT_TRUE(CardBeatsWinner(MakeCard(2, Hearts), kingOfSpades, Spades, Hearts));

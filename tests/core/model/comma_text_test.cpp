@@ -37,13 +37,14 @@ INSTANTIATE_TEST_SUITE_P(Lists, CommaTextRoundTrip,
                          testing::Values(Items{"1C", "2C(!)", "P", "X", "XX"},
                                          Items{"a b", "c,d", "e\"f", "g"},
                                          Items{" lead", "trail ", "\ttab"}, Items{"1C", "", "P"},
-                                         Items{"P", ""}, Items{"\"\"", "\",\""},
+                                         Items{"P", ""}, Items{""}, Items{"\"\"", "\",\""},
                                          Items{"\u2660 spade"}));
 
 TEST(JoinCommaText, QuotesOnlyWhatNeedsIt) {
   const Items items{"1C", "2C (!)", "say \"hi\"", "a,b", ""};
   EXPECT_EQ(JoinCommaText(items), "1C,\"2C (!)\",\"say \"\"hi\"\"\",\"a,b\",");
   EXPECT_EQ(JoinCommaText(Items{}), "");
+  EXPECT_EQ(JoinCommaText(Items{""}), "\"\"");
 }
 
 }  // namespace
