@@ -27,8 +27,9 @@ TDlgNewSeed::TDlgNewSeed(std::int32_t& seed, const Clock& clock, QWidget* parent
   label->setObjectName("Label1");
   label->setBuddy(seedEdit_);
   seedEdit_->setObjectName("Seed");
-  // A digit, blank or sign, then up to eleven optional digits.
-  seedEdit_->setInputMask("#99999999999;_");
+  // A digit, blank or sign, then up to eleven optional digits ("0" is an
+  // optional digit in the toolkit's masks, "9" a required one).
+  seedEdit_->setInputMask("#00000000000;_");
   seedEdit_->setToolTip("The starting random number generator");
   okButton_->setObjectName("OKBtn");
   okButton_->setDefault(true);

@@ -25,6 +25,7 @@
 #include "language/help_system.h"
 #include "language/languages.h"
 #include "language/multi_lang.h"
+#include "model/expose_dummy.h"
 #include "options/options_file.h"
 #include "table/bid_box.h"
 #include "table/bidding_record.h"
@@ -267,16 +268,22 @@ void TDeskTop::ShowHandsClick() {
   ShowAllHands(game_);
   MenuItem("HideHands")->setEnabled(true);
   MenuItem("ShowHands")->setEnabled(false);
-  if (!game_.Hands.DealLoaded()) return;
-  LayOutAllHands(false);
-  ShowHCPPoints();
+  ShowFaceUpSeats();
 }
 
 void TDeskTop::HideHandsClick() {
   HideComputerHands(game_);
   MenuItem("ShowHands")->setEnabled(true);
   MenuItem("HideHands")->setEnabled(false);
+  ShowFaceUpSeats();
+}
+
+void TDeskTop::ShowFaceUpSeats() {
   if (!game_.Hands.DealLoaded()) return;
+  // Hiding the computer's hands must not hide dummy once it is on the table.
+  if (game_.Table.TablePhase == PhasePlay && game_.Play.CardsPlayed > 0) {
+    ExposeDummy(game_.Hands, game_.Auction.Declarer);
+  }
   LayOutAllHands(false);
   ShowHCPPoints();
 }
@@ -303,11 +310,15 @@ QString TDeskTop::TranslatedSeatName(int seat) const {
   return bidReviewPanel_->SeatHeader(seat)->text();
 }
 
-QString TDeskTop::BidSystemString() const {
+QAction* TDeskTop::BiddingSystemItem() const {
   const QList<QAction*> systems = biddingSystemGroup_->actions();
-  const int system = game_.Options.BiddingSystem <= 2 ? game_.Options.BiddingSystem : 3;
-  systems[system]->setChecked(true);
-  QString text = systems[system]->text();
+  return systems[game_.Options.BiddingSystem <= 2 ? game_.Options.BiddingSystem : 3];
+}
+
+QString TDeskTop::BidSystemString() const {
+  QAction* item = BiddingSystemItem();
+  item->setChecked(true);
+  QString text = item->text();
   const qsizetype ampersand = text.indexOf('&');
   if (ampersand >= 0) text.remove(ampersand, 1);
   return text;

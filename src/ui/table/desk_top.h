@@ -148,6 +148,10 @@ class TDeskTop : public QMainWindow {
   // The key dispatch: true when the key was taken.
   bool FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
   void SaveOptionsOnExit();
+  // The seats just chosen face up, with dummy kept face up in the play.
+  void ShowFaceUpSeats();
+  // The item of the bidding system the lessons are bid in.
+  QAction* BiddingSystemItem() const;
   // Reads the hand of section lesson; a deal that cannot be laid out is
   // reported and nothing changes. Returns whether the hand was read.
   bool LoadHand(int lesson);

@@ -61,6 +61,8 @@ QPushButton* AddButton(QFrame* pad, const char* name, const QString& text,
                        const QString& hint = {}) {
   auto* button = new QPushButton(text, pad);
   button->setObjectName(name);
+  // The table focuses the command to take next: Enter takes it, as Space does.
+  button->setAutoDefault(true);
   if (!hint.isEmpty()) button->setToolTip(hint);
   pad->layout()->addWidget(button);
   return button;
@@ -261,6 +263,9 @@ void TDeskTop::CreateMenu() {
   }
   const QList<QAction*> systems = biddingSystemGroup_->actions();
   for (int i = 0; i < 3; ++i) systems[i]->setEnabled(false);
+  // A click on an item only shows the system again: the mark stays where it was.
+  connect(biddingSystemGroup_, &QActionGroup::triggered, this,
+          [this] { BiddingSystemItem()->setChecked(true); });
 
   QMenu* language = menuBar()->addMenu("&Language");
   language->setObjectName("Language1");

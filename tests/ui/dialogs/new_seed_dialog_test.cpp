@@ -68,6 +68,8 @@ TEST(NewSeedDialog, TheMaskKeepsLettersOut) {
   auto* edit = dialog.findChild<QLineEdit*>("Seed");
   QTest::keyClicks(edit, "4x2");
   EXPECT_EQ(edit->text(), "42");
+  // A short seed is a whole one: the digits after the first are optional.
+  EXPECT_TRUE(edit->hasAcceptableInput());
   EXPECT_EQ(edit->toolTip(), "The starting random number generator");
   EXPECT_EQ(dialog.windowTitle(), "Enter a New Random Seed");
 }

@@ -2,6 +2,7 @@
 // the hands shown face up, the language, and the keys the table takes first.
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -205,6 +206,45 @@ TEST_F(DeskTopTest, ShowAllAndHideTurnTheComputerHands) {
   Key(Qt::Key_F8);
   table_->NewHandClick();
   EXPECT_TRUE(Control<TMyCard>("MyCard1")->ShowFront());
+}
+
+TEST_F(DeskTopTest, HidingTheHandsInThePlayKeepsDummyOnTheTableOnceTheLeadIsMade) {
+  StartNamed();
+  table_->NewHandClick();
+  Game& game = table_->GameState();
+  // East declares and the play has begun: West is dummy.
+  game.Auction.Declarer = East;
+  game.Table.TablePhase = PhasePlay;
+  const auto* westCard = Control<TMyCard>("MyCard40");
+  const auto* eastCard = Control<TMyCard>("MyCard14");
+
+  table_->HideHandsClick();
+  EXPECT_EQ(game.Options.FaceUpSeats, 10);
+  EXPECT_FALSE(westCard->ShowFront()) << "dummy goes down after the opening lead";
+
+  game.Play.CardsPlayed = 1;
+  table_->ShowHandsClick();
+  table_->HideHandsClick();
+  EXPECT_EQ(game.Options.FaceUpSeats, 10);
+  EXPECT_TRUE(game.Hands[West].FaceUp);
+  EXPECT_TRUE(westCard->ShowFront());
+  EXPECT_FALSE(eastCard->ShowFront());
+}
+
+TEST_F(DeskTopTest, TheBiddingSystemMenuShowsTheSystemAndTakesNoChoice) {
+  StartNamed();
+  table_->MenuItem("SwedishMS1")->trigger();
+  EXPECT_TRUE(table_->MenuItem("DanishBasic1")->isChecked());
+  EXPECT_FALSE(table_->MenuItem("SwedishMS1")->isChecked());
+  EXPECT_EQ(table_->GameState().Options.BiddingSystem, 0);
+}
+
+TEST_F(DeskTopTest, EnterTakesTheCommandTheTableFocuses) {
+  StartNamed();
+  ASSERT_EQ(QApplication::focusWidget(), Control("EOSNewHand"));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  EXPECT_EQ(table_->GameState().Table.LessonNumber, 1);
+  EXPECT_EQ(table_->GameState().Table.TablePhase, PhaseBidding);
 }
 
 TEST_F(DeskTopTest, AnEmptyPlayerNameIsAskedForAtEveryHandStart) {
