@@ -12,6 +12,8 @@
 #include <filesystem>
 #include <memory>
 
+#include "model/codes.h"
+
 namespace tavlo {
 
 namespace {
@@ -151,7 +153,8 @@ std::string TBigIniFile::ReadString(std::string_view section, std::string_view k
   const auto& lines = sections_.Lines(index);
   const int line = FindKey(lines, key);
   if (line < 0) return std::string(defaultValue);
-  return lines[line].substr(lines[line].find('=') + 1, MaxLineLength);
+  const std::string_view value = std::string_view(lines[line]).substr(lines[line].find('=') + 1);
+  return std::string(FirstCharacters(value, MaxLineLength));
 }
 
 std::string TBigIniFile::WriteString(std::string_view section, std::string_view key,
@@ -163,8 +166,8 @@ std::string TBigIniFile::WriteString(std::string_view section, std::string_view 
     }
     return UpdateFile();
   }
-  std::string line = std::string(key) + "=" + std::string(value);
-  if (line.size() > MaxLineLength) line.resize(MaxLineLength);
+  const std::string whole = std::string(key) + "=" + std::string(value);
+  std::string line(FirstCharacters(whole, MaxLineLength));
   // A line break inside a value would start a line of its own on disk, or
   // even a section; a value is one line, so breaks become blanks.
   for (char& c : line)

@@ -27,7 +27,8 @@ class TBigIniFile {
   TBigIniFile(const TBigIniFile&) = delete;
   TBigIniFile& operator=(const TBigIniFile&) = delete;
 
-  // Values are cut to 255 characters, the longest text a hand key may hold.
+  // Values are cut to 255 characters (whole UTF-8 sequences), the longest
+  // text a hand key may hold.
   std::string ReadString(std::string_view section, std::string_view key,
                          std::string_view defaultValue);
   // An empty key erases the section (or, with everything empty, writes the

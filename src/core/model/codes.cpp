@@ -114,4 +114,13 @@ int LeadingNumber(std::string_view text) {
   return value;
 }
 
+std::string_view FirstCharacters(std::string_view text, std::size_t count) {
+  std::size_t p = 0;
+  for (std::size_t n = 0; p < text.size() && n < count; ++n) {
+    ++p;
+    while (p < text.size() && (static_cast<unsigned char>(text[p]) & 0xC0) == 0x80) ++p;
+  }
+  return text.substr(0, p);
+}
+
 }  // namespace tavlo

@@ -107,6 +107,9 @@ std::string TrimTrailingSpaces(std::string_view text);
 std::string TrimLeadingSpaces(std::string_view text);
 std::string TrimTrailingSpacesKeepOne(std::string_view text);
 int LeadingNumber(std::string_view text);
+// The first count characters of a UTF-8 text, a character being a whole
+// sequence, so a text cut to its length limit never ends in half a letter.
+std::string_view FirstCharacters(std::string_view text, std::size_t count);
 
 // Colours are Windows colour values: red + 256 * green + 65536 * blue.
 using Colour = std::uint32_t;

@@ -28,17 +28,6 @@ Colour InkOfLetter(char letter) {
   return Rgb(0, 0, 0);
 }
 
-// The text after each symbol is cut at 200 characters, as the table has
-// always drawn it; a character is a whole UTF-8 sequence.
-std::string_view FirstCharacters(std::string_view text, std::size_t count) {
-  std::size_t p = 0;
-  for (std::size_t n = 0; p < text.size() && n < count; ++n) {
-    ++p;
-    while (p < text.size() && (static_cast<unsigned char>(text[p]) & 0xC0) == 0x80) ++p;
-  }
-  return text.substr(0, p);
-}
-
 }  // namespace
 
 std::vector<SymbolRun> SplitSymbolText(std::string_view text) {
@@ -52,6 +41,8 @@ std::vector<SymbolRun> SplitSymbolText(std::string_view text) {
     if (mark > 0) runs.push_back({.Text = std::string(text.substr(0, mark))});
     const char letter = text[mark + 1];
     runs.push_back({.IsSymbol = true, .Text = {}, .Letter = letter, .Ink = InkOfLetter(letter)});
+    // The text after each symbol is cut at 200 characters, as the table has
+    // always drawn it.
     text = FirstCharacters(text.substr(mark + 2), 200);
   }
 }

@@ -121,6 +121,31 @@ TEST_F(BigIniFileTest, LongLinesSurviveARewriteButWritesAreCutAt255) {
                                           std::string(255 - 8, 'a') + "\n\n");
 }
 
+std::string Repeated(std::string_view character, int times) {
+  std::string text;
+  for (int i = 0; i < times; ++i) text += character;
+  return text;
+}
+
+// Comments are typed in every language: the 255-character cut counts whole
+// letters, so a text that reaches the limit never ends in half a letter.
+class LongValueTest : public BigIniFileTest, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(LongValueTest, CutAtTwoHundredFiftyFiveWholeCharacters) {
+  const std::string_view character = GetParam();
+  folder.Write("hands.ini", "[notes]\nlong=" + Repeated(character, 300) + "\n");
+  {
+    TBigIniFile store(Name());
+    EXPECT_EQ(store.ReadString("notes", "long", "-"), Repeated(character, 255));
+    store.WriteString("1", "Comment", Repeated(character, 300));
+  }
+  TBigIniFile again(Name());
+  EXPECT_EQ(again.ReadString("1", "Comment", "-"), Repeated(character, 255 - 8));
+}
+
+INSTANTIATE_TEST_SUITE_P(Letters, LongValueTest,
+                         ::testing::Values("a", "\u00e6", "\u2014", "\U0001F0A1"));
+
 TEST_F(BigIniFileTest, ByteOrderMarkDoesNotHideTheFirstSection) {
   folder.Write("hands.ini", "\xEF\xBB\xBF[1]\r\nDealer=W\r\n");
   TBigIniFile store(Name());
