@@ -22,20 +22,20 @@ bool AnyOtherSuit(PlayContext& context, int seat, int suit, Test test) {
 
 bool HasEntryOutside(PlayContext& context, int seat, int suit) {
   return AnyOtherSuit(context, seat, suit, [](const SuitView& view) {
-    return (*view.LhoCards | *view.RhoCards)<*view.OwnCards&& * view.PartnerLength> 0 &&
-           !view.LhoCanRuff && !view.RhoCanRuff;
+    const bool topsBoth = (*view.LhoCards | *view.RhoCards) < *view.OwnCards;
+    return topsBoth && *view.PartnerLength > 0 && !view.LhoCanRuff && !view.RhoCanRuff;
   });
 }
 
 bool RhoTopsAnotherSuit(PlayContext& context, int suit) {
   return AnyOtherSuit(context, context.Play.ToPlay, suit, [](const SuitView& view) {
-    return view.OurCards<*view.RhoCards&& * view.LhoLength> 1;
+    return (view.OurCards < *view.RhoCards) && *view.LhoLength > 1;
   });
 }
 
 bool LhoTopsAnotherSuit(PlayContext& context, int suit) {
   return AnyOtherSuit(context, context.Play.ToPlay, suit, [](const SuitView& view) {
-    return view.OurCards<*view.LhoCards&& * view.RhoLength> 1;
+    return (view.OurCards < *view.LhoCards) && *view.RhoLength > 1;
   });
 }
 

@@ -136,6 +136,96 @@ TEST(SuitEstimate, RepeatedEstimateKeepsTheStoredResults) {
   EXPECT_EQ(view.Tricks, 6);
 }
 
+// One spade layout played out at no trump, worked through by hand round by
+// round from the chair to play.
+struct PlayedOutCase {
+  const char* name;
+  std::string_view deal;
+  SeatCode declarer;
+  std::string_view before;  // cards played before the estimate
+  int verdict;
+  Results expected;
+};
+
+class PlayedOutSuit : public testing::TestWithParam<PlayedOutCase> {};
+
+TEST_P(PlayedOutSuit, RoundsGoToTheRightSideAndSeat) {
+  const PlayedOutCase& c = GetParam();
+  Table table;
+  table.Start(c.deal, c.declarer, NoTrump);
+  table.Play(c.before);
+  EstimateCache cache;
+  const SuitView& view = Estimated(table, cache, Spades);
+  EXPECT_EQ(view.LeadVerdict, c.verdict);
+  EXPECT_EQ(ResultsOf(view), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Layouts, PlayedOutSuit,
+    testing::Values(
+        // North Q32, South K54, East AJ76, West T98: the verdict has South
+        // lead through East's ace, a round put down to West, then our king
+        // and queen, then East's jack.
+        PlayedOutCase{"PartnerLeadsThroughLho",
+                      "N:Q32.AKQJ.AKQ.AKQ AJ76.T98.JT9.JT9 K54.765.876.8765 T98.432.5432.432",
+                      West,
+                      "",
+                      1,
+                      {-1, 2, -1, 0, 0, 0, 0, 1, false, -4}},
+        // North KQJ, South T98, East 765, West A432: West's ace first, then
+        // our two honours (one for each of us, both over their second card),
+        // then West's last card.
+        PlayedOutCase{"TheyHoldTheTop",
+                      "N:KQJ.AKQJ.AKQ.AKQ 765.T98.JT9.JT98 T98.765.8765.765 A432.432.432.432",
+                      West,
+                      "",
+                      1,
+                      {-1, 2, -1, 0, 1, 1, 0, -1, false, -4}},
+        // East AKT32, West 4, South QJ5, North 9876. On lead East cashes
+        // two, South's queen wins, East's length the rest.
+        PlayedOutCase{"OurTopOnLead",
+                      "N:9876.AKQ.AKQ.AKQ AKT32.JT9.JT9.JT QJ5.8765.876.987 4.432.5432.65432",
+                      North,
+                      "",
+                      -1,
+                      {2, -1, 2, 3, 2, 0, 0, 0, false, 1}},
+        // The same suit with East second to a heart: North plays high under
+        // the winners, and with the ace over North and the king over South
+        // one more round waits for later.
+        PlayedOutCase{"OurTopSecondToPlay",
+                      "N:9876.AKQ.AKQ.AKQ AKT32.JT9.JT9.JT QJ5.8765.876.987 4.432.5432.65432",
+                      West,
+                      "AH",
+                      -1,
+                      {2, -2, 3, 3, 2, 0, 0, 0, false, 1}},
+        // North AKQ2, South 543, West JT9876, East void. After our three
+        // tops West's three spades run when East can put West in with a
+        // heart; East's single heart is no lead to a second round.
+        PlayedOutCase{"RhoGetsInToRunTheRest",
+                      "N:AKQ2.JT9.87.8765 .2.AKQJT9.AKQJT9 543.876543.654.4 JT9876.AKQ.32.32",
+                      West,
+                      "",
+                      -1,
+                      {3, -3, 0, 0, 3, 0, 0, 0, false, 0}},
+        // The same spades with East void in hearts too: West never gets in,
+        // and only North's last spade is counted to them.
+        PlayedOutCase{"RhoCannotGetIn",
+                      "N:AKQ2.JT9.87.8765 ..AKQJT9.AKQJT94 543.8765432.654. JT9876.AKQ.32.32",
+                      West,
+                      "",
+                      -1,
+                      {3, -1, 0, 2, 3, 0, 0, 0, false, 0}},
+        // North AKT32, South J876, West Q954, East void: after the ace and
+        // king West's queen is a single stopper, one round to them and one
+        // back to us.
+        PlayedOutCase{"RhoKeepsOneStopper",
+                      "N:AKT32.98.T98.T98 .AKQJT.AKQJ.AKQJ J876.765.765.765 Q954.432.432.432",
+                      West,
+                      "",
+                      -1,
+                      {2, -1, 1, 2, 2, 2, 0, 0, false, -2}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST(SuitEstimate, PlayedOutSuitIsEstimatedFromScratch) {
   Table table;
   table.Start(SpadesForUs, West, NoTrump);
