@@ -50,6 +50,8 @@ void TDeskTop::AdjustBidPad() {
   bidReviewPanel_->Grid()->ShowAuction(auction);
   bidPad_->show();
   bidReviewPanel_->show();
+  // Keys of the auction go to the bid box, not to a command panel just hidden.
+  bidPad_->Panel("PassBut")->setFocus();
   MoveSouth(bidPad_);
   ShowStopLight();
 }

@@ -245,6 +245,11 @@ TEST_F(DeskTopTest, EnterTakesTheCommandTheTableFocuses) {
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
   EXPECT_EQ(table_->GameState().Table.LessonNumber, 1);
   EXPECT_EQ(table_->GameState().Table.TablePhase, PhaseBidding);
+  // The auction takes the focus to the bid box's pass, away from the panel
+  // that has gone: Enter does not deal again.
+  ASSERT_EQ(QApplication::focusWidget(), Control("PassBut"));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  EXPECT_EQ(table_->GameState().Table.LessonNumber, 1);
 }
 
 TEST_F(DeskTopTest, AnEmptyPlayerNameIsAskedForAtEveryHandStart) {
