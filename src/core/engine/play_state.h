@@ -36,7 +36,7 @@ struct PlayState {
   SeatCode LastTrickWinner = North;
   // Thinking-time control of the look-ahead: tricks completed since the
   // position cache was last cleared, and the width cut to 0 once the time
-  // since StartTime (a time of day) passes TimeLimit seconds.
+  // since StartTime (a reading of the steady clock) passes TimeLimit seconds.
   int Totplay = 0;
   double StartTime = 0.0;
   double TimeLimit = 0.0;

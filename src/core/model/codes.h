@@ -116,16 +116,5 @@ using Colour = std::uint32_t;
 constexpr Colour Rgb(int r, int g, int b) {
   return static_cast<Colour>(r) | static_cast<Colour>(g) << 8 | static_cast<Colour>(b) << 16;
 }
-// Colours of the bid box buttons of each strain; other codes are white on black.
-constexpr Colour StrainBackColour(int strain) {
-  constexpr std::array<Colour, 5> back{Rgb(100, 255, 178), Rgb(255, 178, 100), Rgb(255, 178, 178),
-                                       Rgb(100, 178, 255), Rgb(178, 178, 178)};
-  return strain >= 0 && strain < 5 ? back[strain] : Rgb(255, 255, 255);
-}
-constexpr Colour StrainInkColour(int strain) {
-  constexpr std::array<Colour, 5> ink{Rgb(0, 128, 0), Rgb(255, 76, 0), Rgb(255, 0, 0),
-                                      Rgb(0, 0, 255), Rgb(0, 0, 0)};
-  return strain >= 0 && strain < 5 ? ink[strain] : Rgb(0, 0, 0);
-}
 
 }  // namespace tavlo

@@ -2,10 +2,10 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <array>
 
 #include "auction/bid_keys.h"
 #include "auction/bid_pad_layout.h"
-#include "common/colour.h"
 #include "common/symbol_text_painter.h"
 #include "model/symbol_text.h"
 
@@ -23,6 +23,12 @@ const QColor White(255, 255, 255);
 const QColor PassBack(0, 128, 0), DoubleBack(255, 0, 0), RedoubleBack(0, 0, 255);
 const QColor CommandBack(15, 60, 30);
 const QColor HighlightBack(255, 255, 0), HighlightInk(0, 0, 128);
+// The face and the ink of the level bids of each strain, clubs to no trump.
+const std::array<QColor, 5> StrainBack{QColor(100, 255, 178), QColor(255, 178, 100),
+                                       QColor(255, 178, 178), QColor(100, 178, 255),
+                                       QColor(178, 178, 178)};
+const std::array<QColor, 5> StrainInk{QColor(0, 128, 0), QColor(255, 76, 0), QColor(255, 0, 0),
+                                      QColor(0, 0, 255), QColor(0, 0, 0)};
 
 QString LevelPanelName(int strain, int level) {
   return QString::fromUtf8(StrainLetters[strain].data(), 1) + QString::number(level);
@@ -148,7 +154,7 @@ void BidBox::SetupBidPad(int language) {
       BidPanel* panel = levelPanels_[strain * 7 + level - 1];
       panel->setFont(levelFont);
       panel->setText(QString::number(level) + sign);
-      panel->SetColours(ToQColor(StrainBackColour(strain)), ToQColor(StrainInkColour(strain)));
+      panel->SetColours(StrainBack[strain], StrainInk[strain]);
     }
   }
   butMakeBid_->SetColours(CommandBack, White);
@@ -161,7 +167,7 @@ void BidBox::AdjustBidPad(const AuctionState& state) {
     for (int level = 1; level <= 7; ++level) {
       BidPanel* panel = levelPanels_[strain * 7 + level - 1];
       panel->setVisible(layout.LevelShown[strain][level - 1]);
-      panel->SetColours(ToQColor(StrainBackColour(strain)), ToQColor(StrainInkColour(strain)));
+      panel->SetColours(StrainBack[strain], StrainInk[strain]);
     }
   }
   passBut_->SetColours(PassBack, White);

@@ -87,7 +87,7 @@ void TDeskTop::showEvent(QShowEvent* event) {
 }
 
 void TDeskTop::FormShow() {
-  startTime_ = clock_.Now();
+  startTime_ = clock_.Seconds();
   QApplication::setOverrideCursor(Qt::WaitCursor);
   stopLight_->hide();
   QDir::setCurrent(programFolder_);

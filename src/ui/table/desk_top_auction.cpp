@@ -37,7 +37,7 @@ void TDeskTop::BidToHuman() {
   while (tavlo::AcceptBid(auction, userSeats) == AuctionTurn::Computer) {
     // Each computer seat takes its time, so the user can follow the auction;
     // the table keeps painting meanwhile and holds the user's input back.
-    if (!game_.Table.DeveloperMode) WaitUntilSecondsSince(clock_, clock_.Now(), auction.BidDelay);
+    if (!game_.Table.DeveloperMode) WaitUntilSecondsSince(clock_, clock_.Seconds(), auction.BidDelay);
     BidForComputer(auction);
     AdjustBidPad();
   }
@@ -93,7 +93,7 @@ void TDeskTop::ButMakeBidClick() {
   bidPad_->HighlightPanel(panel);
   // The highlight stays up a moment, also for the developer, so the user
   // sees which bid is made for him.
-  WaitUntilSecondsSince(clock_, clock_.Now(), MakeBidDelay);
+  WaitUntilSecondsSince(clock_, clock_.Seconds(), MakeBidDelay);
   BidButClick(panel);
 }
 

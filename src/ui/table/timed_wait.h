@@ -8,7 +8,7 @@
 
 namespace tavlo {
 
-// Returns once seconds have passed on clock since start (a time of day).
+// Returns once seconds have passed on clock since start (a reading of Seconds).
 void WaitUntilSecondsSince(const Clock& clock, double start, double seconds);
 
 }  // namespace tavlo

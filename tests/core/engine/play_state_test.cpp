@@ -251,7 +251,7 @@ class TimeBudget : public testing::TestWithParam<TimeCase> {};
 TEST_P(TimeBudget, ClockIsReadEveryThousandthTrick) {
   Table table;
   table.Start(Bands, North, NoTrump);
-  table.play.StartTime = table.clock.now;
+  table.play.StartTime = table.clock.Seconds();
   table.play.TimeLimit = 2.0;
   table.play.Totplay = GetParam().totplayBefore;
   table.clock.now += GetParam().secondsLater / 86400.0;

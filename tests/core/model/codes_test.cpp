@@ -104,12 +104,5 @@ TEST(Helpers, TrimmingAndLeadingNumber) {
   EXPECT_EQ(LeadingNumber("12 3"), 99);
 }
 
-TEST(Colours, BidBoxStrains) {
-  EXPECT_EQ(StrainBackColour(Clubs), 100u + 256u * 255u + 65536u * 178u);
-  EXPECT_EQ(StrainInkColour(Hearts), 255u);
-  EXPECT_EQ(StrainBackColour(7), 0xFFFFFFu);
-  EXPECT_EQ(StrainInkColour(-1), 0u);
-}
-
 }  // namespace
 }  // namespace tavlo

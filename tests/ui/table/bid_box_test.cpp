@@ -41,6 +41,8 @@ TEST(BidBox, PanelsCaptionsAndHints) {
   EXPECT_EQ(box.Panel("N1")->text(), "1NT");
   EXPECT_EQ(box.Panel("D3")->BackColour(), QColor(255, 178, 100));
   EXPECT_EQ(box.Panel("H3")->InkColour(), QColor(255, 0, 0));
+  EXPECT_EQ(box.Panel("C1")->BackColour(), QColor(100, 255, 178));
+  EXPECT_EQ(box.Panel("N2")->InkColour(), QColor(0, 0, 0));
   EXPECT_EQ(box.Panel("Q1"), nullptr);
 }
 
