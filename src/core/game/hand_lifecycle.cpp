@@ -3,10 +3,14 @@
 #include "auction/auction.h"
 #include "game/random_seed.h"
 #include "model/comma_text.h"
+#include "model/expose_dummy.h"
 
 namespace tavlo {
 
 namespace {
+
+// The thinking time of the options runs from 1 to 10 seconds.
+constexpr int LeastThinkingTime = 1, MostThinkingTime = 10;
 
 // Point item k, counting from 1; empty when the record has fewer items.
 std::string PointItem(const TableState& table, std::size_t k) {
@@ -18,17 +22,34 @@ void ApplySeatOptions(Game& game) {
                               static_cast<std::uint32_t>(game.Options.FaceUpSeats));
 }
 
+// The seats just chosen face up. Once the opening lead is made dummy lies
+// face up on the table, whatever the user chose to hide.
+Redraw FaceUpSeatsChosen(Game& game) {
+  ApplySeatOptions(game);
+  if (!game.Hands.DealLoaded()) return Redraw::Nothing;
+  if (game.Table.TablePhase == Phase::Play && game.Play.CardsPlayed > 0) {
+    ExposeDummy(game.Hands, game.Auction.Declarer);
+  }
+  return Redraw::Hands | Redraw::Points;
+}
+
+HandStart StartReadHand(Game& game, TBigIniFile& store, int lessonNumber, const Clock& clock) {
+  if (DealProblem problem = ReadSavedHand(game, store, lessonNumber)) return {problem};
+  return {std::nullopt, StartNewHand(game, clock)};
+}
+
 }  // namespace
 
 void StartUpInitialisation(Game& game, const Clock& clock, bool developerMode) {
   game.Table.RandomSeed = SeedFromClock(clock);
   game.Table.DeveloperMode = developerMode;
   game.Table.ShowAllHands = false;
+  game.Table.LessonNumber = 0;
   // Whatever the options file says, a new run starts with South alone.
   game.Options.UserSeats = SouthOnly;
   game.Options.FaceUpSeats = SouthOnly;
   game.Play.Dummy = North;
-  game.Table.TablePhase = PhaseNoHand;
+  game.Table.TablePhase = Phase::NoHand;
   game.Auction.ToPlay = North;
   game.Play.ToPlay = North;
 }
@@ -45,13 +66,14 @@ DealProblem ReadSavedHand(Game& game, TBigIniFile& store, int lessonNumber) {
   if (DealProblem problem = ParseDeal(record.DealText, deal)) return problem;
 
   game.Table.Deal = deal;
+  game.Table.Comment = record.Comment;
   game.Auction.Dealer = record.Dealer;
   game.Auction.Declarer = record.Declarer;
   game.Auction.ScriptedAuction = record.ScriptedAuction;
   game.Auction.ScriptedLights = record.ScriptedLights;
   game.Auction.AlertNumbers = record.AlertNumbers;
   game.Record = std::move(record);
-  game.Table.TablePhase = PhaseBidding;
+  game.Table.TablePhase = Phase::Bidding;
   return std::nullopt;
 }
 
@@ -61,13 +83,24 @@ std::string UndealableHandMessage(int lessonNumber, std::string_view problem) {
          ".\nThe hand on the table stays.";
 }
 
-void StartNewHand(Game& game, const Clock& clock) {
+HandStart NewHand(Game& game, TBigIniFile& store, const Clock& clock) {
+  HandStart start = StartReadHand(game, store, NextLessonNumber(game.Table.LessonNumber), clock);
+  if (!start.Problem) game.Table.Comment.clear();
+  return start;
+}
+
+HandStart PlaySavedHand(Game& game, TBigIniFile& store, int lessonNumber, const Clock& clock) {
+  return StartReadHand(game, store, lessonNumber, clock);
+}
+
+Redraw StartNewHand(Game& game, const Clock& clock) {
   game.Table.PointsList = SplitCommaText(game.Record.PointsText);
   game.Hands.Deal(game.Table.Deal);
   game.Auction.BidCount = 0;
-  game.Table.TablePhase = PhaseBidding;
+  game.Table.TablePhase = Phase::Bidding;
   game.Auction.Trump = Spades;
   ResetGame(game, clock);
+  return WholeTable;
 }
 
 void ResetGame(Game& game, const Clock& clock) {
@@ -79,19 +112,45 @@ void ResetGame(Game& game, const Clock& clock) {
   game.Hands.RestoreDeal();
 }
 
-void ShowAllHands(Game& game) {
-  game.Options.FaceUpSeats = AllSeatsMask;
-  ApplySeatOptions(game);
+bool PlayCanStart(const Game& game) { return game.Auction.ContractBid != Pass; }
+
+Redraw StartPlay(Game& game, const Clock& clock) {
+  if (!PlayCanStart(game)) return Redraw::Nothing;
+  PlayState& play = game.Play;
+  play.Declarer = game.Auction.Declarer;
+  play.Trump = game.Auction.Trump;
+  play.ContractLevel = game.Auction.ContractLevel;
+  play.SuitLed = Clubs;
+  play.Testwidth = 3;
+  play.TimeLimit = Minimum(Maximum(game.Options.SkillLevel, LeastThinkingTime), MostThinkingTime);
+  game.Hands.BindSuitViews(play.Trump);
+  PlayContext context{game.Hands, play, clock, nullptr};
+  ResetPlay(context);
+  game.Table.TablePhase = Phase::Play;
+  return Redraw::Hands | Redraw::Auction | Redraw::Contract | Redraw::Panel | Redraw::Trick;
 }
 
-void HideComputerHands(Game& game) {
-  game.Options.FaceUpSeats = game.Table.TablePhase == PhasePlay ? NorthSouthMask : SouthOnly;
+Redraw Replay(Game& game, const Clock& clock) {
+  game.Table.HandStartTime = clock.Now();
   ApplySeatOptions(game);
+  game.Table.ShowAllHands = false;
+  game.Hands.RestoreDeal();
+  return StartPlay(game, clock);
+}
+
+Redraw ShowAllHands(Game& game) {
+  game.Options.FaceUpSeats = AllSeatsMask;
+  return FaceUpSeatsChosen(game);
+}
+
+Redraw HideComputerHands(Game& game) {
+  game.Options.FaceUpSeats = game.Table.TablePhase == Phase::Play ? NorthSouthMask : SouthOnly;
+  return FaceUpSeatsChosen(game);
 }
 
 PointsDisplay PointsTexts(const Game& game, std::string_view hcpWord) {
   const TableState& table = game.Table;
-  const bool auctionOver = table.TablePhase != PhaseBidding;
+  const bool auctionOver = table.TablePhase != Phase::Bidding;
   PointsDisplay display;
   if (game.Hands[North].FaceUp || table.ShowAllHands) {
     const std::string item = PointItem(table, 1);

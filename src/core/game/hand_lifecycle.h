@@ -1,12 +1,14 @@
 #pragma once
 // How a hand comes to the table and starts again: the next lesson hand, a
-// hand read from the hand file, the start of its auction, and the seats shown
-// face up. The table window calls these and then redraws.
+// hand read from the hand file, the start of its auction, the start of its
+// play and its replay, and the seats shown face up. Each operation is one
+// command of the table; it says what the window must draw afterwards.
 
 #include <string>
 #include <string_view>
 
 #include "game/game.h"
+#include "game/redraw.h"
 #include "handfile/big_ini_file.h"
 #include "model/clock.h"
 #include "model/deal_text.h"
@@ -29,17 +31,40 @@ int NextLessonNumber(int lessonNumber);
 // The message for a hand whose deal cannot be laid out.
 std::string UndealableHandMessage(int lessonNumber, std::string_view problem);
 
+// A hand read and started, or the reason it could not be dealt (then the
+// hand on the table stays as it was and nothing needs drawing).
+struct HandStart {
+  DealProblem Problem;
+  Redraw Parts = Redraw::Nothing;
+};
+
+// New Hand: the next lesson hand, its auction started. A lesson's comment
+// is not shown under South's hand.
+HandStart NewHand(Game& game, TBigIniFile& store, const Clock& clock);
+// A hand of the hand file by its section number, its auction started.
+HandStart PlaySavedHand(Game& game, TBigIniFile& store, int lessonNumber, const Clock& clock);
+
 // Deals the hand read last and resets its auction and play: the table is
-// then in the bidding phase with no bid made.
-void StartNewHand(Game& game, const Clock& clock);
+// then in the bidding phase with no bid made. Rebid is the same.
+Redraw StartNewHand(Game& game, const Clock& clock);
 // The play side of a new start: seats from the options, the deal restored,
 // no bids, no tricks.
 void ResetGame(Game& game, const Clock& clock);
 
+// A contract was reached: there is a hand to play.
+bool PlayCanStart(const Game& game);
+// The play from the opening lead: the engine's views bound for the contract,
+// the thinking time from the options, the opening leader to play. Nothing
+// happens to a hand that was passed out.
+Redraw StartPlay(Game& game, const Clock& clock);
+// The same deal played again from the opening lead, with the same auction,
+// contract and declarer.
+Redraw Replay(Game& game, const Clock& clock);
+
 // "Show all 4 hands" and "Hide N, E, and W hands": the face-up seats, with
-// North (the dummy) kept face up while the cards are played.
-void ShowAllHands(Game& game);
-void HideComputerHands(Game& game);
+// dummy kept face up once the opening lead is made.
+Redraw ShowAllHands(Game& game);
+Redraw HideComputerHands(Game& game);
 
 // The high-card-point display: North's only while North is face up; the
 // extra points follow once the auction is over. hcpWord is the language's "HCP".

@@ -11,9 +11,15 @@
 
 namespace tavlo {
 
-// The phases of the table.
-inline constexpr std::uint8_t PhaseBidding = 0, PhaseEndOfBidding = 1, PhasePlay = 2,
-                              PhaseEndOfHand = 3, PhaseAnalysis = 5, PhaseNoHand = 8;
+// The phases of the table, with the numbers the developer's display shows.
+enum class Phase : std::uint8_t {
+  Bidding = 0,
+  EndOfBidding = 1,
+  Play = 2,
+  EndOfHand = 3,
+  Analysis = 5,  // the developer's look at the engine's choice
+  NoHand = 8     // after start-up, before the first hand
+};
 
 // The lesson hands are the sections "1" to "10" of the hand file.
 inline constexpr int LessonHands = 10;
@@ -22,7 +28,7 @@ inline constexpr int LessonHands = 10;
 inline constexpr std::int32_t AllSeatsMask = 30, NorthSouthMask = 10;
 
 struct TableState {
-  std::uint8_t TablePhase = PhaseNoHand;
+  Phase TablePhase = Phase::NoHand;
   // Section number of the hand on the table; 0 before the first hand.
   int LessonNumber = 0;
   // The deal of the hand record, as parsed when the hand was read.
@@ -30,6 +36,9 @@ struct TableState {
   // The hand record's point items: North's and South's high-card points,
   // then the extra points shown once the auction is over.
   std::vector<std::string> PointsList;
+  // The comment shown under South's hand: a saved hand's own; a lesson's
+  // stays in the hand file.
+  std::string Comment;
   // Every hand is laid out face up.
   bool ShowAllHands = false;
   // When the hand or its replay started (a time of day).

@@ -1,6 +1,5 @@
 #include "dialogs/splash_screen.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -47,9 +46,10 @@ TSplashScreen::TSplashScreen(QWidget* parent)
 void TSplashScreen::SwitchLanguage(int language) { multiLang_->SetActiveLanguage(language); }
 
 void TSplashScreen::ShowNow() {
+  // Painted at once; the table's start then runs in the event loop, which
+  // keeps the screen up to date while the splash has its time.
   show();
   repaint();
-  QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 }  // namespace tavlo

@@ -10,10 +10,10 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
-#include <QTableWidget>
 
 #include "cards/card_pictures.h"
 #include "cards/my_card.h"
+#include "common/colour.h"
 #include "common/notifier.h"
 #include "common/strings_resource.h"
 #include "dialogs/about_box.h"
@@ -25,16 +25,17 @@
 #include "language/help_system.h"
 #include "language/languages.h"
 #include "language/multi_lang.h"
-#include "model/expose_dummy.h"
 #include "options/options_file.h"
+#include "table/auction_panel.h"
 #include "table/bid_box.h"
 #include "table/bidding_record.h"
 #include "table/board_panel.h"
+#include "table/card_play_panel.h"
 #include "table/contract_picture.h"
+#include "table/end_of_hand_panel.h"
 #include "table/running_marker.h"
-#include "table/stop_light.h"
 #include "table/table_translations.h"
-#include "table/timed_wait.h"
+#include "table/timed_step.h"
 
 namespace tavlo {
 
@@ -42,6 +43,19 @@ namespace {
 
 constexpr int SouthLeft = 103, SouthLeftBesidePanel = 200;
 constexpr int CaptionLimit = 49;
+
+bool HeldWhileWaiting(QEvent::Type type) {
+  switch (type) {
+    case QEvent::KeyPress:
+    case QEvent::ShortcutOverride:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::Wheel:
+      return true;
+    default:
+      return false;
+  }
+}
 
 }  // namespace
 
@@ -52,32 +66,51 @@ TDeskTop::TDeskTop(TableSetup setup)
       marker_(std::move(setup.Marker)),
       splash_(setup.Splash),
       help_(std::make_unique<HelpSystem>(setup.ProgramFolder)),
-      multiLang_(new TMultiLang(this)) {
+      multiLang_(new TMultiLang(this)),
+      startWait_(new TimedStep(clock_, this)) {
   setObjectName("DeskTop");
   game_.Options = setup.Options;
   CreateControls();
   LoadTableTranslations(*multiLang_);
   newSeed_ = new TDlgNewSeed(game_.Table.RandomSeed, clock_, this);
-
-  connect(MenuItem("Contents1"), &QAction::triggered, this, [this] { help_->ShowContents(); });
-  connect(MenuItem("AboutTavlo1"), &QAction::triggered, this,
-          [this] { (new TAboutBox(game_.Options.Language, this))->exec(); });
-  connect(bidReviewPanel_->CloseButton(), &QPushButton::clicked, this,
-          &TDeskTop::CloseBidReviewClick);
-  ConnectBidBox();
+  ConnectFeatures();
   // The table sees every key before its controls do.
   qApp->installEventFilter(this);
 }
 
 TDeskTop::~TDeskTop() {
   qApp->removeEventFilter(this);
-  delete splash_;  // still up when the table was never shown
+  if (startWait_->Waiting()) QApplication::restoreOverrideCursor();
+  delete splash_;  // still up when the table was never shown or closed early
   SaveOptionsOnExit();
+}
+
+void TDeskTop::ConnectFeatures() {
+  connect(MenuItem("Contents1"), &QAction::triggered, this, [this] { help_->ShowContents(); });
+  connect(MenuItem("AboutTavlo1"), &QAction::triggered, this,
+          [this] { (new TAboutBox(game_.Options.Language, this))->exec(); });
+
+  connect(auction_, &AuctionPanel::Changed, this, &TDeskTop::Draw);
+  connect(auction_, &AuctionPanel::AuctionOver, this,
+          [this] { MenuItem("ReviewBidding")->setEnabled(true); });
+  connect(auction_, &AuctionPanel::BidPadMoved, this, &TDeskTop::MoveSouth);
+  connect(auction_, &AuctionPanel::StartPlayClicked, this, &TDeskTop::StartPlay);
+  connect(auction_, &AuctionPanel::RebidClicked, this, &TDeskTop::EOBRebidClick);
+  connect(auction_, &AuctionPanel::NewHandClicked, this, &TDeskTop::NewHandClick);
+  connect(auction_, &AuctionPanel::SavedHandClicked, this, &TDeskTop::ButSavedHandClick);
+
+  connect(endOfHand_, &EndOfHandPanel::NewHandClicked, this, &TDeskTop::NewHandClick);
+  connect(endOfHand_, &EndOfHandPanel::SavedHandClicked, this, &TDeskTop::ButSavedHandClick);
+  connect(endOfHand_, &EndOfHandPanel::ReplayClicked, this, &TDeskTop::EOSReplayClick);
 }
 
 QAction* TDeskTop::MenuItem(const QString& name) const { return findChild<QAction*>(name); }
 
 QLabel* TDeskTop::Vocabulary(const char* name) const { return desk_->findChild<QLabel*>(name); }
+
+bool TDeskTop::Started() const { return started_ && !startWait_->Waiting(); }
+
+bool TDeskTop::InputHeld() const { return startWait_->Waiting() || auction_->Waiting(); }
 
 void TDeskTop::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
@@ -87,13 +120,14 @@ void TDeskTop::showEvent(QShowEvent* event) {
 }
 
 void TDeskTop::FormShow() {
-  startTime_ = clock_.Seconds();
+  const bool developerMode = QFile::exists(QDir(programFolder_).filePath(DeveloperMarkerName));
+  // The splash screen has its time from here on; the table gets ready
+  // meanwhile and holds the user's input until it is over.
+  if (!developerMode) startWait_->After(SplashSeconds, [this] { EndOfStart(); });
   QApplication::setOverrideCursor(Qt::WaitCursor);
-  stopLight_->hide();
   QDir::setCurrent(programFolder_);
 
-  StartUpInitialisation(game_, clock_,
-                        QFile::exists(QDir(programFolder_).filePath(DeveloperMarkerName)));
+  StartUpInitialisation(game_, clock_, developerMode);
   LoadStringsResource("Alerts", game_.Auction.AlertTexts);
   LoadCardPictures(programFolder_);
   const bool darkFaces = game_.Options.DarkCards != 0;
@@ -103,146 +137,175 @@ void TDeskTop::FormShow() {
   }
 
   for (int seat = North; seat <= West; ++seat) {
-    hands_[seat] = std::make_unique<HandDisplay>(seat, handPanels_[seat], tableCards_[seat],
-                                                 game_.Hands[seat], tableView_);
+    hands_[seat] = std::make_unique<HandDisplay>(
+        seat, handPanels_[seat], cardPlay_->PlayedCardControl(seat), game_.Hands[seat], tableView_);
     for (TMyCard* card : hands_[seat]->CardControls()) {
       card->SetBackDesign(game_.Options.CardBackDesign);
       card->SetBackColor(game_.Options.CardBackColour);
     }
   }
 
-  CloseBidReviewClick();
-  endofScoring_->move(thePlayPad_->pos());
-  endofBidding_->move(thePlayPad_->pos());
-  ClosePanels();
-  endofScoring_->show();
-
   const QScreen* screen = this->screen();
   const int eastLeft = handPanels_[East]->x();
-  bidPad_->move(screen && screen->geometry().width() == 640 ? eastLeft : eastLeft + 140,
-                bidPad_->y());
-  bidPad_->hide();
-  playPanel_->hide();
+  BidBox* bidPad = auction_->BidPad();
+  bidPad->move(screen && screen->geometry().width() == 640 ? eastLeft : eastLeft + 140,
+               bidPad->y());
   playPanel_->move(eastLeft + 10, 3);
-  hcpPanel_->hide();
-  dupBd_->hide();
-  scorePad_->hide();
 
-  eosNewHand_->setFocus();
   HandActions(false);
   HideHandsClick();
   MenuItem("ReviewBidding")->setEnabled(false);
   MenuItem("SaveHandMenu")->setEnabled(false);
   HandMenuButtons();
-  game_.Table.LessonNumber = 0;
   ApplyColourScheme(this, game_.Options.ColourScheme, false);
 
   LanguageClick(game_.Options.Language < LanguageCount ? game_.Options.Language : English);
-  bidPad_->SetupBidPad(game_.Options.Language);
   PrintTopLine();
+  // The start screen offers New Hand, Saved Hand and Replay.
+  Draw(Redraw::Panel);
+  if (developerMode) EndOfStart();
+}
 
-  if (!game_.Table.DeveloperMode) WaitUntilSecondsSince(clock_, startTime_, SplashSeconds);
+void TDeskTop::EndOfStart() {
   newPlayerMessage_ = Vocabulary("LabelNewPlayerMessage")->text();
   delete splash_;
   splash_ = nullptr;
   QApplication::restoreOverrideCursor();
 }
 
-bool TDeskTop::LoadHand(int lesson) {
-  if (DealProblem problem = tavlo::ReadSavedHand(game_, *handStore_, lesson)) {
-    Notifier::Current().Message(QString::fromStdString(UndealableHandMessage(lesson, *problem)));
+bool TDeskTop::BeginHand(const HandStart& start) {
+  if (start.Problem) {
+    Notifier::Current().Message(
+        QString::fromStdString(UndealableHandMessage(game_.Table.LessonNumber, *start.Problem)));
     return false;
   }
-  tableComment_->setText(QString::fromStdString(game_.Record.Comment));
+  // What the last hand left running or showing goes.
+  auction_->Stop();
+  endOfHand_->HideScore(false);
+  HandActions(false);
+  MenuItem("ReviewBidding")->setEnabled(false);
+  MenuItem("ReplayHand1")->setEnabled(false);
+  auction_->CloseBidReviewClick();
+  if (game_.Options.PlayerName.empty()) GetNewPlayer();
+  Draw(start.Parts);
+  auction_->AcceptBid();
   return true;
 }
 
 bool TDeskTop::ReadSavedHand() {
-  if (!LoadHand(game_.Table.LessonNumber)) return false;
-  StartNewHand();
-  return true;
+  return BeginHand(PlaySavedHand(game_, *handStore_, game_.Table.LessonNumber, clock_));
 }
 
 void TDeskTop::NewHandClick() {
-  if (!LoadHand(NextLessonNumber(game_.Table.LessonNumber))) return;
-  tableComment_->clear();
-  MenuItem("SaveHandMenu")->setEnabled(false);
-  StartNewHand();
+  if (BeginHand(NewHand(game_, *handStore_, clock_))) {
+    MenuItem("SaveHandMenu")->setEnabled(false);
+  }
 }
 
-void TDeskTop::StartNewHand() {
-  ClosePanels();
-  scorePad_->hide();
-  playPanel_->hide();
-  HandActions(false);
-  MenuItem("ReviewBidding")->setEnabled(false);
-  CloseBidReviewClick();
-  if (game_.Options.PlayerName.empty()) GetNewPlayer();
+void TDeskTop::StartNewHand() { BeginHand({std::nullopt, tavlo::StartNewHand(game_, clock_)}); }
 
-  tavlo::StartNewHand(game_, clock_);
-  ResetGame();
+void TDeskTop::EOBRebidClick() { StartNewHand(); }
 
-  PrintTopLine();
-  MenuItem("ReplayHand1")->setEnabled(false);
-  dupBd_->show();
-  DupBoard();
-  contractImg_->hide();
-  stopLight_->show();
-  LayOutAllHands(false);
-  ShowHCPPoints();
-  AdjustBidPad();
-  AcceptBid();
-}
-
-void TDeskTop::ResetGame() {
-  // The rules reset the auction, the play and the deal; the table clears
-  // what it shows of them.
-  tavlo::ResetGame(game_, clock_);
-  CleanTable();
-  hcpPanel_->hide();
-}
-
-void TDeskTop::EOBRebidClick() {
-  game_.Table.TablePhase = PhaseBidding;
-  StartNewHand();
-}
+void TDeskTop::StartPlay() { PlayStarted(tavlo::StartPlay(game_, clock_)); }
 
 void TDeskTop::EOSReplayClick() {
-  ClosePanels();
-  scorePad_->hide();
-  scorePad_->setEnabled(false);
-  game_.Table.HandStartTime = clock_.Now();
-  game_.Hands.ApplySeatOptions(static_cast<std::uint32_t>(game_.Options.UserSeats),
-                               static_cast<std::uint32_t>(game_.Options.FaceUpSeats));
-  game_.Table.ShowAllHands = false;
+  auction_->Stop();
+  endOfHand_->HideScore(true);
   hcpPanel_->hide();
-  game_.Hands.RestoreDeal();
-  StartPlay();
+  PlayStarted(Replay(game_, clock_));
+}
+
+void TDeskTop::PlayStarted(Redraw parts) {
+  if (parts == Redraw::Nothing) return;
+  MenuItem("ReplayHand1")->setEnabled(true);
+  Draw(parts);
+}
+
+void TDeskTop::Draw(Redraw parts) {
+  if (Includes(parts, Redraw::Board)) {
+    PrintTopLine();
+    dupBd_->show();
+    DupBoard();
+  }
+  if (Includes(parts, Redraw::Comment)) {
+    tableComment_->setText(QString::fromStdString(game_.Table.Comment));
+  }
+  if (Includes(parts, Redraw::Trick)) cardPlay_->CleanTable();
+  if (Includes(parts, Redraw::Hands)) LayOutAllHands(false);
+  if (Includes(parts, Redraw::Contract)) DrawContractPanel();
+  if (Includes(parts, Redraw::Points)) ShowHCPPoints();
+  if (Includes(parts, Redraw::Auction)) auction_->DrawAuction();
+  if (Includes(parts, Redraw::Panel)) ShowPhasePanel();
+}
+
+void TDeskTop::ShowPhasePanel() {
+  ClosePanels();
+  switch (game_.Table.TablePhase) {
+    case Phase::EndOfBidding:
+      auction_->ShowEndOfBidding();
+      break;
+    case Phase::Play:
+    case Phase::Analysis:
+      cardPlay_->ShowPlayPad();
+      break;
+    case Phase::EndOfHand:
+    case Phase::NoHand:
+      endOfHand_->ShowEndOfScoring();
+      break;
+    case Phase::Bidding:
+      break;
+  }
+}
+
+void TDeskTop::DrawContractPanel() {
+  const Phase phase = game_.Table.TablePhase;
+  if (phase == Phase::Bidding || phase == Phase::NoHand) {
+    contractImg_->hide();
+    playPanel_->hide();
+    return;
+  }
+  DrawContractPicture();
+  contractImg_->show();
+  playPanel_->show();
+  if (phase == Phase::Play) PrintWonTricks();
+}
+
+void TDeskTop::DrawContractPicture() {
+  contractImg_->FillBidBuf(game_.Auction, ToQColor(game_.Options.ColourScheme[0]),
+                           auction_->BidPad()->Panel("PassBut")->text(),
+                           Vocabulary("ByLabel")->text(),
+                           TranslatedSeatName(game_.Auction.Declarer), game_.Options.Language);
+}
+
+void TDeskTop::PrintWonTricks() {
+  const PlayState& play = game_.Play;
+  const bool declarerNorthSouth = SideOfSeat(play.Declarer) == NorthSouth;
+  const int northSouth =
+      declarerNorthSouth ? play.DeclarerTricks : play.TricksDone - play.DeclarerTricks;
+  nsTricks_->setText(QString::number(northSouth));
+  ewTricks_->setText(QString::number(play.TricksDone - northSouth));
+  playPanel_->show();
+  playPanel_->repaint();
 }
 
 void TDeskTop::HandActions(bool on) {
   for (const char* name : {"ReplayHand1", "RebidHand1", "SaveHandMenu", "PrintHand1"}) {
     MenuItem(name)->setEnabled(on);
   }
-  butReplayHand_->setEnabled(on);
+  endOfHand_->ReplayButton()->setEnabled(on);
 }
 
 void TDeskTop::HandMenuButtons() {
   const bool anyHand = handStore_->Sections().Count() > 0;
-  butSavedHand_->setEnabled(anyHand);
+  endOfHand_->SavedHandButton()->setEnabled(anyHand);
   MenuItem("PlayaSavedHand1")->setEnabled(anyHand);
   MenuItem("DeleteaSavedHand1")->setEnabled(anyHand);
 }
 
 void TDeskTop::ClosePanels() {
-  thePlayPad_->hide();
-  endofBidding_->hide();
-  endofScoring_->hide();
-}
-
-void TDeskTop::CloseBidReviewClick() {
-  bidReviewPanel_->hide();
-  bidReviewPanel_->CloseButton()->hide();
+  cardPlay_->ThePlayPad()->hide();
+  auction_->EndofBidding()->hide();
+  endOfHand_->EndofScoring()->hide();
 }
 
 void TDeskTop::MoveSouth(const QWidget* panel) {
@@ -265,27 +328,15 @@ void TDeskTop::GetNewPlayer() {
 }
 
 void TDeskTop::ShowHandsClick() {
-  ShowAllHands(game_);
   MenuItem("HideHands")->setEnabled(true);
   MenuItem("ShowHands")->setEnabled(false);
-  ShowFaceUpSeats();
+  Draw(ShowAllHands(game_));
 }
 
 void TDeskTop::HideHandsClick() {
-  HideComputerHands(game_);
   MenuItem("ShowHands")->setEnabled(true);
   MenuItem("HideHands")->setEnabled(false);
-  ShowFaceUpSeats();
-}
-
-void TDeskTop::ShowFaceUpSeats() {
-  if (!game_.Hands.DealLoaded()) return;
-  // Hiding the computer's hands must not hide dummy once it is on the table.
-  if (game_.Table.TablePhase == PhasePlay && game_.Play.CardsPlayed > 0) {
-    ExposeDummy(game_.Hands, game_.Auction.Declarer);
-  }
-  LayOutAllHands(false);
-  ShowHCPPoints();
+  Draw(HideComputerHands(game_));
 }
 
 void TDeskTop::DupBoard() {
@@ -307,7 +358,7 @@ void TDeskTop::ShowHCPPoints() {
 }
 
 QString TDeskTop::TranslatedSeatName(int seat) const {
-  return bidReviewPanel_->SeatHeader(seat)->text();
+  return auction_->Review()->SeatHeader(seat)->text();
 }
 
 QAction* TDeskTop::BiddingSystemItem() const {
@@ -331,15 +382,9 @@ void TDeskTop::LanguageClick(int language) {
   }
   multiLang_->SetActiveLanguage(language);
   help_->ChooseHelpFile(language);
-  bidReviewPanel_->Grid()->SetCallCaptions(Vocabulary("LabelRedbl")->text(),
-                                           Vocabulary("LabelDbl")->text(),
-                                           Vocabulary("LabelPass")->text());
-  bidReviewPanel_->Grid()->SetLanguage(language);
-  if (game_.Hands.DealLoaded()) {
-    ShowHCPPoints();
-    bidReviewPanel_->Grid()->ShowAuction(game_.Auction);
-  }
-  bidPad_->SetupBidPad(language);
+  auction_->SetLanguage(language, Vocabulary("LabelRedbl")->text(), Vocabulary("LabelDbl")->text(),
+                        Vocabulary("LabelPass")->text());
+  if (game_.Hands.DealLoaded()) ShowHCPPoints();
   if (contractImg_->isVisible()) DrawContractPicture();
   DupBoard();
   PrintTopLine();
@@ -359,35 +404,41 @@ bool TDeskTop::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
     RandomSeedKey();
     return true;
   }
-  if (key == Qt::Key_F12) {
-    if (!game_.Table.DeveloperMode || game_.Table.TablePhase != PhasePlay) return false;
-    DeveloperAnalysis();
-    return true;
-  }
   if (modifiers & (Qt::ShiftModifier | Qt::AltModifier | Qt::ControlModifier)) return false;
   switch (game_.Table.TablePhase) {
-    case PhaseBidding:
-      return BidKeyDown(key);
-    case PhasePlay:
-      return PlayKeyDown(key);
+    case Phase::Bidding:
+      return auction_->BidKeyDown(key);
+    case Phase::Play:
+      return cardPlay_->PlayKeyDown(key);
     default:
       return false;
   }
 }
 
+bool TDeskTop::KeySeenBefore(const QKeyEvent* key, QWidget* receiver) {
+  // A key its first control does not take travels on to the control's
+  // parents, and the table sees it again at each. The key is known again by
+  // its code and time stamp: the next key may well be made at the same place
+  // in memory, so the event's address tells nothing.
+  const bool travelling = key->key() == lastKey_.Key && key->timestamp() == lastKey_.Timestamp &&
+                          lastKey_.Receiver && receiver != lastKey_.Receiver &&
+                          receiver->isAncestorOf(lastKey_.Receiver);
+  if (!travelling) lastKey_ = {key->key(), key->timestamp(), receiver};
+  return travelling;
+}
+
 bool TDeskTop::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() != QEvent::KeyPress) return false;
+  if (!HeldWhileWaiting(event->type())) return false;
   auto* widget = qobject_cast<QWidget*>(watched);
   if (!widget || widget->window() != this || QApplication::activeModalWidget()) return false;
-  // A key not taken travels on from its control to the control's parents:
-  // the table looks at it only when it first arrives.
-  if (event == lastKey_ && lastKeyReceiver_ && widget != lastKeyReceiver_ &&
-      widget->isAncestorOf(lastKeyReceiver_)) {
-    return false;
+  if (InputHeld()) {
+    // Taken as a plain key, so no short-cut fires either.
+    event->accept();
+    return true;
   }
-  lastKey_ = event;
-  lastKeyReceiver_ = widget;
+  if (event->type() != QEvent::KeyPress) return false;
   const auto* key = static_cast<QKeyEvent*>(event);
+  if (KeySeenBefore(key, widget)) return false;
   return FormKeyDown(key->key(), key->modifiers());
 }
 
@@ -416,15 +467,12 @@ void TDeskTop::LayOutAllHands(bool faceUp) {
       {hands_[North].get(), hands_[East].get(), hands_[South].get(), hands_[West].get()}, faceUp);
 }
 
-// The handlers below belong to the parts of the table built on this one.
+// The handlers below belong to the saved hands, the preferences and the
+// print-out, which build on this table.
 
 void TDeskTop::ButSavedHandClick() {}
 void TDeskTop::DeleteaSavedHandClick() {}
 void TDeskTop::SetupOptions1Click() {}
-void TDeskTop::StartPlay() {}
-bool TDeskTop::PlayKeyDown(int) { return false; }
-void TDeskTop::CleanTable() {}
-void TDeskTop::DeveloperAnalysis() {}
 void TDeskTop::SaveHandMenuClick() {}
 void TDeskTop::PrintHandClick() {}
 

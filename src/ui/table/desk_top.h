@@ -1,8 +1,10 @@
 #pragma once
-// The card table, the program's main window. It reads a hand from the hand
-// file, deals it, and enables every command by the phase the table is in; the
-// auction, the play and the end of the hand run on it. Its handlers turn a
-// click or a key into one call of the game's rules and then redraw.
+// The card table, the program's main window. It holds the menus, sees every
+// key first and passes it to the feature of the phase, and assembles the
+// table from its features (the auction, the play, the end of the hand) and
+// the parts every phase shows (the board, the hands, the points, the
+// contract). Its handlers turn a command into one operation of the game and
+// then draw what the operation says has changed.
 
 #include <QMainWindow>
 #include <QPointer>
@@ -11,30 +13,32 @@
 #include <memory>
 
 #include "game/game.h"
+#include "game/redraw.h"
 #include "hands/hand_display.h"
 #include "model/clock.h"
 
 class QAction;
 class QActionGroup;
 class QFrame;
+class QKeyEvent;
 class QLabel;
 class QMenu;
-class QPushButton;
-class QTableWidget;
 
 namespace tavlo {
 
-class BidBox;
-class BidReviewPanel;
+class AuctionPanel;
+class CardPlayPanel;
 class ContractPicture;
 class DupBoardPanel;
+class EndOfHandPanel;
 class HelpSystem;
 class RunningMarker;
-class StopLight;
 class TBigIniFile;
 class TDlgNewSeed;
+class TimedStep;
 class TMultiLang;
 class TSplashScreen;
+struct HandStart;
 
 inline constexpr char HandFileName[] = "Saved Hands.INI";
 inline constexpr char DeveloperMarkerName[] = "RFR.CDA";
@@ -63,9 +67,14 @@ class TDeskTop : public QMainWindow {
   Game& GameState() { return game_; }
   const Game& GameState() const { return game_; }
   TBigIniFile& HandStore() { return *handStore_; }
+  AuctionPanel& Auction() { return *auction_; }
   const QString& NewPlayerMessage() const { return newPlayerMessage_; }
   // A menu item by its object name ("NewHand1", "ShowHands", ...).
   QAction* MenuItem(const QString& name) const;
+  // The table's start is over (the splash screen has gone).
+  bool Started() const;
+  // A step of the game waits for its pause: the user's input is held back.
+  bool InputHeld() const;
 
   // Hand lifecycle.
   void NewHandClick();
@@ -77,13 +86,12 @@ class TDeskTop : public QMainWindow {
   // reported and the table stays as it was. Returns whether it started.
   bool ReadSavedHand();
   void StartNewHand();
-  void ResetGame();
+  void StartPlay();
 
   // Enabling rules and panels.
   void HandActions(bool on);
   void HandMenuButtons();
   void ClosePanels();
-  void CloseBidReviewClick();
   void MoveSouth(const QWidget* panel);
   void PrintTopLine();
   void GetNewPlayer();
@@ -93,40 +101,16 @@ class TDeskTop : public QMainWindow {
   void HideHandsClick();
   void LayOutAllHands(bool faceUp);
 
-  // The board panel and the point display.
+  // The board panel, the point display and the contract.
   void DupBoard();
   void ShowHCPPoints();
+  void PrintWonTricks();
   QString TranslatedSeatName(int seat) const;
   QString BidSystemString() const;
 
   void LanguageClick(int language);
   void SetupOptions1Click();
   void RandomSeedKey();
-
-  // The auction: the computer seats bid up to the user's turn, the user's
-  // bids are checked against the script, and its end shows the contract.
-  void AcceptBid();
-  void BidToHuman();
-  // Redraws the bid box, the bidding record, the stop light and the seat
-  // headers for the seat to bid.
-  void AdjustBidPad();
-  void ProcessBid();
-  void BadKey();
-  void BidButClick(const QString& panelName);
-  void ButHelpBidClick();
-  void ButMakeBidClick();
-  void ButTakeBackBidClick();
-  void AfterBidding();
-  void ShowStopLight();
-  bool BidKeyDown(int key);
-  void ReviewBiddingClick();
-  // Filled by the play: the play from the opening lead, the play keys, the
-  // trick area cleared, the developer's analysis.
-  void StartPlay();
-  bool PlayKeyDown(int key);
-  void CleanTable();
-  void DeveloperAnalysis();
-  // Filled by the saved hands and the print-out.
   void SaveHandMenuClick();
   void PrintHandClick();
 
@@ -138,27 +122,33 @@ class TDeskTop : public QMainWindow {
  private:
   void CreateControls();
   void CreateMenu();
-  void CreateCommandPanels();
   void CreateVocabulary();
+  void ConnectFeatures();
   QAction* AddItem(QMenu* menu, const char* name, const QString& text,
                    const QKeySequence& key = {});
   QLabel* Vocabulary(const char* name) const;
-  // The table's start, once, when the window is first shown.
+  // The table's start, once, when the window is first shown; its end once
+  // the splash screen has had its time.
   void FormShow();
+  void EndOfStart();
   // The key dispatch: true when the key was taken.
   bool FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
+  // A key travelling on from its first control to the control's parents.
+  bool KeySeenBefore(const QKeyEvent* key, QWidget* receiver);
   void SaveOptionsOnExit();
-  // The seats just chosen face up, with dummy kept face up in the play.
-  void ShowFaceUpSeats();
   // The item of the bidding system the lessons are bid in.
   QAction* BiddingSystemItem() const;
-  // Reads the hand of section lesson; a deal that cannot be laid out is
-  // reported and nothing changes. Returns whether the hand was read.
-  bool LoadHand(int lesson);
-  // The bid box's clicks go to the auction's handlers.
-  void ConnectBidBox();
-  // A bid was accepted (redraw, then the computer seats bid) or refused.
-  void BidMade(bool made);
+  // Starts a hand read from the hand file, or reports why it cannot be
+  // dealt. Returns whether it started.
+  bool BeginHand(const HandStart& start);
+  // The play has started from the opening lead, or nothing happened.
+  void PlayStarted(Redraw parts);
+  // Draws the parts of the table an operation of the game changed.
+  void Draw(Redraw parts);
+  // The command panel of the phase, the others closed.
+  void ShowPhasePanel();
+  // The contract and the trick counts once the auction is over.
+  void DrawContractPanel();
   // The contract, its doubling and declarer in the language of the table.
   void DrawContractPicture();
 
@@ -171,36 +161,30 @@ class TDeskTop : public QMainWindow {
   std::unique_ptr<HelpSystem> help_;
   TMultiLang* multiLang_;
   TDlgNewSeed* newSeed_;
+  TimedStep* startWait_;
   bool started_ = false;
-  double startTime_ = 0.0;
   QString newPlayerMessage_ = NewPlayerMessageText;
-  // The key the table last looked at, and the control it went to first.
-  const QEvent* lastKey_ = nullptr;
-  QPointer<QWidget> lastKeyReceiver_;
+  // The key the table last looked at and the control it came to first.
+  struct SeenKey {
+    int Key = 0;
+    ulong Timestamp = 0;
+    QPointer<QWidget> Receiver;
+  } lastKey_;
 
   QWidget* desk_;
-  BidBox* bidPad_;
-  BidReviewPanel* bidReviewPanel_;
-  StopLight* stopLight_;
+  AuctionPanel* auction_;
+  CardPlayPanel* cardPlay_;
+  EndOfHandPanel* endOfHand_;
   DupBoardPanel* dupBd_;
   QFrame* hcpPanel_;
   QLabel* nhcp_;
   QLabel* shcp_;
   QFrame* playPanel_;
   ContractPicture* contractImg_;
-  QFrame* thePlayPad_;
-  QFrame* endofBidding_;
-  QFrame* endofScoring_;
-  QPushButton* eobStart_;
-  QPushButton* eosNewHand_;
-  QPushButton* butSavedHand_;
-  QPushButton* butReplayHand_;
-  QTableWidget* scorePad_;
+  QLabel* nsTricks_;
+  QLabel* ewTricks_;
   QLabel* tableComment_;
-  QFrame* tricksWL_;
-  QFrame* table_;
   std::array<QFrame*, 4> handPanels_{};
-  std::array<TMyCard*, 4> tableCards_{};
   // What every hand reads when it is laid out, and the four hands on screen.
   TableView tableView_;
   std::array<std::unique_ptr<HandDisplay>, 4> hands_;

@@ -1,82 +1,23 @@
-// The controls of the card table, where they lie, and the main menu. Every
+// The controls of the card table that every phase shows, and the main menu. Every
 // control carries the name the rest of the program and the translation table
 // know it by.
 
 #include <QAction>
 #include <QActionGroup>
-#include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
-#include <QPushButton>
-#include <QTableWidget>
-#include <QVBoxLayout>
 
-#include "cards/my_card.h"
 #include "dialogs/colour_scheme.h"
-#include "table/bid_box.h"
+#include "table/auction_panel.h"
 #include "table/bidding_record.h"
 #include "table/board_panel.h"
+#include "table/card_play_panel.h"
 #include "table/contract_picture.h"
 #include "table/desk_top.h"
-#include "table/stop_light.h"
+#include "table/end_of_hand_panel.h"
+#include "table/table_layout.h"
 
 namespace tavlo {
-
-namespace {
-
-// Where the table's parts lie. The trick area sits between the four hands;
-// the board panel takes the top left corner, so North's hand starts right
-// of it, and the bid box, the stop light and the bidding record stand at
-// the right. The bid box covers the right part of East's hand during the
-// auction, so the hands at the side start level with it. The hands of North and South are as wide
-// as thirteen cards face up; those of East and West hold four rows of a suit each.
-constexpr QRect DupBdPlace(8, 5, 210, 100);
-constexpr QRect TablePlace(213, 110, 240, 200);
-constexpr std::array<QRect, 4> HandPlaces{QRect(220, 5, 345, 100), QRect(560, 110, 190, 203),
-                                          QRect(103, 318, 345, 100), QRect(8, 110, 190, 203)};
-constexpr QPoint PadPlace(455, 310);
-constexpr QSize PadSize(200, 150);
-constexpr QRect CommentPlace(103, 422, 345, 36);
-constexpr QRect TricksPlace(8, 462, 400, 97);
-constexpr QRect HCPPlace(455, 470, 170, 48);
-constexpr QSize DeskSize(965, 565);
-
-QFrame* MakePanel(QWidget* parent, const char* name, const QRect& place, int tag) {
-  auto* panel = new QFrame(parent);
-  panel->setObjectName(name);
-  panel->setGeometry(place);
-  panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-  SetSchemeTag(panel, tag);
-  return panel;
-}
-
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const QRect& place) {
-  auto* label = new QLabel(text, parent);
-  label->setObjectName(name);
-  label->setGeometry(place);
-  return label;
-}
-
-QPushButton* AddButton(QFrame* pad, const char* name, const QString& text,
-                       const QString& hint = {}) {
-  auto* button = new QPushButton(text, pad);
-  button->setObjectName(name);
-  // The table focuses the command to take next: Enter takes it, as Space does.
-  button->setAutoDefault(true);
-  if (!hint.isEmpty()) button->setToolTip(hint);
-  pad->layout()->addWidget(button);
-  return button;
-}
-
-QFrame* MakePad(QWidget* parent, const char* name) {
-  QFrame* pad = MakePanel(parent, name, QRect(PadPlace, PadSize), 2);
-  auto* layout = new QVBoxLayout(pad);
-  layout->setContentsMargins(8, 8, 8, 8);
-  layout->setSpacing(4);
-  return pad;
-}
-
-}  // namespace
 
 void TDeskTop::CreateControls() {
   desk_ = new QWidget(this);
@@ -87,17 +28,13 @@ void TDeskTop::CreateControls() {
   dupBd_ = new DupBoardPanel(desk_);
   dupBd_->setGeometry(DupBdPlace);
   SetSchemeTag(dupBd_, 2);
+  dupBd_->hide();
 
-  table_ = MakePanel(desk_, "Table", TablePlace, 2);
-  table_->setFrameStyle(QFrame::NoFrame);
   for (int seat = North; seat <= West; ++seat) {
     const QString name = QString::fromLatin1(SeatNames[seat].data());
     handPanels_[seat] =
         MakePanel(desk_, ("Hand" + name).toLatin1().constData(), HandPlaces[seat], 1);
     handPanels_[seat]->setFrameStyle(QFrame::NoFrame);
-    tableCards_[seat] = new TMyCard(table_);
-    tableCards_[seat]->setObjectName("Table" + name);
-    tableCards_[seat]->hide();
   }
 
   playPanel_ = MakePanel(desk_, "PlayPanel", QRect(HandPlaces[East].left() + 10, 3, 200, 100), 2);
@@ -107,77 +44,31 @@ void TDeskTop::CreateControls() {
   contractImg_->move(8, 24);
   contractImg_->hide();
   MakeLabel(playPanel_, "PlayPanelLabel2", "N-S tricks", {8, 52, 120, 18});
-  MakeLabel(playPanel_, "PlayPanelNSTrks", "0", {130, 52, 60, 18});
+  nsTricks_ = MakeLabel(playPanel_, "PlayPanelNSTrks", "0", {130, 52, 60, 18});
   MakeLabel(playPanel_, "PlayPanelLabel3", "E-W tricks", {8, 74, 120, 18});
-  MakeLabel(playPanel_, "PlayPanelEWTrks", "0", {130, 74, 60, 18});
+  ewTricks_ = MakeLabel(playPanel_, "PlayPanelEWTrks", "0", {130, 74, 60, 18});
+  playPanel_->hide();
 
   hcpPanel_ = MakePanel(desk_, "HCPPanel", HCPPlace, 2);
   MakeLabel(hcpPanel_, "HCPNorthLabel", "North", {8, 4, 70, 18});
   MakeLabel(hcpPanel_, "HCPSouthLabel", "South", {8, 24, 70, 18});
   nhcp_ = MakeLabel(hcpPanel_, "NHCP", "", {80, 4, 84, 18});
   shcp_ = MakeLabel(hcpPanel_, "SHCP", "", {80, 24, 84, 18});
+  hcpPanel_->hide();
 
-  bidPad_ = new BidBox(desk_);
-  bidPad_->move(HandPlaces[East].left() + 140, TablePlace.top());
-  stopLight_ = new StopLight(desk_);
-  stopLight_->move(bidPad_->geometry().right() + 8, TablePlace.top());
-  SetSchemeTag(stopLight_, 2);
-
-  bidReviewPanel_ = new BidReviewPanel(desk_);
-  bidReviewPanel_->move(bidPad_->x(), bidPad_->geometry().bottom() + 8);
-  SetSchemeTag(bidReviewPanel_, 2);
-
-  scorePad_ = new QTableWidget(3, 2, desk_);
-  scorePad_->setObjectName("ScorePad");
-  scorePad_->horizontalHeader()->hide();
-  scorePad_->verticalHeader()->hide();
-  scorePad_->setGeometry(bidReviewPanel_->x(), bidReviewPanel_->y(), 240, 3 * 18 + 4);
-  scorePad_->verticalHeader()->setDefaultSectionSize(18);
+  // Each feature lays its own controls on the desk; those made later lie
+  // on top, so the bid box covers the part of East's hand it stands over.
+  auction_ = new AuctionPanel(game_, clock_, desk_);
+  endOfHand_ = new EndOfHandPanel(desk_, auction_->Review()->pos());
 
   tableComment_ = MakeLabel(desk_, "TableComment", "", CommentPlace);
   tableComment_->setWordWrap(true);
   tableComment_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-  tricksWL_ = new QFrame(desk_);
-  tricksWL_->setObjectName("TricksWL");
-  tricksWL_->setGeometry(TricksPlace);
-  for (int k = 1; k <= 13; ++k) {
-    auto* picture = new QLabel(tricksWL_);
-    picture->setObjectName(QString("Image%1").arg(k));
-    picture->move(25 * (k - 1), 1);
-    picture->hide();
-  }
+  cardPlay_ = new CardPlayPanel(game_, desk_);
 
-  CreateCommandPanels();
   CreateVocabulary();
   CreateMenu();
-}
-
-void TDeskTop::CreateCommandPanels() {
-  thePlayPad_ = MakePad(desk_, "ThePlayPad");
-  AddButton(thePlayPad_, "ButHint", "H&int", "Recommended card gets highlighted");
-  AddButton(thePlayPad_, "ButPlayHint", "Play H&int", "Highlighted card gets played");
-  AddButton(thePlayPad_, "TPPFast", "&Finish Play", "Have Tavlo play all 4 hands for you");
-  AddButton(thePlayPad_, "TPPBackup", "Take &Back", "Take away the last card");
-  AddButton(thePlayPad_, "ButClearTable", "Cl&ear Table", "Clear all cards off the table");
-
-  endofBidding_ = MakePad(desk_, "EndofBidding");
-  eobStart_ = AddButton(endofBidding_, "EOBStart", "S&tart Play");
-  auto* rebid = AddButton(endofBidding_, "EOBRebid", "&Rebid");
-  auto* newHand = AddButton(endofBidding_, "EOBNewHand", "Ne&w Hand");
-  auto* takeBack = AddButton(endofBidding_, "EOBTakeBack", "Sa&ved Hand");
-  connect(eobStart_, &QPushButton::clicked, this, &TDeskTop::StartPlay);
-  connect(rebid, &QPushButton::clicked, this, &TDeskTop::EOBRebidClick);
-  connect(newHand, &QPushButton::clicked, this, &TDeskTop::NewHandClick);
-  connect(takeBack, &QPushButton::clicked, this, &TDeskTop::ButSavedHandClick);
-
-  endofScoring_ = MakePad(desk_, "EndofScoring");
-  eosNewHand_ = AddButton(endofScoring_, "EOSNewHand", "Play a &New Hand");
-  butSavedHand_ = AddButton(endofScoring_, "ButSavedHand", "Play a &Saved Hand");
-  butReplayHand_ = AddButton(endofScoring_, "ButReplayHand", "Replay &This Hand");
-  connect(eosNewHand_, &QPushButton::clicked, this, &TDeskTop::NewHandClick);
-  connect(butSavedHand_, &QPushButton::clicked, this, &TDeskTop::ButSavedHandClick);
-  connect(butReplayHand_, &QPushButton::clicked, this, &TDeskTop::EOSReplayClick);
 }
 
 void TDeskTop::CreateVocabulary() {
@@ -247,8 +138,8 @@ void TDeskTop::CreateMenu() {
           &TDeskTop::ShowHandsClick);
   connect(AddItem(play, "HideHands", "&Hide N, E, and W hands", Qt::Key_F9), &QAction::triggered,
           this, &TDeskTop::HideHandsClick);
-  connect(AddItem(play, "ReviewBidding", "&Review Bidding", Qt::Key_F10), &QAction::triggered, this,
-          &TDeskTop::ReviewBiddingClick);
+  connect(AddItem(play, "ReviewBidding", "&Review Bidding", Qt::Key_F10), &QAction::triggered,
+          auction_, &AuctionPanel::ReviewBiddingClick);
 
   // The bidding system is shown, not chosen: the lessons are bid in one system.
   QMenu* system = menuBar()->addMenu("&Bidding System");

@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
+
+#include "game/auction_flow.h"
 
 namespace tavlo {
 namespace {
@@ -22,9 +25,10 @@ constexpr char GoodDeal[] = "N:AKQJ.T98.765.432 T987.AKQ.432.765 65432.J76.AKQ.T
 class HandFileTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    file_ = fs::temp_directory_path() /
-            (std::string("tavlo_lifecycle_") +
-             ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".INI");
+    // Parameterised tests have a "/" in their names.
+    std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    std::replace(name.begin(), name.end(), '/', '_');
+    file_ = fs::temp_directory_path() / ("tavlo_lifecycle_" + name + ".INI");
     std::ofstream out(file_);
     for (int section = 1; section <= 12; ++section) {
       out << "[" << section << "]\n"
@@ -67,7 +71,7 @@ TEST_F(HandFileTest, ElevenNewHandsInARowReadTheLessonsInTurn) {
 
 TEST_F(HandFileTest, AHandIsReadIntoTheGameReadyToBid) {
   ASSERT_FALSE(ReadSavedHand(game_, *store_, 2));
-  EXPECT_EQ(game_.Table.TablePhase, PhaseBidding);
+  EXPECT_EQ(game_.Table.TablePhase, Phase::Bidding);
   EXPECT_EQ(game_.Auction.Dealer, South);
   EXPECT_EQ(game_.Auction.Declarer, East);
   EXPECT_EQ(game_.Record.Vulnerability, 2);
@@ -99,7 +103,7 @@ TEST_F(HandFileTest, AnUndealableHandLeavesTheHandOnTheTable) {
 
 TEST_F(HandFileTest, AMissingSectionCannotBeDealt) {
   EXPECT_TRUE(ReadSavedHand(game_, *store_, 40));
-  EXPECT_EQ(game_.Table.TablePhase, PhaseNoHand);
+  EXPECT_EQ(game_.Table.TablePhase, Phase::NoHand);
 }
 
 TEST_F(HandFileTest, StartNewHandDealsAndStartsTheAuctionWithSouthAlone) {
@@ -111,7 +115,7 @@ TEST_F(HandFileTest, StartNewHandDealsAndStartsTheAuctionWithSouthAlone) {
   clock_.time = 0.75;
   StartNewHand(game_, clock_);
 
-  EXPECT_EQ(game_.Table.TablePhase, PhaseBidding);
+  EXPECT_EQ(game_.Table.TablePhase, Phase::Bidding);
   EXPECT_EQ(game_.Table.HandStartTime, 0.75);
   EXPECT_EQ(game_.Auction.BidCount, 0);
   EXPECT_EQ(game_.Auction.ContractBid, Pass);
@@ -124,6 +128,134 @@ TEST_F(HandFileTest, StartNewHandDealsAndStartsTheAuctionWithSouthAlone) {
   EXPECT_EQ(game_.Hands[North].HighCardPoints, 10);
 }
 
+TEST_F(HandFileTest, NewHandHidesTheLessonsCommentAndASavedHandShowsItsOwn) {
+  const HandStart lesson = NewHand(game_, *store_, clock_);
+  ASSERT_FALSE(lesson.Problem);
+  EXPECT_EQ(lesson.Parts, WholeTable);
+  EXPECT_EQ(game_.Table.LessonNumber, 1);
+  EXPECT_EQ(game_.Table.Comment, "");
+
+  const HandStart saved = PlaySavedHand(game_, *store_, 11, clock_);
+  ASSERT_FALSE(saved.Problem);
+  EXPECT_EQ(game_.Table.Comment, "Board 11");
+  EXPECT_EQ(game_.Table.TablePhase, Phase::Bidding);
+
+  // A hand that cannot be dealt draws nothing and leaves the comment.
+  const HandStart broken = PlaySavedHand(game_, *store_, 12, clock_);
+  EXPECT_TRUE(broken.Problem);
+  EXPECT_EQ(broken.Parts, Redraw::Nothing);
+  EXPECT_EQ(game_.Table.Comment, "Board 11");
+}
+
+// Board 1 of the test file: East deals 1C, West answers 1S(!), all pass;
+// the computer bids every seat, so West declares one spade.
+class PlayStartTest : public HandFileTest {
+ protected:
+  void BidTheAuction() {
+    game_.Options.UserSeats = 0;
+    ASSERT_FALSE(NewHand(game_, *store_, clock_).Problem);
+    while (NextTurn(game_) == AuctionTurn::Computer) ComputerBid(game_);
+    ASSERT_EQ(NextTurn(game_), AuctionTurn::Over);
+    EndAuction(game_);
+  }
+  void PlayLowestCards(int count) {
+    PlayContext context{game_.Hands, game_.Play, clock_, nullptr};
+    for (int n = 0; n < count; ++n) {
+      const THands& hand = game_.Hands[game_.Play.ToPlay];
+      const int led = game_.Play.SuitLed;
+      int suit = game_.Play.TrickPosition != 1 && hand.Suits[led].Cards ? led : 0;
+      while (hand.Suits[suit].Cards == 0) ++suit;
+      PlayCard(context, LowestCard(hand.Suits[suit].Cards) | static_cast<Card>(suit));
+    }
+  }
+};
+
+TEST_F(PlayStartTest, StartPlayBindsTheContractAndGivesTheOpeningLeadToDeclarersLeft) {
+  BidTheAuction();
+  game_.Options.SkillLevel = 7;
+  const Redraw parts = StartPlay(game_, clock_);
+
+  for (const Redraw part : {Redraw::Hands, Redraw::Panel, Redraw::Contract, Redraw::Trick})
+    EXPECT_TRUE(Includes(parts, part));
+  EXPECT_EQ(game_.Table.TablePhase, Phase::Play);
+  EXPECT_EQ(game_.Play.Declarer, West);
+  EXPECT_EQ(game_.Play.Dummy, East);
+  EXPECT_EQ(game_.Play.Trump, Spades);
+  EXPECT_EQ(game_.Play.ContractLevel, 1);
+  EXPECT_EQ(game_.Play.ToPlay, North);
+  EXPECT_EQ(game_.Play.CardsPlayed, 0);
+  EXPECT_EQ(game_.Play.TimeLimit, 7.0);
+  EXPECT_EQ(game_.Play.Testwidth, 3);
+  // Every seat's views see spades as trumps.
+  EXPECT_EQ(game_.Hands[North].SuitViews[Hearts].OwnTrumps,
+            &game_.Hands[North].Suits[Spades].Cards);
+  EXPECT_EQ(game_.Hands[South].Suits[Clubs].StartLength, 2);
+}
+
+TEST_F(PlayStartTest, ReplayStartsTheSameContractAgainWithEveryCardBack) {
+  BidTheAuction();
+  StartPlay(game_, clock_);
+  PlayLowestCards(6);
+  ShowAllHands(game_);
+  clock_.time = 0.8;
+
+  const Redraw parts = Replay(game_, clock_);
+
+  EXPECT_TRUE(Includes(parts, Redraw::Hands));
+  EXPECT_EQ(game_.Table.TablePhase, Phase::Play);
+  EXPECT_EQ(game_.Table.HandStartTime, 0.8);
+  EXPECT_EQ(game_.Play.CardsPlayed, 0);
+  EXPECT_EQ(game_.Play.DeclarerTricks, 0);
+  EXPECT_EQ(game_.Play.ToPlay, North);
+  EXPECT_EQ(game_.Auction.ContractBid, ContractBidCode(1, Spades));
+  EXPECT_EQ(game_.Auction.BidCount, 6);
+  for (int seat = North; seat <= West; ++seat) EXPECT_EQ(game_.Hands[seat].CardCount(), 13);
+  // The seats of the options again: every hand is still shown.
+  EXPECT_TRUE(game_.Hands[West].FaceUp);
+}
+
+TEST_F(PlayStartTest, APassedOutHandHasNoPlay) {
+  game_.Options.UserSeats = 0;
+  ASSERT_FALSE(NewHand(game_, *store_, clock_).Problem);
+  game_.Auction.ScriptedAuction = {"P", "P", "P", "P"};
+  while (NextTurn(game_) == AuctionTurn::Computer) ComputerBid(game_);
+  EndAuction(game_);
+  EXPECT_FALSE(PlayCanStart(game_));
+  EXPECT_EQ(StartPlay(game_, clock_), Redraw::Nothing);
+  EXPECT_EQ(game_.Table.TablePhase, Phase::EndOfBidding);
+}
+
+TEST_F(PlayStartTest, HidingTheHandsKeepsDummyFaceUpOnceTheLeadIsMade) {
+  BidTheAuction();
+  StartPlay(game_, clock_);
+  EXPECT_EQ(HideComputerHands(game_), Redraw::Hands | Redraw::Points);
+  EXPECT_FALSE(game_.Hands[East].FaceUp) << "dummy goes down after the opening lead";
+  PlayLowestCards(1);
+  HideComputerHands(game_);
+  EXPECT_TRUE(game_.Hands[East].FaceUp);
+  EXPECT_FALSE(game_.Hands[West].FaceUp);
+}
+
+struct ThinkingCase {
+  std::uint8_t skillLevel;
+  double seconds;
+};
+
+class ThinkingTimeTest : public PlayStartTest,
+                         public ::testing::WithParamInterface<ThinkingCase> {};
+
+TEST_P(ThinkingTimeTest, TheOptionGivesOneToTenSeconds) {
+  BidTheAuction();
+  game_.Options.SkillLevel = GetParam().skillLevel;
+  StartPlay(game_, clock_);
+  EXPECT_EQ(game_.Play.TimeLimit, GetParam().seconds);
+}
+
+INSTANTIATE_TEST_SUITE_P(Options, ThinkingTimeTest,
+                         ::testing::Values(ThinkingCase{0, 1.0}, ThinkingCase{1, 1.0},
+                                           ThinkingCase{4, 4.0}, ThinkingCase{10, 10.0},
+                                           ThinkingCase{200, 10.0}));
+
 TEST(StartUpInitialisation, SavedSeatMasksHaveNoEffect) {
   Game game;
   game.Options.UserSeats = 30;
@@ -132,13 +264,13 @@ TEST(StartUpInitialisation, SavedSeatMasksHaveNoEffect) {
   StartUpInitialisation(game, clock, true);
   EXPECT_EQ(game.Options.UserSeats, 8);
   EXPECT_EQ(game.Options.FaceUpSeats, 8);
-  EXPECT_EQ(game.Table.TablePhase, PhaseNoHand);
+  EXPECT_EQ(game.Table.TablePhase, Phase::NoHand);
   EXPECT_TRUE(game.Table.DeveloperMode);
   EXPECT_EQ(game.Table.RandomSeed, 43200000);  // noon, in milliseconds
 }
 
 struct ShowCase {
-  std::uint8_t phase;
+  Phase phase;
   bool showAll;
   std::int32_t faceUp;
 };
@@ -161,13 +293,13 @@ TEST_P(ShowHandsTest, FaceUpSeatsFollowTheCommandAndThePhase) {
 
 INSTANTIATE_TEST_SUITE_P(
     Phases, ShowHandsTest,
-    ::testing::Values(ShowCase{PhaseBidding, true, 30}, ShowCase{PhasePlay, true, 30},
-                      ShowCase{PhaseBidding, false, 8}, ShowCase{PhaseEndOfBidding, false, 8},
-                      ShowCase{PhasePlay, false, 10}, ShowCase{PhaseEndOfHand, false, 8}));
+    ::testing::Values(ShowCase{Phase::Bidding, true, 30}, ShowCase{Phase::Play, true, 30},
+                      ShowCase{Phase::Bidding, false, 8}, ShowCase{Phase::EndOfBidding, false, 8},
+                      ShowCase{Phase::Play, false, 10}, ShowCase{Phase::EndOfHand, false, 8}));
 
 struct PointsCase {
   std::vector<std::string> items;
-  std::uint8_t phase;
+  Phase phase;
   bool northFaceUp;
   std::string north;
   std::string south;
@@ -187,13 +319,13 @@ TEST_P(PointsTextsTest, ShowWhatTheUserMaySee) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, PointsTextsTest,
-    ::testing::Values(PointsCase{{"N:12", "9", "2", "1"}, PhaseBidding, false, "", "9 HCP"},
-                      PointsCase{{"N:12", "9", "2", "1"}, PhasePlay, false, "", "9 HCP + 1"},
-                      PointsCase{{"N:12", "9", "2", "1"}, PhaseBidding, true, "12 HCP", "9 HCP"},
+    ::testing::Values(PointsCase{{"N:12", "9", "2", "1"}, Phase::Bidding, false, "", "9 HCP"},
+                      PointsCase{{"N:12", "9", "2", "1"}, Phase::Play, false, "", "9 HCP + 1"},
+                      PointsCase{{"N:12", "9", "2", "1"}, Phase::Bidding, true, "12 HCP", "9 HCP"},
                       PointsCase{
-                          {"N:12", "9", "2", "1"}, PhasePlay, true, "12 HCP + 2", "9 HCP + 1"},
-                      PointsCase{{"N:1234567", "9"}, PhaseBidding, true, "12345 HCP", "9 HCP"},
-                      PointsCase{{"-"}, PhaseEndOfHand, true, " HCP + ", " HCP + "}));
+                          {"N:12", "9", "2", "1"}, Phase::Play, true, "12 HCP + 2", "9 HCP + 1"},
+                      PointsCase{{"N:1234567", "9"}, Phase::Bidding, true, "12345 HCP", "9 HCP"},
+                      PointsCase{{"-"}, Phase::EndOfHand, true, " HCP + ", " HCP + "}));
 
 }  // namespace
 }  // namespace tavlo

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <optional>
 
 #include "cards/card_art.h"
 #include "cards/my_card.h"
@@ -90,7 +91,7 @@ TEST_F(DeskTopTest, NewHandDealsTheFirstLessonAndStartsItsAuction) {
 
   const Game& game = table_->GameState();
   EXPECT_EQ(game.Table.LessonNumber, 1);
-  EXPECT_EQ(game.Table.TablePhase, PhaseBidding);
+  EXPECT_EQ(game.Table.TablePhase, Phase::Bidding);
   EXPECT_EQ(game.Hands[South].CardCount(), 13);
   for (const char* shown : {"BidPad", "DupBd", "HCPPanel", "StopLight", "BidReviewPanel"}) {
     EXPECT_TRUE(Control(shown)->isVisible()) << shown;
@@ -175,7 +176,7 @@ TEST_F(DeskTopTest, AHandThatCannotBeDealtIsNamedAndTheTableStaysAsItWas) {
   ASSERT_EQ(notifier_.messages.size(), 1);
   EXPECT_TRUE(notifier_.messages[0].contains("Board 16")) << notifier_.messages[0].toStdString();
   EXPECT_EQ(table_->GameState().Table.Deal, dealt);
-  EXPECT_EQ(table_->GameState().Table.TablePhase, PhaseBidding);
+  EXPECT_EQ(table_->GameState().Table.TablePhase, Phase::Bidding);
   EXPECT_EQ(Text("TheBoardNo"), "1");
   EXPECT_TRUE(Control("BidPad")->isVisible());
 }
@@ -214,7 +215,7 @@ TEST_F(DeskTopTest, HidingTheHandsInThePlayKeepsDummyOnTheTableOnceTheLeadIsMade
   Game& game = table_->GameState();
   // East declares and the play has begun: West is dummy.
   game.Auction.Declarer = East;
-  game.Table.TablePhase = PhasePlay;
+  game.Table.TablePhase = Phase::Play;
   const auto* westCard = Control<TMyCard>("MyCard40");
   const auto* eastCard = Control<TMyCard>("MyCard14");
 
@@ -244,12 +245,29 @@ TEST_F(DeskTopTest, EnterTakesTheCommandTheTableFocuses) {
   ASSERT_EQ(QApplication::focusWidget(), Control("EOSNewHand"));
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
   EXPECT_EQ(table_->GameState().Table.LessonNumber, 1);
-  EXPECT_EQ(table_->GameState().Table.TablePhase, PhaseBidding);
+  EXPECT_EQ(table_->GameState().Table.TablePhase, Phase::Bidding);
   // The auction takes the focus to the bid box's pass, away from the panel
   // that has gone: Enter does not deal again.
   ASSERT_EQ(QApplication::focusWidget(), Control("PassBut"));
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
   EXPECT_EQ(table_->GameState().Table.LessonNumber, 1);
+}
+
+TEST_F(DeskTopTest, AKeyIsToldFromTheNextOneByItsTimeNotItsPlaceInMemory) {
+  StartNamed();
+  table_->NewHandClick();  // lesson 1: South to bid after 1NT, pass
+  QWidget* pass = Control("PassBut");
+  // Two keys made one after the other in the same storage, the first on a
+  // control of the table, the second on the table itself.
+  std::optional<QKeyEvent> key;
+  key.emplace(QEvent::KeyPress, Qt::Key_2, Qt::NoModifier, "2");
+  key->setTimestamp(1000);
+  QApplication::sendEvent(pass, &*key);
+  key.emplace(QEvent::KeyPress, Qt::Key_C, Qt::NoModifier, "c");
+  key->setTimestamp(1100);
+  QApplication::sendEvent(table_.get(), &*key);
+  EXPECT_EQ(table_->GameState().Auction.AuctionRecord.at(2), "2C");
+  EXPECT_EQ(notifier_.informationBeeps, 0);
 }
 
 TEST_F(DeskTopTest, AnEmptyPlayerNameIsAskedForAtEveryHandStart) {
@@ -273,11 +291,11 @@ TEST_F(DeskTopTest, RebidKeepsTheDealAndStartsTheAuctionAgain) {
   table_->NewHandClick();
   table_->NewHandClick();
   const DealHoldings dealt = table_->GameState().Table.Deal;
-  table_->GameState().Table.TablePhase = PhaseEndOfBidding;
+  table_->GameState().Table.TablePhase = Phase::EndOfBidding;
   table_->EOBRebidClick();
   EXPECT_EQ(table_->GameState().Table.LessonNumber, 2);
   EXPECT_EQ(table_->GameState().Table.Deal, dealt);
-  EXPECT_EQ(table_->GameState().Table.TablePhase, PhaseBidding);
+  EXPECT_EQ(table_->GameState().Table.TablePhase, Phase::Bidding);
   EXPECT_EQ(table_->GameState().Auction.BidCount, 0);
 }
 

@@ -12,6 +12,7 @@
 #include "cards/card_art.h"
 #include "model/bid_text.h"
 #include "options/options_file.h"
+#include "table/auction_panel.h"
 #include "table/bid_box.h"
 #include "table/bidding_record.h"
 #include "table/contract_picture.h"
@@ -79,7 +80,7 @@ class LessonAuctionTest : public ProgramFolderTest {
   // Bids the rest of the auction as the script says; the first user turn
   // starts with a wrong call.
   void BidToTheEnd(int language = 0, bool oneWrongCall = true) {
-    for (int turn = 0; Game().Table.TablePhase == PhaseBidding && turn < 20; ++turn) {
+    for (int turn = 0; Game().Table.TablePhase == Phase::Bidding && turn < 20; ++turn) {
       const std::string call = ScriptedCall();
       if (oneWrongCall && turn == 0) TypeWrongCall(call, language);
       TypeCall(call, language);
@@ -92,7 +93,7 @@ class LessonAuctionTest : public ProgramFolderTest {
     TypeCall(call == "P" ? "7N" : "P", language);
     EXPECT_EQ(notifier_.informationBeeps, beeps + 1);
     EXPECT_EQ(Auction().AuctionRecord, record);
-    EXPECT_EQ(Game().Table.TablePhase, PhaseBidding);
+    EXPECT_EQ(Game().Table.TablePhase, Phase::Bidding);
   }
   // The contract the script ends in: its last level bid and the doubles after it.
   static std::pair<Bid, int> ScriptedContract(const std::vector<std::string>& script) {
@@ -129,7 +130,7 @@ TEST_F(LessonAuctionTest, EveryLessonAuctionIsBidFromTheKeyboard) {
     BidToTheEnd();
 
     EXPECT_EQ(notifier_.informationBeeps, beeps + 1);
-    ASSERT_EQ(Game().Table.TablePhase, PhaseEndOfBidding);
+    ASSERT_EQ(Game().Table.TablePhase, Phase::EndOfBidding);
     std::vector<std::string> made;
     for (const std::string& item : script) made.push_back(BidShortText(BidCode(item)));
     EXPECT_EQ(Auction().AuctionRecord, made);
@@ -171,7 +172,7 @@ TEST_P(BidLettersTest, TheLessonIsBidWithTheLettersOfTheLanguage) {
   EXPECT_EQ(Auction().AuctionRecord.size(), 1u);
   EXPECT_EQ(notifier_.informationBeeps, refused);
   BidToTheEnd(GetParam().language, false);
-  EXPECT_EQ(Game().Table.TablePhase, PhaseEndOfBidding);
+  EXPECT_EQ(Game().Table.TablePhase, Phase::EndOfBidding);
   EXPECT_EQ(Auction().ContractBid, ContractBidCode(4, Spades));
   EXPECT_EQ(Auction().Declarer, South);
   EXPECT_EQ(notifier_.informationBeeps, refused);
@@ -210,7 +211,7 @@ TEST_F(LessonAuctionTest, ClicksOnTheBidBoxBidAndTheRecordShowsTheAlert) {
   table_->grab().save(QDir::temp().filePath("tavlo_bidding_mid_auction.png"));
 
   Click("H4");
-  EXPECT_EQ(Game().Table.TablePhase, PhaseEndOfBidding);
+  EXPECT_EQ(Game().Table.TablePhase, Phase::EndOfBidding);
   EXPECT_EQ(Auction().ContractBid, ContractBidCode(4, Hearts));
   EXPECT_EQ(Auction().Declarer, North);
   EXPECT_EQ(Control<StopLight>("StopLight")->Colour(), 'R');
@@ -236,10 +237,14 @@ TEST_F(LessonAuctionTest, HelpHighlightsTheScriptedBidAndMakeBidMakesItAfterAPau
   EXPECT_EQ(Pad()->Panel("C2")->InkColour(), QColor(0, 0, 128));
   EXPECT_EQ(Auction().BidCount, 2);
 
-  // Make Bid waits its 0.8 seconds even for the developer.
+  // Make Bid waits its 0.8 seconds even for the developer, the window
+  // holding the user's keys meanwhile.
   clock_.step = 0.1;
   const double before = clock_.time;
   Key('M');
+  EXPECT_TRUE(table_->InputHeld());
+  Key('P');
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !table_->InputHeld(); }));
   EXPECT_GE((clock_.time - before) * Day, 0.8);
   EXPECT_EQ(Auction().AuctionRecord.at(2), "2C");
   EXPECT_EQ(Auction().ToPlay, South);
@@ -248,8 +253,9 @@ TEST_F(LessonAuctionTest, HelpHighlightsTheScriptedBidAndMakeBidMakesItAfterAPau
   Key('E');
   EXPECT_EQ(Pad()->Panel("H4")->BackColour(), QColor(255, 255, 0));
   Click("ButMakeBid");
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !table_->InputHeld(); }));
   EXPECT_EQ(Auction().ContractBid, ContractBidCode(4, Hearts));
-  EXPECT_EQ(Game().Table.TablePhase, PhaseEndOfBidding);
+  EXPECT_EQ(Game().Table.TablePhase, Phase::EndOfBidding);
   EXPECT_EQ(notifier_.informationBeeps, 0);
 }
 
@@ -290,7 +296,7 @@ TEST_F(LessonAuctionTest, FourPassesPassTheHandOutAndPlayCannotStart) {
   StartNamed();
   DealLesson(1);
   Key('P');
-  EXPECT_EQ(Game().Table.TablePhase, PhaseEndOfBidding);
+  EXPECT_EQ(Game().Table.TablePhase, Phase::EndOfBidding);
   EXPECT_EQ(Auction().ContractBid, Pass);
   EXPECT_TRUE(Control("EndofBidding")->isVisible());
   EXPECT_FALSE(Control("EOBStart")->isEnabled());
@@ -302,12 +308,12 @@ TEST_F(LessonAuctionTest, RebidStartsTheSameAuctionAgain) {
   StartNamed();
   DealLesson(2);
   BidToTheEnd();
-  ASSERT_EQ(Game().Table.TablePhase, PhaseEndOfBidding);
+  ASSERT_EQ(Game().Table.TablePhase, Phase::EndOfBidding);
   const DealHoldings deal = Game().Table.Deal;
   QTest::mouseClick(Control<QPushButton>("EOBRebid"), Qt::LeftButton);
   EXPECT_EQ(Game().Table.LessonNumber, 2);
   EXPECT_EQ(Game().Table.Deal, deal);
-  EXPECT_EQ(Game().Table.TablePhase, PhaseBidding);
+  EXPECT_EQ(Game().Table.TablePhase, Phase::Bidding);
   EXPECT_EQ(Auction().BidCount, 0);  // South deals lesson 2
   EXPECT_EQ(Auction().ContractBid, Pass);
   EXPECT_FALSE(Control("EndofBidding")->isVisible());
@@ -323,7 +329,7 @@ TEST_F(LessonAuctionTest, ReviewBiddingShowsTheRecordWithItsCloseButton) {
   DealLesson(1);
   BidToTheEnd();
   QWidget* panel = Control("BidReviewPanel");
-  table_->CloseBidReviewClick();
+  table_->Auction().CloseBidReviewClick();
   ASSERT_FALSE(panel->isVisible());
   Key(Qt::Key_F10);
   EXPECT_TRUE(panel->isVisible());
@@ -350,12 +356,77 @@ TEST_F(AuctionPauseTest, EachComputerBidTakesASecondAndAHalf) {
   ASSERT_TRUE(SaveOptions(options, Path(OptionsFileName).toStdString()));
   const std::unique_ptr<TDeskTop> table = Start();
   ASSERT_TRUE(table);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return table->Started(); }));
   const double before = clock_.time;
   table->NewHandClick();
+  EXPECT_EQ(table->GameState().Auction.BidCount, 0);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !table->InputHeld(); }));
   const double seconds = (clock_.time - before) * Day;
   EXPECT_GE(seconds, 3.0);
   EXPECT_LT(seconds, 5.0);
   EXPECT_EQ(table->GameState().Auction.BidCount, 2);
+}
+
+TEST_F(AuctionPauseTest, TheUsersKeysAndClicksAreHeldWhileAComputerSeatIsToBid) {
+  clock_.step = 0.25;
+  OptionsRecord options;
+  ApplyDefaults(options);
+  options.PlayerName = "Karen";
+  ASSERT_TRUE(SaveOptions(options, Path(OptionsFileName).toStdString()));
+  const std::unique_ptr<TDeskTop> table = Start();
+  ASSERT_TRUE(table);
+  // The splash screen's time: no key reaches the table, not even a short-cut.
+  ASSERT_TRUE(table->InputHeld());
+  QTest::keyClick(table.get(), Qt::Key_F3);
+  EXPECT_EQ(table->GameState().Table.LessonNumber, 0);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return table->Started(); }));
+
+  // Lesson 1: North and East bid first, each after its pause.
+  RecordingNotifier notifier;
+  QTest::keyClick(table.get(), Qt::Key_F3);
+  ASSERT_EQ(table->GameState().Table.LessonNumber, 1);
+  ASSERT_TRUE(table->InputHeld());
+  QTest::keyClick(table.get(), Qt::Key_P);
+  QTest::keyClick(table.get(), Qt::Key_F3);
+  auto* pad = table->findChild<BidBox*>("BidPad");
+  QTest::mouseClick(pad->Panel("PassBut"), Qt::LeftButton);
+  EXPECT_EQ(table->GameState().Table.LessonNumber, 1);
+  EXPECT_EQ(notifier.informationBeeps, 0);
+
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !table->InputHeld(); }));
+  EXPECT_EQ(table->GameState().Auction.AuctionRecord, (std::vector<std::string>{"1N", "P"}));
+  // South's turn: his keys count again.
+  QTest::keyClick(table.get(), Qt::Key_P);
+  EXPECT_EQ(notifier.informationBeeps, 1);
+}
+
+TEST_F(LessonAuctionTest, StartPlayLaysTheContractOnTheTable) {
+  StartNamed();
+  DealLesson(1);
+  BidToTheEnd();
+  QTest::mouseClick(Control<QPushButton>("EOBStart"), Qt::LeftButton);
+
+  EXPECT_EQ(Game().Table.TablePhase, Phase::Play);
+  EXPECT_EQ(Game().Play.Declarer, North);
+  EXPECT_EQ(Game().Play.ToPlay, East);
+  EXPECT_TRUE(Control("ThePlayPad")->isVisible());
+  EXPECT_FALSE(Control("EndofBidding")->isVisible());
+  EXPECT_FALSE(Control("StopLight")->isVisible());
+  EXPECT_FALSE(Control("BidReviewPanel")->isVisible());
+  EXPECT_TRUE(Control("PlayPanel")->isVisible());
+  EXPECT_EQ(Control<QLabel>("PlayPanelNSTrks")->text(), "0");
+  EXPECT_EQ(Control<QLabel>("PlayPanelEWTrks")->text(), "0");
+  EXPECT_TRUE(table_->MenuItem("ReplayHand1")->isEnabled());
+  EXPECT_TRUE(table_->MenuItem("ReviewBidding")->isEnabled());
+
+  // The auction can still be looked at, and the hand started again.
+  Key(Qt::Key_F10);
+  EXPECT_TRUE(Control("BidReviewPanel")->isVisible());
+  table_->MenuItem("ReplayHand1")->trigger();
+  EXPECT_EQ(Game().Table.TablePhase, Phase::Play);
+  EXPECT_EQ(Game().Play.CardsPlayed, 0);
+  EXPECT_EQ(Auction().ContractBid, ContractBidCode(4, Hearts));
+  EXPECT_FALSE(Control("HCPPanel")->isVisible());
 }
 
 TEST_F(LessonAuctionTest, EveryCaptionOfTheBidBoxFitsInEveryLanguage) {

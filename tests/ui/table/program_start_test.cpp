@@ -5,6 +5,7 @@
 #include <QProcess>
 #include <QStyle>
 #include <QSysInfo>
+#include <QTest>
 
 #include "options/options_file.h"
 #include "table/running_marker.h"
@@ -30,7 +31,7 @@ TEST_F(ProgramStartTest, FirstStartInAnEmptyFolderWritesTheDefaultOptions) {
   EXPECT_EQ(options.Language, 0);
   EXPECT_EQ(options.SkillLevel, 4);
   EXPECT_EQ(options.CardBackDesign, 13);
-  EXPECT_EQ(table->GameState().Table.TablePhase, PhaseNoHand);
+  EXPECT_EQ(table->GameState().Table.TablePhase, Phase::NoHand);
   EXPECT_EQ(table->windowTitle(), "Tavlo 1 Demo -  ");
 }
 
@@ -67,7 +68,7 @@ TEST_F(ProgramStartTest, OptionsOutOfRangeInARecordOfOursStillGiveAWorkingTable)
   EXPECT_TRUE(table->MenuItem("English1")->isChecked());
   EXPECT_EQ(table->BidSystemString(), "Swedish MS");
   table->NewHandClick();
-  EXPECT_EQ(table->GameState().Table.TablePhase, PhaseBidding);
+  EXPECT_EQ(table->GameState().Table.TablePhase, Phase::Bidding);
   EXPECT_TRUE(notifier_.messages.isEmpty());
 }
 
@@ -146,6 +147,7 @@ TEST_P(SplashWaitTest, TheSplashStaysSixSecondsUnlessInDeveloperMode) {
   const double start = clock_.time;
   auto table = Start();
   ASSERT_TRUE(table);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return table->Started(); }));
   const double seconds = (clock_.time - start) * 86400.0;
   EXPECT_EQ(seconds >= SplashSeconds, GetParam().waited) << seconds;
   for (const QWidget* window : QApplication::topLevelWidgets()) {

@@ -1,0 +1,53 @@
+#include "game/auction_flow.h"
+
+namespace tavlo {
+
+namespace {
+
+BidAnswer Answer(bool made) { return made ? BidAnswer::Made : BidAnswer::Refused; }
+
+bool Bidding(const Game& game) { return game.Table.TablePhase == Phase::Bidding; }
+
+}  // namespace
+
+AuctionTurn NextTurn(const Game& game) {
+  return AcceptBid(game.Auction, static_cast<std::uint32_t>(game.Options.UserSeats));
+}
+
+Redraw ComputerBid(Game& game) {
+  BidForComputer(game.Auction);
+  return Redraw::Auction;
+}
+
+BidAnswer ClickBid(Game& game, std::string_view panelName) {
+  if (!Bidding(game)) return BidAnswer::Ignored;
+  return Answer(BidButClick(game.Auction, panelName));
+}
+
+BidAnswer CheckTypedBid(Game& game) {
+  if (!Bidding(game)) return BidAnswer::Ignored;
+  return Answer(ProcessBid(game.Auction));
+}
+
+BidKeyAction BidKey(Game& game, char key) {
+  return BidKeyDown(game.Auction, game.Options.Language, key);
+}
+
+void RefuseBid(Game& game) { ZipBids(game.Auction); }
+
+std::string ScriptedBidPanel(Game& game) {
+  return Bidding(game) ? HelpBidPanel(game.Auction) : std::string();
+}
+
+Redraw EndAuction(Game& game) {
+  game.Table.TablePhase = Phase::EndOfBidding;
+  return Redraw::Auction | Redraw::Contract | Redraw::Points | Redraw::Panel;
+}
+
+Redraw TakeBackBid(Game& game) {
+  game.Table.TablePhase = Phase::Bidding;
+  TakeBackBid(game.Auction);
+  return Redraw::Auction | Redraw::Contract | Redraw::Panel;
+}
+
+}  // namespace tavlo

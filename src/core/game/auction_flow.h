@@ -1,0 +1,47 @@
+#pragma once
+// The auction as the table runs it: whose turn it is, the computer seats'
+// calls, the user's calls checked against the script, the end of the auction
+// and taking a call back. Each operation is one step; the window draws what
+// it returns and paces the computer's calls.
+
+#include <string>
+#include <string_view>
+
+#include "auction/auction.h"
+#include "auction/bid_keys.h"
+#include "game/game.h"
+#include "game/redraw.h"
+
+namespace tavlo {
+
+// Who acts next in the auction on the table: a computer seat, the user, or
+// nobody because the auction is over.
+AuctionTurn NextTurn(const Game& game);
+// The computer seat to bid makes its scripted call.
+Redraw ComputerBid(Game& game);
+
+// What became of a call the user made.
+enum class BidAnswer {
+  Ignored,  // no auction is running
+  Refused,  // not the call of the script, or not higher than the contract
+  Made
+};
+// A click on a panel of the bid box ("C1".."N7", "PassBut", "XButDbl", ...).
+BidAnswer ClickBid(Game& game, std::string_view panelName);
+// The call the keys typed so far make.
+BidAnswer CheckTypedBid(Game& game);
+// One key of the auction, read with the letters of the user's language.
+BidKeyAction BidKey(Game& game, char key);
+// A key that makes no call: the keys typed so far are forgotten.
+void RefuseBid(Game& game);
+// The bid-box panel of the scripted call, which Help shows and Make Bid
+// clicks; empty when no auction is running.
+std::string ScriptedBidPanel(Game& game);
+
+// The auction is over: the contract stands and the table waits for the
+// start of the play.
+Redraw EndAuction(Game& game);
+// The last call made is taken back, whoever made it; its seat bids again.
+Redraw TakeBackBid(Game& game);
+
+}  // namespace tavlo
