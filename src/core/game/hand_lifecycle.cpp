@@ -163,4 +163,12 @@ PointsDisplay PointsTexts(const Game& game, std::string_view hcpWord) {
   return display;
 }
 
+TrickCounts WonTricks(const Game& game) {
+  const PlayState& play = game.Play;
+  const int defenders = play.TricksDone - play.DeclarerTricks;
+  const bool northSouthDeclare = SideOfSeat(play.Declarer) == NorthSouth;
+  return {northSouthDeclare ? play.DeclarerTricks : defenders,
+          northSouthDeclare ? defenders : play.DeclarerTricks};
+}
+
 }  // namespace tavlo

@@ -74,4 +74,11 @@ struct PointsDisplay {
 };
 PointsDisplay PointsTexts(const Game& game, std::string_view hcpWord);
 
+// The tricks each side has won so far.
+struct TrickCounts {
+  int NorthSouth = 0;
+  int EastWest = 0;
+};
+TrickCounts WonTricks(const Game& game);
+
 }  // namespace tavlo

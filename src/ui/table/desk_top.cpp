@@ -278,12 +278,9 @@ void TDeskTop::DrawContractPicture() {
 }
 
 void TDeskTop::PrintWonTricks() {
-  const PlayState& play = game_.Play;
-  const bool declarerNorthSouth = SideOfSeat(play.Declarer) == NorthSouth;
-  const int northSouth =
-      declarerNorthSouth ? play.DeclarerTricks : play.TricksDone - play.DeclarerTricks;
-  nsTricks_->setText(QString::number(northSouth));
-  ewTricks_->setText(QString::number(play.TricksDone - northSouth));
+  const TrickCounts tricks = WonTricks(game_);
+  nsTricks_->setText(QString::number(tricks.NorthSouth));
+  ewTricks_->setText(QString::number(tricks.EastWest));
   playPanel_->show();
   playPanel_->repaint();
 }

@@ -236,6 +236,33 @@ TEST_F(PlayStartTest, HidingTheHandsKeepsDummyFaceUpOnceTheLeadIsMade) {
   EXPECT_FALSE(game_.Hands[West].FaceUp);
 }
 
+struct TricksCase {
+  SeatCode declarer;
+  int tricksDone;
+  int declarerTricks;
+  int northSouth;
+  int eastWest;
+};
+
+class WonTricksTest : public ::testing::TestWithParam<TricksCase> {};
+
+TEST_P(WonTricksTest, CountEachSidesTricksWhoeverDeclares) {
+  Game game;
+  game.Play.Declarer = GetParam().declarer;
+  game.Play.TricksDone = GetParam().tricksDone;
+  game.Play.DeclarerTricks = GetParam().declarerTricks;
+  const TrickCounts counts = WonTricks(game);
+  EXPECT_EQ(counts.NorthSouth, GetParam().northSouth);
+  EXPECT_EQ(counts.EastWest, GetParam().eastWest);
+}
+
+INSTANTIATE_TEST_SUITE_P(Declarers, WonTricksTest,
+                         ::testing::Values(TricksCase{North, 5, 3, 3, 2},
+                                           TricksCase{South, 13, 13, 13, 0},
+                                           TricksCase{East, 5, 3, 2, 3},
+                                           TricksCase{West, 13, 0, 13, 0},
+                                           TricksCase{West, 0, 0, 0, 0}));
+
 struct ThinkingCase {
   std::uint8_t skillLevel;
   double seconds;

@@ -401,6 +401,7 @@ TEST_F(AuctionPauseTest, TheUsersKeysAndClicksAreHeldWhileAComputerSeatIsToBid) 
 }
 
 TEST_F(LessonAuctionTest, StartPlayLaysTheContractOnTheTable) {
+  ASSERT_TRUE(DrawCardSheet().save(Path("carddeck.bmp"), "BMP"));
   StartNamed();
   DealLesson(1);
   BidToTheEnd();
@@ -418,6 +419,7 @@ TEST_F(LessonAuctionTest, StartPlayLaysTheContractOnTheTable) {
   EXPECT_EQ(Control<QLabel>("PlayPanelEWTrks")->text(), "0");
   EXPECT_TRUE(table_->MenuItem("ReplayHand1")->isEnabled());
   EXPECT_TRUE(table_->MenuItem("ReviewBidding")->isEnabled());
+  table_->grab().save(QDir::temp().filePath("tavlo_play_started.png"));
 
   // The auction can still be looked at, and the hand started again.
   Key(Qt::Key_F10);
