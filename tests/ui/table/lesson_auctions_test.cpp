@@ -345,16 +345,21 @@ class AuctionPauseTest : public ProgramFolderTest {
     ProgramFolderTest::SetUp();
     CopyLessonHands();
   }
+  // Starts the table without the developer's marker, the clock moving on a
+  // quarter of a second at every look.
+  std::unique_ptr<TDeskTop> StartTimed() {
+    clock_.step = 0.25;
+    OptionsRecord options;
+    ApplyDefaults(options);
+    options.PlayerName = "Karen";
+    EXPECT_TRUE(SaveOptions(options, Path(OptionsFileName).toStdString()));
+    return Start();
+  }
 };
 
 TEST_F(AuctionPauseTest, EachComputerBidTakesASecondAndAHalf) {
-  // Without the developer's marker; lesson 1 starts with North's and East's bids.
-  clock_.step = 0.25;
-  OptionsRecord options;
-  ApplyDefaults(options);
-  options.PlayerName = "Karen";
-  ASSERT_TRUE(SaveOptions(options, Path(OptionsFileName).toStdString()));
-  const std::unique_ptr<TDeskTop> table = Start();
+  // Lesson 1 starts with North's and East's bids.
+  const std::unique_ptr<TDeskTop> table = StartTimed();
   ASSERT_TRUE(table);
   ASSERT_TRUE(QTest::qWaitFor([&] { return table->Started(); }));
   const double before = clock_.time;
@@ -368,12 +373,7 @@ TEST_F(AuctionPauseTest, EachComputerBidTakesASecondAndAHalf) {
 }
 
 TEST_F(AuctionPauseTest, TheUsersKeysAndClicksAreHeldWhileAComputerSeatIsToBid) {
-  clock_.step = 0.25;
-  OptionsRecord options;
-  ApplyDefaults(options);
-  options.PlayerName = "Karen";
-  ASSERT_TRUE(SaveOptions(options, Path(OptionsFileName).toStdString()));
-  const std::unique_ptr<TDeskTop> table = Start();
+  const std::unique_ptr<TDeskTop> table = StartTimed();
   ASSERT_TRUE(table);
   // The splash screen's time: no key reaches the table, not even a short-cut.
   ASSERT_TRUE(table->InputHeld());
