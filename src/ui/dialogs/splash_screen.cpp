@@ -23,7 +23,7 @@ QLabel* AddLabel(QWidget* parent, QVBoxLayout* layout, const char* name, const Q
 }  // namespace
 
 TSplashScreen::TSplashScreen(QWidget* parent)
-    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint),
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
       multiLang_(new TMultiLang(this)) {
   setObjectName("SplashScreen");
   setWindowTitle("Welcome to Tavlo 1");

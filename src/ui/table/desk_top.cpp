@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 
 #include "cards/card_pictures.h"
 #include "cards/my_card.h"
@@ -124,6 +125,10 @@ void TDeskTop::FormShow() {
   // The splash screen has its time from here on; the table gets ready
   // meanwhile and holds the user's input until it is over.
   if (!developerMode) startWait_->After(SplashSeconds, [this] { EndOfStart(); });
+  // The table goes up behind the splash screen, which stays in front.
+  if (splash_) {
+    QTimer::singleShot(0, splash_, [splash = splash_] { splash->raise(); });
+  }
   QApplication::setOverrideCursor(Qt::WaitCursor);
   QDir::setCurrent(programFolder_);
 
