@@ -27,6 +27,23 @@ bool HasEntryOutside(PlayContext& context, int seat, int suit) {
   });
 }
 
+bool HasEntryElsewhere(PlayContext& context, int seat, int suit) {
+  return AnyOtherSuit(context, seat, suit, [](const SuitView& view) {
+    if (*view.PartnerLength == 0) return false;
+    const Holding top = *view.OwnCards;
+    return view.OwnCanRuff ||
+           ((*view.LhoCards | *view.RhoCards) < top && LowestCard(*view.PartnerCards) < top);
+  });
+}
+
+bool RuffOrTop(PlayContext& context, int seat, int suit) {
+  const THands& hand = context.Hands[seat];
+  const Holding others = context.Hands[hand.Partner].Suits[suit].Cards |
+                         context.Hands[hand.Lho].Suits[suit].Cards |
+                         context.Hands[hand.Rho].Suits[suit].Cards;
+  return others < hand.Suits[suit].Cards || HasEntryElsewhere(context, seat, suit);
+}
+
 bool RhoTopsAnotherSuit(PlayContext& context, int suit) {
   return AnyOtherSuit(context, context.Play.ToPlay, suit, [](const SuitView& view) {
     return (view.OurCards < *view.RhoCards) && *view.LhoLength > 1;

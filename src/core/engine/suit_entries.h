@@ -13,6 +13,14 @@ namespace tavlo {
 // ruff.
 bool HasEntryOutside(PlayContext& context, int seat, int suit);
 
+// The seat can be reached in another suit (the next suits after this one in
+// turn): its partner still holds a card there, and the seat can ruff it or
+// tops both opponents and partner's lowest card.
+bool HasEntryElsewhere(PlayContext& context, int seat, int suit);
+// The seat holds the top card of the suit, or it has an entry elsewhere:
+// either way it regains the lead to give partner a ruff.
+bool RuffOrTop(PlayContext& context, int seat, int suit);
+
 // From the chair to play: in some other suit RHO holds the top card and LHO
 // has two or more cards to lead to it.
 bool RhoTopsAnotherSuit(PlayContext& context, int suit);
