@@ -41,8 +41,9 @@ struct Declarer {
 
   int TrumpAdjust(int score) const;
   bool SideSuitRuff(bool thisSuitNeutral) const;
-  bool OpponentRuffs(int length, Holding trumps) const;
-  bool RuffThreat() const;
+  bool OpponentRuffs(int length, Holding trumps) const {
+    return tavlo::OpponentRuffs(view, plan, length, trumps);
+  }
   bool ShortRuffStands(bool result) const;
   bool PartnerShortRuff() const;
   bool OwnShortRuff() const;
@@ -102,20 +103,6 @@ bool Declarer::SideSuitRuff(bool thisSuitNeutral) const {
     return true;
   }
   return false;
-}
-
-// The opponent's trumps cannot all be drawn without a loser: it is longer
-// than both our hands, or its trump count is our trump losers.
-bool Declarer::OpponentRuffs(int length, Holding trumps) const {
-  if (length > plan.OurLongestTrumps) return true;
-  if (OurTrumps(view) >= LowestCard(trumps)) return length == plan.TrumpLosers;
-  return true;
-}
-
-bool Declarer::RuffThreat() const {
-  if (!x.suited || plan.OurLongestTrumps <= 0 || v > 0) return false;
-  return (view.RhoCanRuff && OpponentRuffs(rhoTrumps, *view.RhoTrumps) && !view.LhoCanRuff) ||
-         (view.LhoCanRuff && OpponentRuffs(lhoTrumps, *view.LhoTrumps) && !view.RhoCanRuff);
 }
 
 // Against opponents with as many trumps as the ruffing hand, the ruff only
@@ -241,7 +228,8 @@ int Declarer::TrumpSuitScore() {
 
 int Declarer::LosersTheyCanRuff() {
   if (view.LhoCanRuff && view.RhoCanRuff) return x.Rule("side: both ruff", 10);
-  if (RuffThreat()) return x.Rule("side: ruff threat", plan.OwnEntries != 0 ? 350 : 450);
+  if (RuffThreatOfOpponents(view, plan, v, x.suited))
+    return x.Rule("side: ruff threat", plan.OwnEntries != 0 ? 350 : 450);
   if (view.PartnerCanRuff) {
     const bool overruffs =
         (view.RhoCanRuff && *view.RhoTrumps < *view.PartnerTrumps) ||
@@ -462,6 +450,21 @@ int Declarer::Common(int score) {
 }
 
 }  // namespace
+
+bool OpponentRuffs(const SuitView& view, const PlanState& plan, int length, Holding trumps) {
+  if (length > plan.OurLongestTrumps) return true;
+  if (OurTrumps(view) >= LowestCard(trumps)) return length == plan.TrumpLosers;
+  return true;
+}
+
+bool RuffThreatOfOpponents(const SuitView& view, const PlanState& plan, int verdict, bool suited) {
+  if (!suited || plan.OurLongestTrumps <= 0 || verdict > 0) return false;
+  const int lhoTrumps = *view.LhoTrumpLength, rhoTrumps = *view.RhoTrumpLength;
+  return (view.RhoCanRuff && OpponentRuffs(view, plan, rhoTrumps, *view.RhoTrumps) &&
+          !view.LhoCanRuff) ||
+         (view.LhoCanRuff && OpponentRuffs(view, plan, lhoTrumps, *view.LhoTrumps) &&
+          !view.RhoCanRuff);
+}
 
 int DeclaringSideSuitScore(ScoredSuit& x) {
   Declarer declarer(x);

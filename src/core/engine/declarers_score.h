@@ -10,4 +10,12 @@ namespace tavlo {
 
 int DeclaringSideSuitScore(ScoredSuit& x);
 
+// An opponent with this trump length and these trumps keeps a ruff: it is
+// longer in trumps than both our hands, or its trumps are our trump losers.
+bool OpponentRuffs(const SuitView& view, const PlanState& plan, int length, Holding trumps);
+// One opponent alone can ruff the suit and keeps the ruff, and the verdict
+// does not ask us to lead it: the suit is a ruff threat to the declaring
+// side.
+bool RuffThreatOfOpponents(const SuitView& view, const PlanState& plan, int verdict, bool suited);
+
 }  // namespace tavlo

@@ -8,8 +8,6 @@ namespace tavlo {
 
 namespace {
 
-constexpr Holding QueenBit = Holding{1} << Queen;
-
 // Seen from a defender, LHO and RHO are declarer and dummy. The opponent
 // with fewer trumps is the one whose ruffs gain a trick.
 bool ShorterTrumpsRuff(const SuitView& view) {

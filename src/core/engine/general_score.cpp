@@ -6,9 +6,6 @@ namespace tavlo {
 
 namespace {
 
-constexpr Holding TenBit = Holding{1} << 10;
-constexpr Holding KingBit = Holding{1} << King;
-
 // Seats seen from the chair to play.
 struct Chairs {
   SeatCode Own, Partner, Lho, Rho;

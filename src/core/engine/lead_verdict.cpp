@@ -2,12 +2,6 @@
 
 namespace tavlo {
 
-namespace {
-
-constexpr Holding KingBit = AceBit >> 1, QueenBit = AceBit >> 2, JackBit = AceBit >> 3;
-
-}  // namespace
-
 Ruling LeadVerdict(const SuitNotation& s) {
   const auto& [O, P, L, R, U, T, nO, nP, nL, nR, UL, TL, o2, p2, l2, r2, u2, t2, o3, p3, t3,
                ownCanRuff, partnerCanRuff, lhoCanRuff] = s;

@@ -6,11 +6,9 @@ namespace tavlo {
 
 namespace {
 
-constexpr Holding JackBit = Holding{1} << Jack;
 constexpr Holding EightBit = Holding{1} << 8;
-constexpr Holding TenBit = Holding{1} << 10;
-constexpr Holding QueenJack = Holding{1} << Queen | JackBit;
-constexpr Holding KingQueen = Holding{1} << King | Holding{1} << Queen;
+constexpr Holding QueenJack = QueenBit | JackBit;
+constexpr Holding KingQueen = KingBit | QueenBit;
 
 bool HonourDoubleton(Holding own) { return own == QueenJack || own == KingQueen; }
 

@@ -44,6 +44,18 @@ bool RuffOrTop(PlayContext& context, int seat, int suit) {
   return others < hand.Suits[suit].Cards || HasEntryElsewhere(context, seat, suit);
 }
 
+bool WinnerWherePartnerVoid(const PlayContext& context, int seat) {
+  const THands& hand = context.Hands[seat];
+  const THands& partner = context.Hands[hand.Partner];
+  for (int suit = 0; suit < 4; ++suit) {
+    const Holding own = hand.Suits[suit].Cards;
+    const Holding theirs =
+        context.Hands[hand.Lho].Suits[suit].Cards | context.Hands[hand.Rho].Suits[suit].Cards;
+    if (own != 0 && partner.Suits[suit].Cards == 0 && theirs < own) return true;
+  }
+  return false;
+}
+
 bool RhoTopsAnotherSuit(PlayContext& context, int suit) {
   return AnyOtherSuit(context, context.Play.ToPlay, suit, [](const SuitView& view) {
     return (view.OurCards < *view.RhoCards) && *view.LhoLength > 1;

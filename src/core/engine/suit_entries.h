@@ -21,6 +21,10 @@ bool HasEntryElsewhere(PlayContext& context, int seat, int suit);
 // either way it regains the lead to give partner a ruff.
 bool RuffOrTop(PlayContext& context, int seat, int suit);
 
+// The seat tops both opponents in a suit its partner is void in: a winner
+// that partner cannot lead to.
+bool WinnerWherePartnerVoid(const PlayContext& context, int seat);
+
 // From the chair to play: in some other suit RHO holds the top card and LHO
 // has two or more cards to lead to it.
 bool RhoTopsAnotherSuit(PlayContext& context, int suit);

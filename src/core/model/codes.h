@@ -23,7 +23,8 @@ inline constexpr SideCode NorthSouth = 1, EastWest = 2;
 inline constexpr StrainCode Clubs = 0, Diamonds = 1, Hearts = 2, Spades = 3, NoTrump = 4;
 inline constexpr Bid Redouble = 0, Double = 1, Pass = 2, NoBid = 38;
 inline constexpr int Jack = 11, Queen = 12, King = 13, Ace = 14;
-inline constexpr Holding AceBit = 0x4000, TwoBit = 0x0004;
+inline constexpr Holding AceBit = 0x4000, KingBit = 0x2000, QueenBit = 0x1000, JackBit = 0x0800,
+                         TenBit = 0x0400, TwoBit = 0x0004;
 
 // The cards of a deal as holdings, [seat][suit].
 using DealHoldings = std::array<std::array<Holding, 4>, 4>;

@@ -6,8 +6,6 @@ namespace tavlo {
 
 namespace {
 
-constexpr Holding TenBit = Holding{1} << 10;
-
 // The trump fields of a view at no trump point here: no trumps, no length.
 const TSuitData& NoTrumps() {
   static const TSuitData none(NoTrump);

@@ -1,0 +1,19 @@
+#pragma once
+// The engine's working state beyond the cards and the play: what the suit
+// estimates rest on, the hand plan's counters and the position analysis's
+// working values. A search off the ui thread copies it along with the
+// hands, the play state and the search state.
+
+#include "engine/analysis_state.h"
+#include "engine/plan_state.h"
+#include "engine/suit_estimate.h"
+
+namespace tavlo {
+
+struct EngineState {
+  EstimateCache Estimates;
+  PlanState Plan;
+  AnalysisState Analysis;
+};
+
+}  // namespace tavlo
