@@ -41,13 +41,20 @@ bool WriteAll(int fd, std::string_view text) {
   return true;
 }
 
+// The user's umask, read while the program starts. Reading it means setting
+// it and setting it back; done later, a file another thread creates in
+// between would get no mask at all.
+const mode_t StartUmask = [] {
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  return mask;
+}();
+
 // The mode a new file gets: the old file's, or what the user's umask allows.
 mode_t ModeForReplacement(const std::string& fileName) {
   struct stat old {};
   if (::stat(fileName.c_str(), &old) == 0) return old.st_mode & 07777;
-  const mode_t mask = ::umask(0);
-  ::umask(mask);
-  return 0666 & ~mask;
+  return 0666 & ~StartUmask;
 }
 
 }  // namespace
