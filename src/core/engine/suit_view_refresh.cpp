@@ -65,7 +65,9 @@ Holding LhoCardUnderOurTop(const SuitView& view) {
 Holding LowestCardAtLeast(const SuitView& view, Holding x) {
   const Holding lowest = LowestCard(*view.OwnCards);
   if (lowest >= x) return lowest;
-  for (Holding card = HighestCard(x); card <= AceBit; card <<= 1)
+  // A bound without a rank lets every card through.
+  const Holding top = HighestCard(x);
+  for (Holding card = top != 0 ? top : TwoBit; card <= AceBit; card <<= 1)
     if (*view.OwnCards & card) return card;
   return 0;
 }

@@ -74,7 +74,7 @@ std::string CardText(Card card) {
 Holding HighestCard(Holding holding) {
   for (Holding bit = AceBit; bit >= TwoBit; bit >>= 1)
     if (holding & bit) return bit;
-  return 1;
+  return 0;
 }
 
 int LowestRank(Holding holding) {

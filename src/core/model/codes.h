@@ -63,6 +63,7 @@ std::string CardText(Card card);
 constexpr Card MakeCard(int rank, int suit) {
   return (Holding{1} << rank) | static_cast<Card>(suit);
 }
+// Rank bit of the highest card, 0 when there is none.
 Holding HighestCard(Holding holding);
 int LowestRank(Holding holding);
 Holding LowestCard(Holding holding);

@@ -173,7 +173,20 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(AtLeastCase{South, Bit(2), Bit(5)}, AtLeastCase{South, Bit(6), Bit(8)},
                     AtLeastCase{South, Bit(King), Bit(Ace)}, AtLeastCase{South, Bit(Ace), Bit(Ace)},
                     AtLeastCase{South, CardOf("6S"), Bit(8)}, AtLeastCase{West, Bit(Queen), 0},
-                    AtLeastCase{West, Bit(8), Bit(10)}, AtLeastCase{West, 0, Bit(2)}));
+                    AtLeastCase{West, Bit(8), Bit(10)}, AtLeastCase{West, 0, Bit(2)},
+                    // A bound without a rank: every card is at least that.
+                    AtLeastCase{South, Spades, Bit(5)}, AtLeastCase{West, Spades, Bit(2)}));
+
+// West holds no spade: no card is at least anything, and nothing of LHO's
+// lies under a top it does not have.
+TEST(ViewQueries, VoidSuitHasNoCardAtLeastAnyBound) {
+  Table table;
+  table.Start(Voids, North, NoTrump);
+  const SuitView& view = RefreshView(table.context, West, Spades);
+  for (const Holding x : {Holding{0}, Holding{Spades}, TwoBit, Bit(9), AceBit, Holding{0x8000}})
+    EXPECT_EQ(LowestCardAtLeast(view, x), 0u) << x;
+  EXPECT_EQ(LhoCardUnderOurTop(view), TwoBit);
+}
 
 TEST(ViewQueries, TopOfSequence) {
   Table table;

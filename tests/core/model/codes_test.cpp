@@ -48,8 +48,13 @@ TEST(Holdings, HighLowAndNth) {
   EXPECT_EQ(NthHighestCard(3, aq3), 0x0008u);
   EXPECT_EQ(NthHighestCard(4, aq3), 0u);
   EXPECT_EQ(NthHighestCard(0, aq3), 0u);
-  EXPECT_EQ(HighestCard(0), 1u);
+  // An empty holding has no highest card, as it has no lowest; nor has a
+  // holding of bits that are no ranks.
+  EXPECT_EQ(HighestCard(0), 0u);
+  EXPECT_EQ(HighestCard(Spades), 0u);
+  EXPECT_EQ(HighestCard(0x8000), 0u);
   EXPECT_EQ(HighestCard(aq3), AceBit);
+  EXPECT_EQ(HighestCard(TwoBit | Spades), TwoBit);
   EXPECT_EQ(LowestRank(aq3), 3);
   EXPECT_EQ(LowestCard(aq3), 0x0008u);
   EXPECT_EQ(LowestCard(0), 0u);
