@@ -5,6 +5,7 @@
 
 #include <array>
 
+#include "engine/legal_cards.h"
 #include "engine/suit_view_refresh.h"
 #include "seeded_table.h"
 
@@ -14,19 +15,10 @@ namespace {
 // One hand on a seeded deal, with the cards of a whole legal play recorded.
 struct BenchTable : SeededTable {
   explicit BenchTable(std::uint32_t seed) : SeededTable(seed) {
-    while (play.CardsPlayed < 52) PlayCard(context, LowestLegalCard());
+    while (play.CardsPlayed < 52) PlayCard(context, LegalCards(hands, play).LowestCard());
     for (int k = 0; k < 52; ++k) cards[k] = play.PlayRecord[k].Card;
     hands.RestoreDeal();
     ResetPlay(context);
-  }
-
-  Card LowestLegalCard() const {
-    const THands& hand = *play.HandToPlay;
-    if (play.TrickPosition != 1 && hand.Suits[play.SuitLed].Cards != 0)
-      return LowestCard(hand.Suits[play.SuitLed].Cards) | play.SuitLed;
-    for (int suit = 0; suit < 4; ++suit)
-      if (hand.Suits[suit].Cards != 0) return LowestCard(hand.Suits[suit].Cards) | suit;
-    return 0;
   }
 
   std::array<Card, 52> cards{};

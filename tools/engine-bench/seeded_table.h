@@ -7,6 +7,7 @@
 
 #include "engine/play_state.h"
 #include "engine/random_deal.h"
+#include "engine/search_state.h"
 #include "model/clock.h"
 #include "model/hand_data.h"
 
@@ -23,8 +24,9 @@ struct SeededTable {
 
   HandSet hands;
   PlayState play;
+  SearchState search;
   SystemClock clock;
-  PlayContext context{hands, play, clock, nullptr};
+  PlayContext context{hands, play, search, clock, nullptr};
 };
 
 }  // namespace tavlo

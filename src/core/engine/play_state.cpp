@@ -3,20 +3,73 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "engine/legal_cards.h"
+
 namespace tavlo {
 
 namespace {
 
-constexpr Holding RankBits = 0xFFFC;
 constexpr int TricksPerTimeCheck = 1000;
 
 bool DeclaringSide(const PlayState& play, int seat) { return (seat + play.Declarer) % 2 == 0; }
+
+// The record index of the card winning the trick that starts at first, after
+// its cards up to (not including) end.
+int WinningEntry(const PlayState& play, int first, int end) {
+  int best = first;
+  for (int k = first + 1; k < end; ++k) {
+    const Card winning = play.PlayRecord[best].Card;
+    if (CardBeatsWinner(play.PlayRecord[k].Card, winning, CardSuit(winning), play.Trump)) best = k;
+  }
+  return best;
+}
+
+// Every card is held by one seat at most, as many as the deal gave it less
+// the ones played, and no card has come back from nowhere.
+bool HoldingsAreOk(const HandSet& hands, int cardsPlayed) {
+  int held = 0;
+  for (int suit = 0; suit < 4; ++suit) {
+    Holding all = 0;
+    for (int seat = 0; seat < 4; ++seat) {
+      const TSuitData& data = hands[seat].Suits[suit];
+      if ((all & data.Cards) != 0 || (data.Cards & ~data.Dealt) != 0) return false;
+      if (data.Length != CountCards(data.Cards)) return false;
+      all |= data.Cards;
+      held += data.Length;
+    }
+  }
+  return held == 52 - cardsPlayed;
+}
+
+// Each card of the record was dealt to the seat that played it in turn, is
+// no longer held by anyone, and was played once; each trick's winner leads
+// the next, and declarer's side is credited with exactly its tricks.
+bool RecordIsOk(const HandSet& hands, const PlayState& play) {
+  std::array<Holding, 4> played{};
+  int declarerTricks = 0;
+  SeatCode leader = NextSeat(play.Declarer);
+  for (int k = 0; k < play.CardsPlayed; ++k) {
+    const PlayRecordEntry& entry = play.PlayRecord[k];
+    const int suit = CardSuit(entry.Card);
+    const Holding rank = entry.Card & RankBits;
+    if (entry.Seat != (leader + k % 4) % 4) return false;
+    if (rank == 0 || (rank & (rank - 1)) != 0 || (played[suit] & rank) != 0) return false;
+    if ((hands[entry.Seat].Suits[suit].Dealt & rank) == 0) return false;
+    for (int seat = 0; seat < 4; ++seat)
+      if ((hands[seat].Suits[suit].Cards & rank) != 0) return false;
+    played[suit] |= rank;
+    if (k % 4 == 3) {
+      leader = play.PlayRecord[WinningEntry(play, k - 3, k + 1)].Seat;
+      if (DeclaringSide(play, leader)) ++declarerTricks;
+    }
+  }
+  return declarerTricks == play.DeclarerTricks && leader == play.TrickLeader;
+}
 
 }  // namespace
 
 void SelectSeatToPlay(PlayContext& context) {
   PlayState& play = context.Play;
-  play.HandToPlay = &context.Hands[play.ToPlay];
   play.TrickPosition = play.CardsPlayed % 4 + 1;
 }
 
@@ -40,11 +93,12 @@ void Replay(PlayContext& context, int n) {
 
 void PlayCard(PlayContext& context, Card card) {
   PlayState& play = context.Play;
-  if (play.HandToPlay == nullptr || play.CardsPlayed >= 52) StopOnLogicError(context);
+  if (play.CardsPlayed >= 52) StopOnLogicError(context);
   const int suit = CardSuit(card);
   const Holding rank = card & RankBits;
-  TSuitData& held = play.HandToPlay->Suits[suit];
-  if (rank == 0 || (rank & (rank - 1)) != 0 || (held.Cards & rank) != rank) {
+  TSuitData& held = HandToPlay(context.Hands, play).Suits[suit];
+  if (rank == 0 || (rank & (rank - 1)) != 0 || (held.Cards & rank) != rank ||
+      Revokes(context.Hands, play, card)) {
     StopOnLogicError(context);
   }
 
@@ -69,9 +123,10 @@ void PlayCard(PlayContext& context, Card card) {
     if (DeclaringSide(play, play.WinningSeat)) ++play.DeclarerTricks;
     play.TrickLeader = play.WinningSeat;
     // Reading the clock costs more than a trick; look only now and then.
-    if (++play.Totplay % TricksPerTimeCheck == 0 &&
-        SecondsSince(context.TimeSource, play.StartTime) > play.TimeLimit) {
-      play.Testwidth = 0;
+    SearchState& search = context.Search;
+    if (++search.Totplay % TricksPerTimeCheck == 0 &&
+        SecondsSince(context.TimeSource, search.StartTime) > search.TimeLimit) {
+      search.Testwidth = 0;
     }
     if (n == 51) {
       play.LastTrickWinner = play.WinningSeat;
@@ -116,8 +171,8 @@ int TricksStillNeeded(const PlayState& play) {
   return 8 - play.ContractLevel - TricksOfSideToPlay(play);
 }
 
-bool ComputerToPlay(const PlayState& play) {
-  return play.CardsPlayed < 52 && !play.HandToPlay->UserPlays;
+bool ComputerToPlay(const HandSet& hands, const PlayState& play) {
+  return play.CardsPlayed < 52 && !HandToPlay(hands, play).UserPlays;
 }
 
 bool PartnerCanRuffSideSuit(const PlayContext& context) {
@@ -125,19 +180,34 @@ bool PartnerCanRuffSideSuit(const PlayContext& context) {
   if (play.Trump == NoTrump) return false;
   const THands& partner = context.Hands[PartnerOf(play.ToPlay)];
   if (partner.Suits[play.Trump].Cards == 0) return false;
+  const THands& hand = HandToPlay(context.Hands, play);
   for (int suit = NextSuit(play.Trump); suit != play.Trump; suit = NextSuit(suit)) {
-    if (partner.Suits[suit].Cards == 0 && play.HandToPlay->Suits[suit].Cards != 0) return true;
+    if (partner.Suits[suit].Cards == 0 && hand.Suits[suit].Cards != 0) return true;
   }
   return false;
 }
 
-std::string LogicErrorMessage(const PlayState& play) {
-  return "Logic Error! Play " + std::to_string(play.Totplay) + " round " +
+bool PlayStateIsOk(const HandSet& hands, const PlayState& play) {
+  const int n = play.CardsPlayed;
+  if (n < 0 || n > 52) return false;
+  if (play.TricksDone != n / 4 || play.TrickPosition != n % 4 + 1) return false;
+  if (play.ToPlay != (play.TrickLeader + n) % 4) return false;
+  if (!HoldingsAreOk(hands, n) || !RecordIsOk(hands, play)) return false;
+  if (play.TrickPosition == 1) return true;
+  // Within a trick: the suit led and the card winning it so far.
+  const int first = n - n % 4;
+  const PlayRecordEntry& winner = play.PlayRecord[WinningEntry(play, first, n)];
+  return play.SuitLed == CardSuit(play.PlayRecord[first].Card) && play.WinningCard == winner.Card &&
+         play.WinningSeat == winner.Seat && play.WinningSuit == CardSuit(winner.Card);
+}
+
+std::string LogicErrorMessage(const PlayState& play, const SearchState& search) {
+  return "Logic Error! Play " + std::to_string(search.Totplay) + " round " +
          std::to_string(play.CardsPlayed) + " Hand Number " + std::to_string(play.HandNumber);
 }
 
 void StopOnLogicError(const PlayContext& context) {
-  const std::string message = LogicErrorMessage(context.Play);
+  const std::string message = LogicErrorMessage(context.Play, context.Search);
   if (context.OnLogicError) {
     context.OnLogicError(message);
   } else {

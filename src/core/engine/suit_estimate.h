@@ -31,6 +31,9 @@ struct StoredEstimate {
 
 // Keys of every seat's estimates, [seat][suit]. Belongs with the play state
 // it describes; a fresh one (or a fresh binding of the views) forgets all.
+// Copied along with the hands whenever they are copied for a search: the
+// copied views keep their results, and only these keys say what they rest
+// on.
 struct EstimateCache {
   std::array<std::array<StoredEstimate, 4>, 4> Stored{};
 };

@@ -5,7 +5,8 @@ namespace tavlo {
 SuitView& RefreshView(PlayContext& context, int seat, int suit) {
   const PlayState& play = context.Play;
   SuitView& view = context.Hands[seat].SuitViews[suit];
-  context.Play.CurrentView = &view;
+  context.Search.CurrentViewSeat = static_cast<SeatCode>(seat);
+  context.Search.CurrentViewSuit = static_cast<StrainCode>(suit);
 
   if (play.Trump != NoTrump) {
     view.OwnCanRuff = *view.OwnLength == 0 && *view.OwnTrumps != 0;

@@ -10,6 +10,10 @@ namespace tavlo {
 // Selects the view of the suit from the seat (CurrentView) and refreshes its
 // ruff flags and, when a card of the suit has gone, its derived cards.
 SuitView& RefreshView(PlayContext& context, int seat, int suit);
+// The view selected last.
+inline SuitView& CurrentView(PlayContext& context) {
+  return context.Hands[context.Search.CurrentViewSeat].SuitViews[context.Search.CurrentViewSuit];
+}
 
 // LHO's cards when LHO holds two or more, with RHO's on the same terms.
 Holding OpponentsLongCards(const SuitView& view);

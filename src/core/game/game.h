@@ -1,9 +1,11 @@
 #pragma once
 // One running game: the state of every subsystem, grouped by its owner. The
-// table window owns one; tests make as many as they need.
+// table window owns one; tests make as many as they need. A copy is a game
+// of its own, so the engine's search can run on one away from the table.
 
 #include "auction/auction_state.h"
 #include "engine/play_state.h"
+#include "engine/search_state.h"
 #include "game/table_state.h"
 #include "handfile/hand_record.h"
 #include "model/hand_data.h"
@@ -19,6 +21,7 @@ struct Game {
   HandRecord Record;
   AuctionState Auction;
   PlayState Play;
+  SearchState Search;
   TableState Table;
 };
 

@@ -121,10 +121,11 @@ Redraw StartPlay(Game& game, const Clock& clock) {
   play.Trump = game.Auction.Trump;
   play.ContractLevel = game.Auction.ContractLevel;
   play.SuitLed = Clubs;
-  play.Testwidth = 3;
-  play.TimeLimit = Minimum(Maximum(game.Options.SkillLevel, LeastThinkingTime), MostThinkingTime);
+  game.Search.Testwidth = 3;
+  game.Search.TimeLimit =
+      Minimum(Maximum(game.Options.SkillLevel, LeastThinkingTime), MostThinkingTime);
   game.Hands.BindSuitViews(play.Trump);
-  PlayContext context{game.Hands, play, clock, nullptr};
+  PlayContext context{game.Hands, play, game.Search, clock, nullptr};
   ResetPlay(context);
   game.Table.TablePhase = Phase::Play;
   return Redraw::Hands | Redraw::Auction | Redraw::Contract | Redraw::Panel | Redraw::Trick;

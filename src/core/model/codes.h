@@ -25,6 +25,8 @@ inline constexpr Bid Redouble = 0, Double = 1, Pass = 2, NoBid = 38;
 inline constexpr int Jack = 11, Queen = 12, King = 13, Ace = 14;
 inline constexpr Holding AceBit = 0x4000, KingBit = 0x2000, QueenBit = 0x1000, JackBit = 0x0800,
                          TenBit = 0x0400, TwoBit = 0x0004;
+// The rank part of a card code: all but the two suit bits.
+inline constexpr Holding RankBits = 0xFFFC;
 
 // The cards of a deal as holdings, [seat][suit].
 using DealHoldings = std::array<std::array<Holding, 4>, 4>;
@@ -99,6 +101,8 @@ constexpr Bid ContractBidCode(int level, int strain) {
 struct PlayRecordEntry {
   std::uint16_t Card = 0;
   SeatCode Seat = 0;
+
+  bool operator==(const PlayRecordEntry&) const = default;
 };
 
 // Small shared helpers.

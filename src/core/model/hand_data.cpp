@@ -93,6 +93,19 @@ HandSet::HandSet() : hands_{THands(North), THands(East), THands(South), THands(W
   BindSuitViews(NoTrump);
 }
 
+HandSet::HandSet(const HandSet& other)
+    : hands_{other.hands_[0], other.hands_[1], other.hands_[2], other.hands_[3]},
+      trump_(other.trump_) {
+  PointViews();
+}
+
+HandSet& HandSet::operator=(const HandSet& other) {
+  for (int seat = 0; seat < 4; ++seat) hands_[seat] = other.hands_[seat];
+  trump_ = other.trump_;
+  PointViews();
+  return *this;
+}
+
 void HandSet::Deal(const DealHoldings& deal) {
   for (int seat = 0; seat < 4; ++seat) {
     for (int suit = 0; suit < 4; ++suit) {
@@ -111,25 +124,41 @@ void HandSet::RestoreDeal() {
 }
 
 void HandSet::BindSuitViews(int trump) {
+  trump_ = trump;
   for (THands& hand : hands_) {
     for (TSuitData& suit : hand.Suits) suit.StartLength = suit.Length;
+    // A new binding starts from a blank record, so no refresh or estimate
+    // of an earlier hand or contract is taken for this one.
+    for (SuitView& view : hand.SuitViews) view = SuitView{};
   }
+  PointViews();
+  if (trump_ >= NoTrump) return;
+  for (THands& hand : hands_) {
+    for (SuitView& view : hand.SuitViews) {
+      view.TrumpsOut = *view.OwnTrumps | *view.PartnerTrumps | *view.LhoTrumps | *view.RhoTrumps;
+      view.OwnCanRuff = *view.OwnLength == 0 && *view.OwnTrumps != 0;
+      view.PartnerCanRuff = *view.PartnerLength == 0 && *view.PartnerTrumps != 0;
+      view.LhoCanRuff = *view.LhoLength == 0 && *view.LhoTrumps != 0;
+      view.RhoCanRuff = *view.RhoLength == 0 && *view.RhoTrumps != 0;
+      view.TheyCanRuff = view.LhoCanRuff || view.RhoCanRuff;
+    }
+  }
+}
+
+void HandSet::PointViews() {
+  const bool suited = trump_ < NoTrump;
   for (THands& hand : hands_) {
     for (int suit = 0; suit < 4; ++suit) {
       const TSuitData& own = hand.Suits[suit];
       const TSuitData& partner = hands_[hand.Partner].Suits[suit];
       const TSuitData& lho = hands_[hand.Lho].Suits[suit];
       const TSuitData& rho = hands_[hand.Rho].Suits[suit];
-      const bool suited = trump < NoTrump;
-      const TSuitData& ownTrumps = suited ? hand.Suits[trump] : NoTrumps();
-      const TSuitData& partnerTrumps = suited ? hands_[hand.Partner].Suits[trump] : NoTrumps();
-      const TSuitData& lhoTrumps = suited ? hands_[hand.Lho].Suits[trump] : NoTrumps();
-      const TSuitData& rhoTrumps = suited ? hands_[hand.Rho].Suits[trump] : NoTrumps();
+      const TSuitData& ownTrumps = suited ? hand.Suits[trump_] : NoTrumps();
+      const TSuitData& partnerTrumps = suited ? hands_[hand.Partner].Suits[trump_] : NoTrumps();
+      const TSuitData& lhoTrumps = suited ? hands_[hand.Lho].Suits[trump_] : NoTrumps();
+      const TSuitData& rhoTrumps = suited ? hands_[hand.Rho].Suits[trump_] : NoTrumps();
 
-      // A new binding starts from a blank record, so no refresh or estimate
-      // of an earlier hand or contract is taken for this one.
       SuitView& view = hand.SuitViews[suit];
-      view = SuitView{};
       view.OwnSuit = &own;
       view.OwnLength = &own.Length;
       view.PartnerLength = &partner.Length;
@@ -148,13 +177,6 @@ void HandSet::BindSuitViews(int trump) {
       view.LhoTrumpLength = &lhoTrumps.Length;
       view.RhoTrumps = &rhoTrumps.Cards;
       view.RhoTrumpLength = &rhoTrumps.Length;
-      if (!suited) continue;
-      view.TrumpsOut = ownTrumps.Cards | partnerTrumps.Cards | lhoTrumps.Cards | rhoTrumps.Cards;
-      view.OwnCanRuff = own.Length == 0 && ownTrumps.Cards != 0;
-      view.PartnerCanRuff = partner.Length == 0 && partnerTrumps.Cards != 0;
-      view.LhoCanRuff = lho.Length == 0 && lhoTrumps.Cards != 0;
-      view.RhoCanRuff = rho.Length == 0 && rhoTrumps.Cards != 0;
-      view.TheyCanRuff = view.LhoCanRuff || view.RhoCanRuff;
     }
   }
 }

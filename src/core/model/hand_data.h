@@ -104,13 +104,12 @@ struct SuitView {
   bool PartnerTops = false;
 };
 
-// One seat's hand. The suit records are never replaced and the object never
-// moves, because the views of all four seats point into it.
+// One seat's hand. The views of all four seats point into its suit records,
+// so a hand is copied only with its set, which points the copy's views at
+// the copy.
 class THands {
  public:
   explicit THands(SeatCode seat);
-  THands(const THands&) = delete;
-  THands& operator=(const THands&) = delete;
 
   std::array<SuitView, 4> SuitViews;
   int HighCardPoints = 0;
@@ -132,6 +131,11 @@ class THands {
   int ShortestSuit() const;
   // Lengths from the cards, then high-card and length points.
   void Recount();
+
+ private:
+  friend class HandSet;
+  THands(const THands&) = default;
+  THands& operator=(const THands&) = default;
 };
 
 // The four hands of the table, index = seat. Owns them in place, so the views
@@ -140,8 +144,14 @@ class HandSet {
  public:
   // Views start bound at no trump, so a view is never read unbound.
   HandSet();
-  HandSet(const HandSet&) = delete;
-  HandSet& operator=(const HandSet&) = delete;
+  // A copy holds the same cards and views, bound for the same trump strain
+  // but pointing into the copy; the refreshed and estimated results of the
+  // views travel with it. Those results are keyed by the engine's estimate
+  // cache, so a search on the copy takes a copy of that cache along: a
+  // fresh cache would trust a stored result whatever ruffs or lead it was
+  // made for.
+  HandSet(const HandSet& other);
+  HandSet& operator=(const HandSet& other);
 
   THands& operator[](int seat) { return hands_[seat]; }
   const THands& operator[](int seat) const { return hands_[seat]; }
@@ -161,7 +171,11 @@ class HandSet {
   bool UserHandFaceDown(int seat) const;
 
  private:
+  // Points every seat's views at the four seats' suits for trump_.
+  void PointViews();
+
   std::array<THands, 4> hands_;
+  int trump_ = NoTrump;
 };
 
 // 0 when the declaring side is to play, 1 when a defender is.

@@ -145,9 +145,7 @@ void HandDisplay::ShowPlayedCard(Card card) {
 
 bool HandDisplay::Playable(int index, const TrickSituation& trick) const {
   const TMyCard* card = cardControls_[index];
-  if (card->isHidden()) return false;
-  return trick.TrickPosition == 1 || hand_.Suits[trick.SuitLed].Cards == 0 ||
-         card->Suit() == trick.SuitLed;
+  return !card->isHidden() && LegalCards(hand_, trick).Holds(card->Tag());
 }
 
 bool HandDisplay::MoveSelection(int key, const TrickSituation& trick) {
@@ -179,19 +177,9 @@ bool HandDisplay::MoveSelection(int key, const TrickSituation& trick) {
 }
 
 void HandDisplay::DefaultSelection(const TrickSituation& trick, int finishMode) {
-  const auto holds = [this](int suit) { return hand_.Suits[suit].Cards != 0; };
-  int suit = -1;
-  if (trick.TrickPosition != 1 && holds(trick.SuitLed)) {
-    suit = trick.SuitLed;
-  } else if (trick.CardsPlayed > 0 && holds(trick.WinningSuit)) {
-    suit = trick.WinningSuit;
-  } else {
-    for (int s = Clubs; s <= Spades && suit < 0; ++s) {
-      if (holds(s)) suit = s;
-    }
-  }
-  if (suit < 0) return;
-  view_.ChosenCard = LowestCard(hand_.Suits[suit].Cards) | static_cast<Card>(suit);
+  const Card card = DefaultPlayCard(hand_, trick);
+  if (card == 0) return;
+  view_.ChosenCard = card;
   if (finishMode == 2 || !(view_.ShowAllHands || hand_.FaceUp)) return;
   hand_.Highlight = true;
   Draw(true, true);

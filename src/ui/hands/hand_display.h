@@ -8,7 +8,7 @@
 #include <array>
 
 #include "cards/my_card.h"
-#include "engine/play_state.h"
+#include "engine/legal_cards.h"
 #include "model/codes.h"
 #include "model/hand_data.h"
 
@@ -29,18 +29,6 @@ struct TableView {
   // The card the user has selected with the arrow keys (0 = none).
   Card ChosenCard = 0;
 };
-
-// The state of the trick that decides which cards the arrow keys may select.
-struct TrickSituation {
-  int TrickPosition = 1;  // 1 = a lead .. 4
-  StrainCode SuitLed = Clubs;
-  StrainCode WinningSuit = Clubs;
-  int CardsPlayed = 0;
-};
-
-inline TrickSituation TrickSituationOf(const PlayState& play) {
-  return {play.TrickPosition, play.SuitLed, play.WinningSuit, play.CardsPlayed};
-}
 
 class HandDisplay {
  public:
@@ -76,11 +64,11 @@ class HandDisplay {
   // down to the neighbouring suit, wrapping round. Sounds the warning when
   // the chosen card is not in this hand. Returns false for other keys.
   bool MoveSelection(int key, const TrickSituation& trick);
-  // Selects the lowest card of the suit led, else of the suit winning the
-  // trick, else of the lowest suit held, and shows the highlight when the
-  // hand is seen (unless finishMode is 2: the engine plays the rest).
+  // Selects the card the rules offer first (DefaultPlayCard) and shows the
+  // highlight when the hand is seen (unless finishMode is 2: the engine
+  // plays the rest).
   void DefaultSelection(const TrickSituation& trick, int finishMode);
-  // The control may be selected in this trick.
+  // The control shows a card the hand may play to this trick.
   bool Playable(int index, const TrickSituation& trick) const;
 
  private:

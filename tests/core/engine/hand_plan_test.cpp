@@ -10,6 +10,7 @@
 #include "engine/declarers_score.h"
 #include "engine/defenders_score.h"
 #include "engine/general_score.h"
+#include "engine/legal_cards.h"
 #include "engine/random_deal.h"
 #include "estimate_deals.h"
 #include "play_fixture.h"
@@ -195,14 +196,14 @@ struct RandomPosition {
     const int stop = random() % 52;
     while (table.play.CardsPlayed < 52 &&
            (table.play.CardsPlayed < stop || table.play.TrickPosition != 1)) {
-      const THands& hand = *table.play.HandToPlay;
+      const SuitHoldings legal = LegalCards(table.hands, table.play);
       int suit = table.play.SuitLed;
-      if (table.play.TrickPosition == 1 || hand.Suits[suit].Cards == 0) {
+      if (table.play.TrickPosition == 1 || legal.Suits[suit] == 0) {
         do {
           suit = random() % 4;
-        } while (hand.Suits[suit].Cards == 0);
+        } while (legal.Suits[suit] == 0);
       }
-      const Holding cards = hand.Suits[suit].Cards;
+      const Holding cards = legal.Suits[suit];
       PlayCard(table.context, (random() % 2 ? LowestCard(cards) : HighestCard(cards)) | suit);
     }
   }

@@ -2,11 +2,15 @@
 // A table for engine tests: four hands, the play state, a clock the test
 // sets, and a consistency stop that throws instead of ending the process.
 
+#include <array>
+#include <random>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 
+#include "engine/legal_cards.h"
 #include "engine/play_state.h"
+#include "engine/search_state.h"
 #include "model/deal_text.h"
 
 namespace tavlo::testing_support {
@@ -29,8 +33,9 @@ inline Card CardOf(std::string_view text) {
 struct Table {
   HandSet hands;
   PlayState play;
+  SearchState search;
   FakeClock clock;
-  PlayContext context{hands, play, clock,
+  PlayContext context{hands, play, search, clock,
                       [](const std::string& message) { throw LogicError(message); }};
 
   // Deals (a deal text, "N:spades.hearts.diamonds.clubs ..."), binds the
@@ -55,13 +60,16 @@ struct Table {
   }
   // The lowest card the seat to play may play: of the suit led when it
   // holds one, else of the lowest suit it holds.
-  Card LowestLegalCard() const {
-    const THands& hand = *play.HandToPlay;
-    if (play.TrickPosition != 1 && hand.Suits[play.SuitLed].Cards != 0)
-      return LowestCard(hand.Suits[play.SuitLed].Cards) | play.SuitLed;
+  Card LowestLegalCard() const { return LegalCards(hands, play).LowestCard(); }
+  // A card the seat to play may play, chosen at random among them.
+  Card RandomLegalCard(std::mt19937& random) const {
+    const SuitHoldings legal = LegalCards(hands, play);
+    std::array<Card, 13> cards{};
+    int count = 0;
     for (int suit = 0; suit < 4; ++suit)
-      if (hand.Suits[suit].Cards != 0) return LowestCard(hand.Suits[suit].Cards) | suit;
-    return 0;
+      for (int rank = 2; rank <= Ace; ++rank)
+        if (legal.Holds(MakeCard(rank, suit))) cards[count++] = MakeCard(rank, suit);
+    return cards[random() % count];
   }
   void TakeBack() { tavlo::TakeBack(context); }
   int CardsLeft() const {

@@ -35,19 +35,6 @@ Snapshot Take(const Table& table) {
   return snapshot;
 }
 
-Card RandomLegalCard(const Table& table, std::mt19937& random) {
-  const THands& hand = *table.play.HandToPlay;
-  std::array<Card, 13> legal{};
-  int count = 0;
-  const bool follow = table.play.TrickPosition != 1 && hand.Suits[table.play.SuitLed].Cards != 0;
-  for (int suit = 0; suit < 4; ++suit) {
-    if (follow && suit != table.play.SuitLed) continue;
-    for (int rank = 2; rank <= Ace; ++rank)
-      if (hand.Suits[suit].Holds(rank)) legal[count++] = MakeCard(rank, suit);
-  }
-  return legal[random() % count];
-}
-
 // The trick's winner worked out afresh from its four cards.
 SeatCode ExpectedWinner(const PlayState& play, int first) {
   int best = first;
@@ -67,7 +54,8 @@ void ExpectInvariants(const Table& table, int declarerTricks) {
   ASSERT_EQ(play.TrickPosition, play.CardsPlayed % 4 + 1);
   ASSERT_EQ(play.ToPlay, (play.TrickLeader + play.CardsPlayed) % 4);
   ASSERT_EQ(play.TricksDone, play.CardsPlayed / 4);
-  ASSERT_EQ(play.HandToPlay, &table.hands[play.ToPlay]);
+  ASSERT_EQ(&HandToPlay(table.hands, play), &table.hands[play.ToPlay]);
+  ASSERT_TRUE(PlayStateIsOk(table.hands, play));
   ASSERT_EQ(play.DeclarerTricks, declarerTricks);
   const PlayRecordEntry last = play.PlayRecord[play.CardsPlayed - 1];
   for (int seat = 0; seat < 4; ++seat)
@@ -84,7 +72,7 @@ TEST(PlayProperties, RandomHandsKeepTheBookkeepingExact) {
     int declarerTricks = 0;
     positions[0] = Take(table);
     while (table.play.CardsPlayed < 52) {
-      PlayCard(table.context, RandomLegalCard(table, random));
+      PlayCard(table.context, table.RandomLegalCard(random));
       const int played = table.play.CardsPlayed;
       if (played % 4 == 0) {
         const SeatCode winner = ExpectedWinner(table.play, played - 4);
@@ -99,11 +87,14 @@ TEST(PlayProperties, RandomHandsKeepTheBookkeepingExact) {
         const int tricksBack = static_cast<int>(random() % 3) + 1;
         for (int k = 0; k < tricksBack && table.play.CardsPlayed > 0; ++k) {
           table.TakeBack();
+          ASSERT_TRUE(PlayStateIsOk(table.hands, table.play)) << "deal " << deal;
           ASSERT_EQ(table.play.CardsPlayed % 4, 0);
           ASSERT_TRUE(Take(table) == positions[table.play.CardsPlayed]) << "deal " << deal;
         }
-        while (table.play.CardsPlayed < played)
+        while (table.play.CardsPlayed < played) {
           PlayCard(table.context, table.play.PlayRecord[table.play.CardsPlayed].Card);
+          ASSERT_TRUE(PlayStateIsOk(table.hands, table.play)) << "deal " << deal;
+        }
         ASSERT_TRUE(Take(table) == positions[played]) << "deal " << deal;
       }
     }

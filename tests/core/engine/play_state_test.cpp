@@ -15,9 +15,27 @@ using testing_support::Table;
 // Every seat holds a band of ranks in every suit; North holds the tops.
 constexpr std::string_view Bands =
     "N:AKQJ.AKQ.AKQ.AKQ T98.JT98.JT9.JT9 765.765.8765.876 432.432.432.5432";
+// The bands with cards traded so that the seats named have no clubs.
+constexpr std::string_view NoClubsNorth =
+    "N:AKQJ432.AKQ.AKQ. T98.JT98.JT9.JT9 765.765.8765.876 .432.432.AKQ5432";
+constexpr std::string_view NoClubsSouth =
+    "N:AKQJ.AKQ.AKQ.AKQ .JT98.JT9.JT9876 T98765.765.8765. 432.432.432.5432";
+constexpr std::string_view NoClubsWest =
+    "N:AKQJ.AKQ.AKQ.AKQ .JT98.T9.JT95432 765.765.8765.876 T98432.432.J432.";
+constexpr std::string_view NoClubsSouthWest =
+    "N:AKQJ.AKQ.AKQ.AKQ .JT9..JT98765432 T98765.765.8765. 432.8432.JT9432.";
+constexpr std::string_view NoClubsNorthSouth =
+    "N:AKQJ432.AKQ.AKQ. .JT98.JT9.JT9876 T98765.765.8765. .432.432.AKQ5432";
+// The bands with North's diamonds traded for West's hearts.
+constexpr std::string_view NoDiamondsNorth =
+    "N:AKQJ.AKQ432..AKQ T98.JT98.JT9.JT9 765.765.8765.876 432..AKQ432.5432";
+// East holds every spade; the others hold none.
+constexpr std::string_view AllSpadesEast =
+    "N:.AKQJ.AKQJ.AKQJT AKQJT98765432... .T987.T987.98765 .65432.65432.432";
 
 struct TrickCase {
   const char* name;
+  std::string_view deal;
   int trump;
   std::string_view cards;  // from East, declarer North's left
   SeatCode winner;
@@ -27,12 +45,12 @@ class TrickWinner : public testing::TestWithParam<TrickCase> {};
 
 TEST_P(TrickWinner, WinnerLeadsTheNextTrick) {
   Table table;
-  table.Start(Bands, North, GetParam().trump);
+  table.Start(GetParam().deal, North, GetParam().trump);
   table.Play(GetParam().cards);
   EXPECT_EQ(table.play.WinningSeat, GetParam().winner);
   EXPECT_EQ(table.play.TrickLeader, GetParam().winner);
   EXPECT_EQ(table.play.ToPlay, GetParam().winner);
-  EXPECT_EQ(table.play.HandToPlay, &table.hands[GetParam().winner]);
+  EXPECT_EQ(&HandToPlay(table.hands, table.play), &table.hands[GetParam().winner]);
   EXPECT_EQ(table.play.DeclarerTricks, GetParam().winner % 2 == 0 ? 1 : 0);
   EXPECT_EQ(table.play.TricksDone, 1);
   EXPECT_EQ(table.play.TrickPosition, 1);
@@ -41,15 +59,16 @@ TEST_P(TrickWinner, WinnerLeadsTheNextTrick) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rules, TrickWinner,
-    testing::Values(TrickCase{"HighestOfSuitLed", NoTrump, "JC 6C 2C AC", North},
-                    TrickCase{"LeaderKeepsIt", NoTrump, "JC 6C 2C AS", East},
-                    TrickCase{"TrumpOnAnotherSuit", Hearts, "JC 6H 2C AC", South},
-                    TrickCase{"LowTrumpStillWins", Hearts, "JC 6C 2H AC", West},
-                    TrickCase{"HigherTrumpOverTrump", Hearts, "JC 5H 4H AC", South},
-                    TrickCase{"OverruffByFourthHand", Hearts, "JC 5H 2C AH", North},
-                    TrickCase{"DiscardNeverWins", Hearts, "9C 6C 5C AS", East},
-                    TrickCase{"NoTrumpIgnoresOtherSuits", NoTrump, "TS 7H 2H AD", East},
-                    TrickCase{"TrumpLedWinsByRank", Spades, "8S 5S 4S AS", North}),
+    testing::Values(
+        TrickCase{"HighestOfSuitLed", Bands, NoTrump, "JC 6C 2C AC", North},
+        TrickCase{"LeaderKeepsIt", NoClubsNorth, NoTrump, "JC 6C 2C AS", East},
+        TrickCase{"TrumpOnAnotherSuit", NoClubsSouth, Hearts, "JC 6H 2C AC", South},
+        TrickCase{"LowTrumpStillWins", NoClubsWest, Hearts, "JC 6C 2H AC", West},
+        TrickCase{"HigherTrumpOverTrump", NoClubsSouthWest, Hearts, "JC 5H 4H AC", South},
+        TrickCase{"OverruffByFourthHand", NoClubsNorthSouth, Hearts, "JC 5H 2C AH", North},
+        TrickCase{"DiscardNeverWins", NoClubsNorth, Hearts, "9C 6C 5C AS", East},
+        TrickCase{"NoTrumpIgnoresOtherSuits", AllSpadesEast, NoTrump, "TS 7H 2H AD", East},
+        TrickCase{"TrumpLedWinsByRank", Bands, Spades, "8S 5S 4S AS", North}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PlayState, ResetStartsWithTheOpeningLead) {
@@ -59,7 +78,7 @@ TEST(PlayState, ResetStartsWithTheOpeningLead) {
   EXPECT_EQ(table.play.Dummy, East);
   EXPECT_EQ(table.play.CardsPlayed, 0);
   EXPECT_EQ(table.play.TrickPosition, 1);
-  EXPECT_EQ(table.play.HandToPlay, &table.hands[North]);
+  EXPECT_EQ(&HandToPlay(table.hands, table.play), &table.hands[North]);
 }
 
 TEST(PlayState, EachCardLeavesItsHandAndEntersTheRecord) {
@@ -103,14 +122,14 @@ TEST(TakeBack, AtALeadReturnsTheWholeTrickAndDeclarersTrick) {
   EXPECT_EQ(table.play.DeclarerTricks, 0);
   EXPECT_EQ(table.play.TricksDone, 0);
   EXPECT_EQ(table.play.ToPlay, East);
-  EXPECT_EQ(table.play.HandToPlay, &table.hands[East]);
+  EXPECT_EQ(&HandToPlay(table.hands, table.play), &table.hands[East]);
   EXPECT_EQ(table.CardsLeft(), 52);
   EXPECT_EQ(table.hands[North].Suits[Clubs].Cards, table.hands[North].Suits[Clubs].Dealt);
 }
 
 TEST(TakeBack, OnlyDeclarersTricksAreGivenBack) {
   Table table;
-  table.Start(Bands, North, NoTrump);
+  table.Start(NoDiamondsNorth, North, NoTrump);
   // North discards on the first trick, so East wins it; North wins the second.
   table.Play("JD 5D 2D JS JC 6C 2C AC");
   ASSERT_EQ(table.play.ToPlay, North);
@@ -146,7 +165,7 @@ TEST(PlayState, LastTrickWinnerLeadsNoMore) {
   EXPECT_NO_THROW(PlayRecordText(table.play.PlayRecord, table.play.Declarer));
   EXPECT_EQ(table.play.TricksDone, 13);
   EXPECT_EQ(table.CardsLeft(), 0);
-  EXPECT_FALSE(ComputerToPlay(table.play));
+  EXPECT_FALSE(ComputerToPlay(table.hands, table.play));
 }
 
 TEST(Replay, ZeroOnlyResetsThePlay) {
@@ -163,7 +182,7 @@ TEST(Replay, ZeroOnlyResetsThePlay) {
 
 TEST(Replay, PlaysTheRecordForwardAgain) {
   Table table;
-  table.Start(Bands, North, Hearts);
+  table.Start(NoDiamondsNorth, North, Hearts);
   table.Play("JD 5D 2D JS JC 6C 2C AC KS");
   table.hands.RestoreDeal();
   Replay(table.context, 9);
@@ -195,13 +214,13 @@ struct BrokenPlay {
 
 class LogicStop : public testing::TestWithParam<BrokenPlay> {};
 
-TEST_P(LogicStop, CardNotInTheHandStopsWithTheCounters) {
+TEST_P(LogicStop, BrokenCardStopsWithTheCounters) {
   Table table;
   table.Start(Bands, North, NoTrump);
   table.play.HandNumber = 7;
-  table.play.Totplay = 12;
+  table.search.Totplay = 12;
   table.Play(GetParam().before);
-  const std::string expected = "Logic Error! Play " + std::to_string(table.play.Totplay) +
+  const std::string expected = "Logic Error! Play " + std::to_string(table.search.Totplay) +
                                " round " + std::to_string(table.play.CardsPlayed) +
                                " Hand Number 7";
   try {
@@ -212,6 +231,21 @@ TEST_P(LogicStop, CardNotInTheHandStopsWithTheCounters) {
   }
 }
 
+TEST_P(LogicStop, NothingMovesBeforeTheStop) {
+  Table table;
+  table.Start(Bands, North, NoTrump);
+  table.Play(GetParam().before);
+  const PlayState play = table.play;
+  const HandSet hands = table.hands;
+  EXPECT_THROW(PlayCard(table.context, GetParam().card), LogicError);
+  EXPECT_EQ(table.play, play);
+  for (int seat = 0; seat < 4; ++seat)
+    for (int suit = 0; suit < 4; ++suit) {
+      EXPECT_EQ(table.hands[seat].Suits[suit].Cards, hands[seat].Suits[suit].Cards);
+      EXPECT_EQ(table.hands[seat].Suits[suit].Length, hands[seat].Suits[suit].Length);
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Cards, LogicStop,
     testing::Values(BrokenPlay{"AnotherSeatsCard", "", CardOf("AC")},
@@ -219,6 +253,14 @@ INSTANTIATE_TEST_SUITE_P(
                     BrokenPlay{"NoCard", "JC", 0},
                     BrokenPlay{"RankOfAnotherSuit", "", (CardOf("JC") & ~3u) | Spades},
                     BrokenPlay{"TwoRanksAtOnce", "", CardOf("TS") | CardOf("9S")}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// The seat holds the card but also the suit led: a revoke.
+INSTANTIATE_TEST_SUITE_P(
+    Revokes, LogicStop,
+    testing::Values(BrokenPlay{"SecondHandDiscards", "JC", CardOf("7S")},
+                    BrokenPlay{"FourthHandDiscardsAnAce", "JC 6C 2C", CardOf("AS")},
+                    BrokenPlay{"DiscardOnTheSecondTrick", "JC 6C 2C AC KS", CardOf("JH")}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(LogicStop, NoCardAfterTheLastTrick) {
@@ -251,13 +293,13 @@ class TimeBudget : public testing::TestWithParam<TimeCase> {};
 TEST_P(TimeBudget, ClockIsReadEveryThousandthTrick) {
   Table table;
   table.Start(Bands, North, NoTrump);
-  table.play.StartTime = table.clock.Seconds();
-  table.play.TimeLimit = 2.0;
-  table.play.Totplay = GetParam().totplayBefore;
+  table.search.StartTime = table.clock.Seconds();
+  table.search.TimeLimit = 2.0;
+  table.search.Totplay = GetParam().totplayBefore;
   table.clock.now += GetParam().secondsLater / 86400.0;
   table.Play("JC 6C 2C AC");
-  EXPECT_EQ(table.play.Totplay, GetParam().totplayBefore + 1);
-  EXPECT_EQ(table.play.Testwidth, GetParam().testwidth);
+  EXPECT_EQ(table.search.Totplay, GetParam().totplayBefore + 1);
+  EXPECT_EQ(table.search.Testwidth, GetParam().testwidth);
 }
 
 INSTANTIATE_TEST_SUITE_P(Tricks, TimeBudget,
@@ -267,9 +309,74 @@ INSTANTIATE_TEST_SUITE_P(Tricks, TimeBudget,
                                          TimeCase{"OverTimeAtTheTwoThousandth", 1999, 2.5, 0}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// One thing broken in a position five cards into the play (North won the
+// first trick and has led the king of spades).
+struct Corruption {
+  const char* name;
+  void (*apply)(Table& table);
+};
+
+class SelfCheck : public testing::TestWithParam<Corruption> {};
+
+TEST_P(SelfCheck, FindsTheBrokenInvariant) {
+  Table table;
+  table.Start(Bands, North, NoTrump);
+  table.Play("JC 6C 2C AC KS");
+  ASSERT_TRUE(PlayStateIsOk(table.hands, table.play));
+  GetParam().apply(table);
+  EXPECT_FALSE(PlayStateIsOk(table.hands, table.play));
+}
+
+// Moves the card from one seat's hand to another's, lengths and all.
+void Move(Table& table, SeatCode from, SeatCode to, Card card) {
+  TSuitData& source = table.hands[from].Suits[CardSuit(card)];
+  TSuitData& target = table.hands[to].Suits[CardSuit(card)];
+  source.Cards &= ~(card & RankBits);
+  --source.Length;
+  target.Cards |= card & RankBits;
+  ++target.Length;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, SelfCheck,
+    testing::Values(
+        Corruption{"CardInTwoHands",
+                   [](Table& t) {
+                     t.hands[West].Suits[Spades].Cards |= CardOf("AS") & RankBits;
+                     ++t.hands[West].Suits[Spades].Length;
+                   }},
+        Corruption{"CardLost",
+                   [](Table& t) {
+                     t.hands[West].Suits[Spades].Cards &= ~(CardOf("4S") & RankBits);
+                     --t.hands[West].Suits[Spades].Length;
+                   }},
+        Corruption{"CardOutsideTheDeal", [](Table& t) { Move(t, North, East, CardOf("AS")); }},
+        Corruption{"LengthNotTheCards", [](Table& t) { ++t.hands[South].Suits[Hearts].Length; }},
+        Corruption{"PlayedCardBackInTheHand",
+                   [](Table& t) {
+                     t.hands[North].Suits[Spades].Cards |= CardOf("KS") & RankBits;
+                     ++t.hands[North].Suits[Spades].Length;
+                   }},
+        Corruption{"TricksDone", [](Table& t) { t.play.TricksDone = 2; }},
+        Corruption{"TrickPosition", [](Table& t) { t.play.TrickPosition = 3; }},
+        Corruption{"SeatToPlay", [](Table& t) { t.play.ToPlay = South; }},
+        Corruption{"DeclarerTricks", [](Table& t) { t.play.DeclarerTricks = 0; }},
+        Corruption{"TrickLeader",
+                   [](Table& t) {
+                     t.play.TrickLeader = South;
+                     t.play.ToPlay = NextSeat(South);
+                   }},
+        Corruption{"RecordOutOfTurn", [](Table& t) { t.play.PlayRecord[1].Seat = West; }},
+        Corruption{"RecordOfACardStillHeld",
+                   [](Table& t) { t.play.PlayRecord[4].Card = CardOf("QS"); }},
+        Corruption{"WinningCard", [](Table& t) { t.play.WinningCard = CardOf("7S"); }},
+        Corruption{"SuitLed", [](Table& t) { t.play.SuitLed = Clubs; }},
+        Corruption{"MoreCardsThanTheDeck", [](Table& t) { t.play.CardsPlayed = 53; }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST(Queries, TricksOfEachSide) {
   Table table;
-  table.Start(Bands, North, NoTrump, 3);
+  table.Start(NoDiamondsNorth, North, NoTrump, 3);
   table.Play("JD 5D 2D JS");
   // East, a defender, won the first trick and is to play.
   EXPECT_EQ(TricksOfSideToPlay(table.play), 1);
@@ -283,9 +390,9 @@ TEST(Queries, ComputerPlaysTheSeatsTheUserDoesNot) {
   Table table;
   table.Start(Bands, North, NoTrump);
   table.hands.ApplySeatOptions(8, 8);
-  EXPECT_TRUE(ComputerToPlay(table.play));
+  EXPECT_TRUE(ComputerToPlay(table.hands, table.play));
   table.Play("JC");
-  EXPECT_FALSE(ComputerToPlay(table.play));
+  EXPECT_FALSE(ComputerToPlay(table.hands, table.play));
 }
 
 // North is void in clubs and diamonds; South holds both.

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/suit_view_refresh.h"
 #include "play_fixture.h"
 
 namespace tavlo {
@@ -24,7 +25,7 @@ TEST(SignalCard, HighFromADoubleton) {
   Card card = 0;
   EXPECT_TRUE(SignalCard(table.context, Hearts, card));
   EXPECT_EQ(card, CardOf("8H"));
-  EXPECT_EQ(table.play.CurrentView, &table.hands[East].SuitViews[Hearts]);
+  EXPECT_EQ(&CurrentView(table.context), &table.hands[East].SuitViews[Hearts]);
 }
 
 TEST(SignalCard, DeclarersSideGivesNoCount) {

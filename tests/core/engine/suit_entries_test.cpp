@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/suit_view_refresh.h"
 #include "estimate_deals.h"
 #include "play_fixture.h"
 
@@ -41,7 +42,7 @@ TEST_P(EntryTests, LookAtTheOtherSuitsAndReselectTheView) {
       break;
   }
   EXPECT_EQ(found, c.expected);
-  EXPECT_EQ(table.play.CurrentView, &table.hands[North].SuitViews[c.suit]);
+  EXPECT_EQ(&CurrentView(table.context), &table.hands[North].SuitViews[c.suit]);
 }
 
 using testing_support::EastRuffsClubs;

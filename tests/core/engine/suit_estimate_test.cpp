@@ -60,7 +60,7 @@ std::ostream& operator<<(std::ostream& out, const Results& r) {
 const SuitView& Estimated(Table& table, EstimateCache& cache, int suit,
                           int theirLongestTrumps = 0) {
   Estimate(table.context, cache, suit, theirLongestTrumps);
-  return *table.play.CurrentView;
+  return CurrentView(table.context);
 }
 
 TEST(SuitEstimate, ASuitWeHoldAloneRunsForItsLength) {
@@ -237,21 +237,6 @@ TEST(SuitEstimate, PlayedOutSuitIsEstimatedFromScratch) {
   EXPECT_EQ(ResultsOf(view), (Results{0, 0, 0, 0, 0, 0, 0, 0, true, 0}));
 }
 
-// A legal card for the seat to play, chosen at random.
-Card RandomLegalCard(const Table& table, std::mt19937& random) {
-  const PlayState& play = table.play;
-  const THands& hand = *play.HandToPlay;
-  const bool follow = play.TrickPosition != 1 && hand.Suits[play.SuitLed].Cards != 0;
-  std::array<Card, 13> legal{};
-  int count = 0;
-  for (int suit = 0; suit < 4; ++suit) {
-    if (follow && suit != play.SuitLed) continue;
-    for (int rank = 2; rank <= Ace; ++rank)
-      if (hand.Suits[suit].Cards & (Holding{1} << rank)) legal[count++] = MakeCard(rank, suit);
-  }
-  return legal[random() % count];
-}
-
 // A second table brought to the same position estimates with nothing
 // stored; the stored estimate of the first must agree with it every time.
 TEST(SuitEstimate, StoredEstimateAlwaysEqualsAFreshOne) {
@@ -268,7 +253,7 @@ TEST(SuitEstimate, StoredEstimateAlwaysEqualsAFreshOne) {
       if (table.play.CardsPlayed > 0 && random() % 8 == 0)
         table.TakeBack();
       else
-        PlayCard(table.context, RandomLegalCard(table, random));
+        PlayCard(table.context, table.RandomLegalCard(random));
       Table fresh;
       fresh.Start(deal, declarer, trump);
       fresh.play.PlayRecord = table.play.PlayRecord;
@@ -281,7 +266,7 @@ TEST(SuitEstimate, StoredEstimateAlwaysEqualsAFreshOne) {
         const SuitView& freshView = Estimated(fresh, freshCache, suit, theirLongestTrumps);
         ASSERT_EQ(stored, ResultsOf(freshView))
             << "deal " << seed << " after " << table.play.CardsPlayed << " cards, suit " << suit;
-        const SuitView& view = *table.play.CurrentView;
+        const SuitView& view = CurrentView(table.context);
         ASSERT_EQ(view.LeadVerdict, freshView.LeadVerdict);
         ASSERT_EQ(view.LeadTiming, freshView.LeadTiming);
         ASSERT_EQ(view.PartnerTops, freshView.PartnerTops);
@@ -304,7 +289,7 @@ TEST(SuitEstimate, AllocatesNothing) {
     const long before = allocations;
     for (int suit = 0; suit < 4; ++suit) Estimate(table.context, cache, suit, random() % 4);
     during += allocations - before;
-    PlayCard(table.context, RandomLegalCard(table, random));
+    PlayCard(table.context, table.RandomLegalCard(random));
   }
   EXPECT_EQ(during, 0);
   // The counter does see allocations, so the zero above means something.

@@ -20,7 +20,7 @@ TEST(RefreshView, DerivesTheSuitFromTheFourHoldings) {
   Table table;
   table.Start(Voids, South, Hearts);
   const SuitView& view = RefreshView(table.context, South, Clubs);
-  EXPECT_EQ(table.play.CurrentView, &table.hands[South].SuitViews[Clubs]);
+  EXPECT_EQ(&CurrentView(table.context), &table.hands[South].SuitViews[Clubs]);
   EXPECT_EQ(view.OurCards, Bit(4));
   EXPECT_EQ(view.TheirCards, 0x7FFCu & ~Bit(4));
   EXPECT_EQ(view.CardsOut, 0x7FFCu);

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "engine/legal_cards.h"
 #include "game/auction_flow.h"
 
 namespace tavlo {
@@ -159,14 +160,9 @@ class PlayStartTest : public HandFileTest {
     EndAuction(game_);
   }
   void PlayLowestCards(int count) {
-    PlayContext context{game_.Hands, game_.Play, clock_, nullptr};
-    for (int n = 0; n < count; ++n) {
-      const THands& hand = game_.Hands[game_.Play.ToPlay];
-      const int led = game_.Play.SuitLed;
-      int suit = game_.Play.TrickPosition != 1 && hand.Suits[led].Cards ? led : 0;
-      while (hand.Suits[suit].Cards == 0) ++suit;
-      PlayCard(context, LowestCard(hand.Suits[suit].Cards) | static_cast<Card>(suit));
-    }
+    PlayContext context{game_.Hands, game_.Play, game_.Search, clock_, nullptr};
+    for (int n = 0; n < count; ++n)
+      PlayCard(context, LegalCards(game_.Hands, game_.Play).LowestCard());
   }
 };
 
@@ -184,8 +180,8 @@ TEST_F(PlayStartTest, StartPlayBindsTheContractAndGivesTheOpeningLeadToDeclarers
   EXPECT_EQ(game_.Play.ContractLevel, 1);
   EXPECT_EQ(game_.Play.ToPlay, North);
   EXPECT_EQ(game_.Play.CardsPlayed, 0);
-  EXPECT_EQ(game_.Play.TimeLimit, 7.0);
-  EXPECT_EQ(game_.Play.Testwidth, 3);
+  EXPECT_EQ(game_.Search.TimeLimit, 7.0);
+  EXPECT_EQ(game_.Search.Testwidth, 3);
   // Every seat's views see spades as trumps.
   EXPECT_EQ(game_.Hands[North].SuitViews[Hearts].OwnTrumps,
             &game_.Hands[North].Suits[Spades].Cards);
@@ -275,7 +271,7 @@ TEST_P(ThinkingTimeTest, TheOptionGivesOneToTenSeconds) {
   BidTheAuction();
   game_.Options.SkillLevel = GetParam().skillLevel;
   StartPlay(game_, clock_);
-  EXPECT_EQ(game_.Play.TimeLimit, GetParam().seconds);
+  EXPECT_EQ(game_.Search.TimeLimit, GetParam().seconds);
 }
 
 INSTANTIATE_TEST_SUITE_P(Options, ThinkingTimeTest,

@@ -276,5 +276,76 @@ TEST_F(Views, TrackCardsPlayedAndTakenBack) {
   EXPECT_EQ(*view.RhoLength, 1);
 }
 
+// Every pointer of every view leads into the set itself: the four seats'
+// suits, and their trump suits (nothing held at no trump).
+void ExpectViewsPointInto(const HandSet& set, int trump) {
+  for (int seat = 0; seat < 4; ++seat) {
+    const THands& hand = set[seat];
+    for (int suit = 0; suit < 4; ++suit) {
+      const SuitView& view = hand.SuitViews[suit];
+      const TSuitData& own = hand.Suits[suit];
+      const TSuitData& partner = set[hand.Partner].Suits[suit];
+      const TSuitData& lho = set[hand.Lho].Suits[suit];
+      const TSuitData& rho = set[hand.Rho].Suits[suit];
+      EXPECT_EQ(view.OwnSuit, &own);
+      EXPECT_EQ(view.OwnCards, &own.Cards);
+      EXPECT_EQ(view.OwnLength, &own.Length);
+      EXPECT_EQ(view.OwnDealt, &own.Dealt);
+      EXPECT_EQ(view.PartnerCards, &partner.Cards);
+      EXPECT_EQ(view.PartnerLength, &partner.Length);
+      EXPECT_EQ(view.LhoCards, &lho.Cards);
+      EXPECT_EQ(view.LhoLength, &lho.Length);
+      EXPECT_EQ(view.RhoCards, &rho.Cards);
+      EXPECT_EQ(view.RhoLength, &rho.Length);
+      if (trump == NoTrump) {
+        for (const Holding* trumps :
+             {view.OwnTrumps, view.PartnerTrumps, view.LhoTrumps, view.RhoTrumps})
+          EXPECT_EQ(*trumps, 0u);
+        for (const int* length : {view.OwnTrumpLength, view.PartnerTrumpLength, view.LhoTrumpLength,
+                                  view.RhoTrumpLength})
+          EXPECT_EQ(*length, 0);
+        continue;
+      }
+      EXPECT_EQ(view.OwnTrumps, &hand.Suits[trump].Cards);
+      EXPECT_EQ(view.OwnTrumpLength, &hand.Suits[trump].Length);
+      EXPECT_EQ(view.PartnerTrumps, &set[hand.Partner].Suits[trump].Cards);
+      EXPECT_EQ(view.PartnerTrumpLength, &set[hand.Partner].Suits[trump].Length);
+      EXPECT_EQ(view.LhoTrumps, &set[hand.Lho].Suits[trump].Cards);
+      EXPECT_EQ(view.LhoTrumpLength, &set[hand.Lho].Suits[trump].Length);
+      EXPECT_EQ(view.RhoTrumps, &set[hand.Rho].Suits[trump].Cards);
+      EXPECT_EQ(view.RhoTrumpLength, &set[hand.Rho].Suits[trump].Length);
+    }
+  }
+}
+
+class CopiedViews : public Views, public testing::WithParamInterface<int> {};
+
+TEST_P(CopiedViews, ACopyKeepsTheBindingAndResultsButReadsItsOwnCards) {
+  const int trump = GetParam();
+  hands.BindSuitViews(trump);
+  hands[North].SuitViews[Clubs].Tricks = 3;
+  hands[South].Suits[Spades].Cards = Ranks("KQJ");  // the ace played
+  hands[South].Suits[Spades].Length = 3;
+
+  HandSet copy = hands;
+  HandSet assigned;
+  assigned = hands;
+  for (const HandSet* set : {&copy, &assigned}) {
+    ExpectViewsPointInto(*set, trump);
+    EXPECT_EQ((*set)[North].SuitViews[Clubs].Tricks, 3);
+    EXPECT_EQ((*set)[West].SuitViews[Spades].TrumpsOut, hands[West].SuitViews[Spades].TrumpsOut);
+    EXPECT_EQ((*set)[South].Suits[Spades].StartLength, 4);
+    EXPECT_EQ(*(*set)[West].SuitViews[Spades].RhoCards, Ranks("KQJ"));
+  }
+  // What happens to the original's cards is no concern of the copies'.
+  hands[South].Suits[Spades].Cards = 0;
+  hands[South].Suits[Spades].Length = 0;
+  EXPECT_EQ(*copy[West].SuitViews[Spades].RhoCards, Ranks("KQJ"));
+  EXPECT_EQ(*assigned[East].SuitViews[Spades].LhoLength, 3);
+  ExpectViewsPointInto(hands, trump);
+}
+
+INSTANTIATE_TEST_SUITE_P(Trumps, CopiedViews, testing::Values(Hearts, Clubs, NoTrump));
+
 }  // namespace
 }  // namespace tavlo

@@ -1,0 +1,55 @@
+#pragma once
+// Which cards a seat may play to the trick. The one rule of following suit:
+// the table, the engine and the tests all ask it, none decides for itself.
+
+#include <array>
+
+#include "engine/play_state.h"
+#include "model/codes.h"
+#include "model/hand_data.h"
+
+namespace tavlo {
+
+// What the rule reads of the trick in progress; the table's default choice
+// reads the suit winning it and whether any card has been played as well.
+struct TrickSituation {
+  int TrickPosition = 1;  // 1 = a lead .. 4
+  StrainCode SuitLed = Clubs;
+  StrainCode WinningSuit = Clubs;
+  int CardsPlayed = 0;
+};
+
+constexpr TrickSituation TrickSituationOf(const PlayState& play) {
+  return {play.TrickPosition, play.SuitLed, play.WinningSuit, play.CardsPlayed};
+}
+
+// A holding for each suit, index = suit.
+struct SuitHoldings {
+  std::array<Holding, 4> Suits{};
+
+  // The card's rank is among the holding of its suit.
+  constexpr bool Holds(Card card) const {
+    const Holding rank = card & RankBits;
+    return rank != 0 && (Suits[CardSuit(card)] & rank) == rank;
+  }
+  // The lowest card of the lowest suit that has one; 0 when all are empty.
+  Card LowestCard() const;
+
+  bool operator==(const SuitHoldings&) const = default;
+};
+
+// The cards of the hand it may play: any card on a lead or when void in the
+// suit led, else only the cards of the suit led.
+SuitHoldings LegalCards(const THands& hand, const TrickSituation& trick);
+// The same for the seat to play.
+SuitHoldings LegalCards(const HandSet& hands, const PlayState& play);
+// The seat to play holds the card, but playing it would fail to follow suit.
+bool Revokes(const HandSet& hands, const PlayState& play, Card card);
+
+// The card the table offers the user first: the lowest one of the suit
+// winning the trick (on a lead, the one that won the last trick) when it
+// may be played, else the lowest legal card of the lowest suit; 0 for an
+// empty hand.
+Card DefaultPlayCard(const THands& hand, const TrickSituation& trick);
+
+}  // namespace tavlo

@@ -1,0 +1,26 @@
+#pragma once
+// The look-ahead's own state: its thinking-time control and the view it
+// selected last. Kept apart from the play state, so a copy of the hands, the
+// play state and this is all a search needs to run away from the table.
+
+#include "model/codes.h"
+
+namespace tavlo {
+
+struct SearchState {
+  // Tricks completed since the position cache was last cleared, and the
+  // width cut to 0 once the time since StartTime (a reading of the steady
+  // clock) passes TimeLimit seconds.
+  int Totplay = 0;
+  double StartTime = 0.0;
+  double TimeLimit = 0.0;
+  int Testwidth = 3;
+  // The view the analyses read last, named by seat and suit rather than by
+  // address, so that in a copy it names the copy's own view.
+  SeatCode CurrentViewSeat = North;
+  StrainCode CurrentViewSuit = Clubs;
+
+  bool operator==(const SearchState&) const = default;
+};
+
+}  // namespace tavlo
