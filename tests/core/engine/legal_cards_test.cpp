@@ -67,7 +67,6 @@ TEST_P(Revoke, OnlyAHeldCardOfAnotherSuitWhileHoldingTheSuitLed) {
 
 INSTANTIATE_TEST_SUITE_P(Cards, Revoke,
                          testing::Values(RevokeCase{"TrumpingWithSpadesLeft", "2S", "AH", true},
-                                         RevokeCase{"DiscardWithSpadesLeft", "2S", "AD", true},
                                          RevokeCase{"FollowingSuit", "2S", "6S", false},
                                          RevokeCase{"RuffWhenVoid", "2C", "AH", false},
                                          RevokeCase{"OnLead", "", "2D", false},

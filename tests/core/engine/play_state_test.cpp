@@ -231,21 +231,6 @@ TEST_P(LogicStop, BrokenCardStopsWithTheCounters) {
   }
 }
 
-TEST_P(LogicStop, NothingMovesBeforeTheStop) {
-  Table table;
-  table.Start(Bands, North, NoTrump);
-  table.Play(GetParam().before);
-  const PlayState play = table.play;
-  const HandSet hands = table.hands;
-  EXPECT_THROW(PlayCard(table.context, GetParam().card), LogicError);
-  EXPECT_EQ(table.play, play);
-  for (int seat = 0; seat < 4; ++seat)
-    for (int suit = 0; suit < 4; ++suit) {
-      EXPECT_EQ(table.hands[seat].Suits[suit].Cards, hands[seat].Suits[suit].Cards);
-      EXPECT_EQ(table.hands[seat].Suits[suit].Length, hands[seat].Suits[suit].Length);
-    }
-}
-
 INSTANTIATE_TEST_SUITE_P(
     Cards, LogicStop,
     testing::Values(BrokenPlay{"AnotherSeatsCard", "", CardOf("AC")},
