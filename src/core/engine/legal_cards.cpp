@@ -8,27 +8,6 @@ Card SuitHoldings::LowestCard() const {
   return 0;
 }
 
-SuitHoldings LegalCards(const THands& hand, const TrickSituation& trick) {
-  SuitHoldings legal;
-  const Holding led = hand.Suits[trick.SuitLed].Cards;
-  if (trick.TrickPosition != 1 && led != 0) {
-    legal.Suits[trick.SuitLed] = led;
-    return legal;
-  }
-  for (int suit = Clubs; suit <= Spades; ++suit) legal.Suits[suit] = hand.Suits[suit].Cards;
-  return legal;
-}
-
-SuitHoldings LegalCards(const HandSet& hands, const PlayState& play) {
-  return LegalCards(HandToPlay(hands, play), TrickSituationOf(play));
-}
-
-bool Revokes(const HandSet& hands, const PlayState& play, Card card) {
-  const Holding rank = card & RankBits;
-  const bool held = (HandToPlay(hands, play).Suits[CardSuit(card)].Cards & rank) == rank;
-  return rank != 0 && held && !LegalCards(hands, play).Holds(card);
-}
-
 Card DefaultPlayCard(const THands& hand, const TrickSituation& trick) {
   const SuitHoldings legal = LegalCards(hand, trick);
   const Holding winning = legal.Suits[trick.WinningSuit];

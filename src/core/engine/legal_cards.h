@@ -39,12 +39,28 @@ struct SuitHoldings {
 };
 
 // The cards of the hand it may play: any card on a lead or when void in the
-// suit led, else only the cards of the suit led.
-SuitHoldings LegalCards(const THands& hand, const TrickSituation& trick);
+// suit led, else only the cards of the suit led. Inline, as is the revoke
+// test built on it: every card of the look-ahead passes through them.
+inline SuitHoldings LegalCards(const THands& hand, const TrickSituation& trick) {
+  SuitHoldings legal;
+  const Holding led = hand.Suits[trick.SuitLed].Cards;
+  if (trick.TrickPosition != 1 && led != 0) {
+    legal.Suits[trick.SuitLed] = led;
+    return legal;
+  }
+  for (int suit = Clubs; suit <= Spades; ++suit) legal.Suits[suit] = hand.Suits[suit].Cards;
+  return legal;
+}
 // The same for the seat to play.
-SuitHoldings LegalCards(const HandSet& hands, const PlayState& play);
+inline SuitHoldings LegalCards(const HandSet& hands, const PlayState& play) {
+  return LegalCards(HandToPlay(hands, play), TrickSituationOf(play));
+}
 // The seat to play holds the card, but playing it would fail to follow suit.
-bool Revokes(const HandSet& hands, const PlayState& play, Card card);
+inline bool Revokes(const HandSet& hands, const PlayState& play, Card card) {
+  const Holding rank = card & RankBits;
+  const bool held = (HandToPlay(hands, play).Suits[CardSuit(card)].Cards & rank) == rank;
+  return rank != 0 && held && !LegalCards(hands, play).Holds(card);
+}
 
 // The card the table offers the user first: the lowest one of the suit
 // winning the trick (on a lead, the one that won the last trick) when it

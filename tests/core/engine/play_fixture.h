@@ -1,6 +1,7 @@
 #pragma once
-// A table for engine tests: four hands, the play state, a clock the test
-// sets, and a consistency stop that throws instead of ending the process.
+// A table for engine tests: four hands, the play state, the search state, a
+// clock the test sets, and a consistency stop that throws instead of ending
+// the process.
 
 #include <array>
 #include <random>
