@@ -2,35 +2,24 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <cstdlib>
-#include <new>
 #include <random>
 
+#include "allocation_count.h"
 #include "engine/hand_plan.h"
 #include "engine/random_deal.h"
 #include "play_fixture.h"
-
-// Every allocation of the test program is counted, so a test can show that
-// following suit allocates nothing.
-namespace {
-std::atomic<long> allocations{0};
-}  // namespace
-
-[[gnu::noinline]] void* operator new(std::size_t size) {
-  ++allocations;
-  if (void* memory = std::malloc(size ? size : 1)) return memory;
-  throw std::bad_alloc();
-}
-[[gnu::noinline]] void operator delete(void* memory) noexcept { std::free(memory); }
-[[gnu::noinline]] void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
+#include "random_play.h"
+#include "table_snapshot.h"
 
 namespace tavlo {
 namespace {
 
-using testing_support::Table;
-
+using testing_support::allocations;
 using testing_support::CardOf;
+using testing_support::RandomLegalCard;
+using testing_support::Table;
+using testing_support::TableSnapshot;
+using testing_support::Take;
 
 // Cards played up to a position, the hand plan run at every lead as the
 // lead analysis runs it (it hands each suit's RunsAll to the leader's
@@ -190,7 +179,7 @@ struct FollowingPosition {
     PlayState& play = table.play;
     while (play.CardsPlayed < 52 && !(play.CardsPlayed >= stop && CanFollow())) {
       if (play.TrickPosition == 1) HandPlan(table.context, engine.Estimates, engine.Plan);
-      PlayCard(table.context, RandomLegalCard(random));
+      PlayCard(table.context, RandomLegalCard(table, random));
     }
   }
 
@@ -198,54 +187,7 @@ struct FollowingPosition {
     return table.play.TrickPosition != 1 &&
            table.play.HandToPlay->Suits[table.play.SuitLed].Cards != 0;
   }
-
-  Card RandomLegalCard(std::mt19937& random) const {
-    const THands& hand = *table.play.HandToPlay;
-    int suit = table.play.SuitLed;
-    if (table.play.TrickPosition == 1 || hand.Suits[suit].Cards == 0) {
-      do {
-        suit = random() % 4;
-      } while (hand.Suits[suit].Cards == 0);
-    }
-    const Holding cards = hand.Suits[suit].Cards;
-    Holding card = 0;
-    do {
-      card = Holding{1} << (random() % 13 + 2);
-    } while ((cards & card) == 0);
-    return card | suit;
-  }
 };
-
-// What following must leave alone: the cards and the play state.
-struct Snapshot {
-  DealHoldings holdings{};
-  std::array<int, 4> lengths{};
-  int cardsPlayed = 0, declarerTricks = 0, trickPosition = 0;
-  SeatCode toPlay = 0, winningSeat = 0;
-  Card winningCard = 0;
-  const THands* handToPlay = nullptr;
-
-  bool operator==(const Snapshot&) const = default;
-};
-
-Snapshot Take(const Table& table) {
-  Snapshot snapshot;
-  for (int seat = 0; seat < 4; ++seat) {
-    for (int suit = 0; suit < 4; ++suit) {
-      snapshot.holdings[seat][suit] = table.hands[seat].Suits[suit].Cards;
-      snapshot.lengths[seat] += table.hands[seat].Suits[suit].Length;
-    }
-  }
-  const PlayState& play = table.play;
-  snapshot.cardsPlayed = play.CardsPlayed;
-  snapshot.declarerTricks = play.DeclarerTricks;
-  snapshot.trickPosition = play.TrickPosition;
-  snapshot.toPlay = play.ToPlay;
-  snapshot.winningSeat = play.WinningSeat;
-  snapshot.winningCard = play.WinningCard;
-  snapshot.handToPlay = play.HandToPlay;
-  return snapshot;
-}
 
 TEST(FollowSuit, RandomPositionsGiveDistinctLegalCandidates) {
   std::mt19937 random(20261209);
@@ -254,7 +196,7 @@ TEST(FollowSuit, RandomPositionsGiveDistinctLegalCandidates) {
     FollowingPosition position(seed, random);
     Table& table = position.table;
     if (!position.CanFollow()) continue;
-    const Snapshot before = Take(table);
+    const TableSnapshot before = Take(table);
     FollowSuit(table.context, position.engine);
     ASSERT_EQ(Take(table), before) << "seed " << seed;
 

@@ -9,10 +9,12 @@
 #include "engine/play_state.h"
 #include "engine/random_deal.h"
 #include "play_fixture.h"
+#include "random_play.h"
 
 namespace tavlo {
 namespace {
 
+using testing_support::RandomLegalCard;
 using testing_support::Table;
 
 constexpr int Deals = 10000;
@@ -33,19 +35,6 @@ Snapshot Take(const Table& table) {
   snapshot.declarerTricks = table.play.DeclarerTricks;
   snapshot.toPlay = table.play.ToPlay;
   return snapshot;
-}
-
-Card RandomLegalCard(const Table& table, std::mt19937& random) {
-  const THands& hand = *table.play.HandToPlay;
-  std::array<Card, 13> legal{};
-  int count = 0;
-  const bool follow = table.play.TrickPosition != 1 && hand.Suits[table.play.SuitLed].Cards != 0;
-  for (int suit = 0; suit < 4; ++suit) {
-    if (follow && suit != table.play.SuitLed) continue;
-    for (int rank = 2; rank <= Ace; ++rank)
-      if (hand.Suits[suit].Holds(rank)) legal[count++] = MakeCard(rank, suit);
-  }
-  return legal[random() % count];
 }
 
 // The trick's winner worked out afresh from its four cards.
