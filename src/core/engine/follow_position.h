@@ -34,11 +34,12 @@ struct Follower {
   bool defending;
 
   // Each opponent's top card is below partner's card of that opponent's
-  // length (the LHO, whose last card can fall on partner's, one card less):
-  // partner alone runs the suit once it is led.
+  // length (the LHO, two or more cards long, one card less, as it still
+  // follows to this trick): partner alone runs the suit once it is led.
   bool PartnerDominates() const;
-  // The same for the seat itself, which is also at least as long as each
-  // opponent (one longer than the RHO, who leads the next round to it).
+  // The same for the seat itself, which also outlasts each opponent: it is
+  // as long as the LHO, and after its card to this trick as long as the
+  // RHO, who has played to it already.
   bool SeatDominates() const;
   // The seat can be reached in another suit that neither opponent ruffs.
   bool EntryOutside(SeatCode seat) const;

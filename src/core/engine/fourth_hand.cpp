@@ -18,8 +18,8 @@ bool HoldUpWorthTrying(Follower& f) {
     // in a trump contract where they are shorter than we are.
     return !((s.nO == 2 && s.t2 < s.P && s.U < s.L) || (f.suited && s.TL < s.UL));
   }
-  // One stopper: hold it up until the hand that runs out is the one with
-  // the entry, leaving the long hand cut off.
+  // One stopper: duck while the short opponent still holds a card to lead
+  // to the long one, when the long one has no entry outside to come back.
   if (s.nL < s.nO && s.nR >= s.nO && !f.EntryOutside(f.rho)) return true;
   if (s.nR < s.nO && s.nO < s.nL && !f.EntryOutside(f.lho)) return true;
   const SeatCode winner = f.play.WinningSeat;

@@ -14,12 +14,14 @@ void PartnerCannotBeatThirdHand(Follower& f) {
   AnalysisState& a = f.a;
   const Holding cover = a.Cover;
   a.FirstTarget = cover;
-  // Ducking can only pay when the RHO's suit would otherwise run: we cannot
-  // hold it with our second card, the LHO is long enough to keep leading
-  // it back, and partner has cards to follow (or no trumps to spare).
+  // A hold-up against the RHO's suit: the RHO holds the better second card
+  // and no entry outside, the LHO keeps a card to lead back to it but is no
+  // longer than we are, and in a trump contract partner is not about to
+  // ruff. Duck first, then.
   const bool rhoEntry = f.EntryOutside(f.rho);
-  const bool winNow = s.u2 >= s.r2 || s.nO < s.nL || s.nL < 2 || (f.suited && s.nP < 2) || rhoEntry;
-  if (!winNow) {
+  const bool holdUp =
+      !(s.u2 >= s.r2 || s.nO < s.nL || s.nL < 2 || (f.suited && s.nP < 2) || rhoEntry);
+  if (holdUp) {
     f.LowFirst(cover);
   } else if (s.L < s.o2) {
     // Our second card stops the LHO too: two stoppers. At no trump ducking
@@ -52,8 +54,8 @@ void PartnerCannotBeatThirdHand(Follower& f) {
       f.LowFirst(cover);
     }
   } else if (s.nR != 1 || rhoEntry) {
-    // The RHO can come back to the suit: win now. A long holding may keep
-    // its top cards and try its third card instead.
+    // Ducking does not cut the RHO off (it keeps more than one card, or has
+    // an entry): win now. A long holding may also try its third card.
     if ((s.nP == 1 && s.P < s.l2 && f.suited) || s.nL == 1) {
       a.SecondTarget = NoTarget;
     } else if (s.nO > 3) {
@@ -72,7 +74,7 @@ void PartnerBeatsThirdHand(Follower& f) {
   AnalysisState& a = f.a;
   const Holding cover = a.Cover;
   if (s.O < s.T) {
-    // The opponents hold the top card: cash ours while it wins.
+    // The RHO holds the suit's top card: win now, before ours falls under it.
     a.FirstTarget = cover;
     a.SecondTarget = NoTarget;
   } else if (s.P < s.R) {

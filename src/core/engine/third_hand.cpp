@@ -58,8 +58,9 @@ void BeatOpponents(Follower& f) {
     return;
   }
   // Later rounds: a duck stays the alternative only while our second card
-  // cannot win this trick, the LHO can still follow, partner and our second
-  // card are below the RHO's top, and their second card is below ours.
+  // cannot win this trick, the LHO is not void in a trump contract, partner's
+  // top and our second card are below the RHO's top, and their second card
+  // is below ours.
   if (cover < s.o2 || (s.nL == 0 && f.suited) || (s.P | s.o2) >= s.R || s.t2 >= s.o2) {
     a.SecondTarget = NoTarget;
     // Win with a card high enough to keep the rest of the suit ours.
@@ -84,7 +85,8 @@ void CannotBeatLho(Follower& f) {
     a.FirstTarget = s.l2 | f.W;
     a.SecondTarget = NoTarget;
   } else if (s.O < LowestCard(s.L) || (s.nL == 2 && s.u2 < s.l2)) {
-    // Every card of ours is beaten by each of the LHO's: keep our cards.
+    // The LHO beats whatever we play (every card of ours is below its lowest,
+    // or its doubleton tops our side's second card): keep our cards.
     a.SecondTarget = NoTarget;
   } else if (s.nR < 2 && s.nL > 2 && s.P < s.O && s.t3 < s.O) {
     // The LHO is long over us and the RHO nearly out: forcing the LHO's

@@ -134,7 +134,12 @@ INSTANTIATE_TEST_SUITE_P(
         // ... declarer the king.
         FollowCase{"EqualCardsOneCandidateTheHigherForDeclarer",
                    "N:.Q98.AKQJ974.K95 QJ64.KJ.T863.Q84 K9875.T76.52.J73 AT32.A5432..AT62", East,
-                   NoTrump, "5S AS QH 4S 2H 8H", "KH", ""}),
+                   NoTrump, "5S AS QH 4S 2H 8H", "KH", ""},
+        // Partner's seven holds the trick: a high spot card encourages,
+        // the queen stays.
+        FollowCase{"HighSpotUnderPartnersWinner",
+                   "N:T73.KJ43.Q84.K95 Q962.Q52.J73.Q84 AKJ85.6.AT62.J73 4.AT987.K95.AT62", South,
+                   NoTrump, "7H 3H", "5H", "2H"}),
     RowName);
 
 // In the hold-up rows East, with QJ42 of hearts, has or has not the ace of
@@ -148,6 +153,10 @@ INSTANTIATE_TEST_SUITE_P(
         FollowCase{"DeclarerTakesWithTheHigherOfTouchingCards",
                    "N:KT73.A73.Q84.K95 AQ962.J6.J73.Q84 J85.KQ4.AT62.J73 4.T9852.K95.AT62", South,
                    NoTrump, "5H 3H JH", "KH", ""},
+        // Dummy's jack wins: declarer keeps the king.
+        FollowCase{"LeavesPartnersTrickAlone",
+                   "N:KT73.J92.Q84.K95 AQ962.74.J73.Q84 J85.K65.AT62.J73 4.AQT83.K95.AT62", South,
+                   NoTrump, "3H JH 4H", "6H", ""},
         FollowCase{"DefenderTakesWithTheLowerOfTouchingCards",
                    "N:KT73.J6.AQ84.K95 QJ64.KQ4.J73.Q84 A5.T9852.T62.J73 982.A73.K95.AT62", South,
                    NoTrump, "2S 3S 4S AS 5H 3H JH", "QH", ""},
