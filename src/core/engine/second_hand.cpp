@@ -91,7 +91,7 @@ void PartnerBeatsThirdHand(Follower& f) {
   } else if (s.nO == 2) {
     // Unblock the top of a doubleton under partner's length.
     a.FirstTarget = HighestCard(s.O);
-  } else if (s.nP != 2 || s.nO < 3) {
+  } else if (s.nP != 2) {
     // Shorter than partner, whose cards all fall under ours: play our second
     // card now so the last rounds are partner's.
     if (s.nO < s.nP && s.P < NthHighestCard(s.nO - 1, s.O)) {
@@ -157,11 +157,11 @@ void SecondHand(Follower& f) {
   if (s.O < LowestCard(s.P)) return;
 
   if (s.nP == 1 && s.P > cover) {
-    // Partner's last card will win the trick. Duck to it; or overtake it
-    // when our second card stands over all their cards but the LHO's
-    // second, so the suit does not block; else winning now is the
+    // Partner's last card, below our top, will win the trick. Duck to it;
+    // or overtake it when our second card stands over all their cards but
+    // the LHO's second, so the suit does not block; else winning now is the
     // alternative, unless we can get in elsewhere later.
-    if (s.P < s.O && (s.T - s.l2) < s.o2) {
+    if ((s.T - s.l2) < s.o2) {
       a.SecondTarget = s.P;
     } else {
       a.SecondTarget = f.EntryOutside(f.play.ToPlay) ? NoTarget : cover;

@@ -48,13 +48,9 @@ void BeatOpponents(Follower& f) {
       a.SecondTarget = NoTarget;
       return;
     }
-    const Holding t = FinesseTarget(f);
-    if (s.O < t) {
-      a.SecondTarget = NoTarget;
-    } else {
-      a.FirstTarget = t;
-      a.SecondTarget = cover;
-    }
+    // Every finesse target is below our top card, which beats the cover.
+    a.FirstTarget = FinesseTarget(f);
+    a.SecondTarget = cover;
     return;
   }
   // Later rounds: a duck stays the alternative only while our second card
@@ -78,7 +74,7 @@ void CannotBeatLho(Follower& f) {
     // An honour of theirs wins: beat it, forcing the LHO's top card, with a
     // duck as the alternative while their remaining cards top our side's.
     a.FirstTarget = f.W;
-    if ((s.R | s.l2) < (s.P | s.o2) || s.R < s.P || s.L < s.P) a.SecondTarget = NoTarget;
+    if ((s.R | s.l2) < (s.P | s.o2) || s.R < s.P) a.SecondTarget = NoTarget;
   } else if (s.l2 < s.o2) {
     // Our second card beats the LHO's second: play it (or a card over the
     // winner), so the LHO must spend its top card.
@@ -113,11 +109,14 @@ void OverPartner(Follower& f) {
     // Partner's last card of a suit we run from here: take over.
     a.FirstTarget = f.W;
     a.SecondTarget = NoTarget;
-    return;
-  }
-  if (s.L < f.W) {
-    // Partner's card holds the trick: keep ours.
-    a.SecondTarget = NoTarget;
+  } else if (s.L < f.W) {
+    // Partner's card holds the trick: keep ours. On the first round a
+    // defender encourages with a high spot card, never overtaking partner.
+    if (f.defending && f.SuitCardsLeft() == 11 && s.nP >= 2 && s.nO >= 3 && s.o2 < f.W) {
+      a.FirstTarget = s.o2;
+    } else {
+      a.SecondTarget = NoTarget;
+    }
   } else if (cover < s.O) {
     // Win as cheaply as the LHO allows. The finesse card is the cheapest of
     // ours over the LHO's second: it costs the LHO its top card and leaves
@@ -129,13 +128,6 @@ void OverPartner(Follower& f) {
     // The LHO beats all of ours: force out its top card with our card just
     // over its next one, or duck.
     a.FirstTarget = LhoCardUnderOurTop(f.view) | f.W;
-  }
-  // On the first round a defender with nothing to do encourages partner's
-  // lead with a high spot card, never overtaking partner.
-  const bool lowOnly = a.FirstTarget == LowTarget && a.SecondTarget <= LowTarget;
-  if (lowOnly && f.defending && f.SuitCardsLeft() == 11 && s.nP >= 2 && s.nO >= 3 && s.o2 < f.W) {
-    a.FirstTarget = s.o2;
-    a.SecondTarget = LowTarget;
   }
 }
 
