@@ -2,11 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <cstdlib>
-#include <new>
 #include <random>
 
+#include "allocation_count.h"
 #include "engine/declarers_score.h"
 #include "engine/defenders_score.h"
 #include "engine/general_score.h"
@@ -14,26 +12,16 @@
 #include "engine/random_deal.h"
 #include "estimate_deals.h"
 #include "play_fixture.h"
-
-// Every allocation of the test program is counted, so a test can show that
-// the plan allocates nothing.
-namespace {
-std::atomic<long> allocations{0};
-}  // namespace
-
-[[gnu::noinline]] void* operator new(std::size_t size) {
-  ++allocations;
-  if (void* memory = std::malloc(size ? size : 1)) return memory;
-  throw std::bad_alloc();
-}
-[[gnu::noinline]] void operator delete(void* memory) noexcept { std::free(memory); }
-[[gnu::noinline]] void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
+#include "table_snapshot.h"
 
 namespace tavlo {
 namespace {
 
+using testing_support::allocations;
 using testing_support::SpadesForUs;
 using testing_support::Table;
+using testing_support::TableSnapshot;
+using testing_support::Take;
 
 // North holds all thirteen clubs; East and West, void in them, hold
 // trumps, and so does South: South's queen-seven of hearts overruffs West
@@ -209,30 +197,6 @@ struct RandomPosition {
   }
 };
 
-struct Position {
-  DealHoldings holdings{};
-  std::array<int, 4> lengths{};
-  int cardsPlayed = 0, tricksDone = 0, declarerTricks = 0;
-  SeatCode toPlay = 0;
-
-  bool operator==(const Position&) const = default;
-};
-
-Position Take(const Table& table) {
-  Position position;
-  for (int seat = 0; seat < 4; ++seat) {
-    for (int suit = 0; suit < 4; ++suit) {
-      position.holdings[seat][suit] = table.hands[seat].Suits[suit].Cards;
-      position.lengths[seat] += table.hands[seat].Suits[suit].Length;
-    }
-  }
-  position.cardsPlayed = table.play.CardsPlayed;
-  position.tricksDone = table.play.TricksDone;
-  position.declarerTricks = table.play.DeclarerTricks;
-  position.toPlay = table.play.ToPlay;
-  return position;
-}
-
 std::array<int, 4> Scores(const Table& table) {
   std::array<int, 4> scores{};
   for (int suit = 0; suit < 4; ++suit)
@@ -247,7 +211,7 @@ TEST(HandPlan, RandomPositionsKeepTheScoresInBounds) {
     RandomPosition position(seed, random);
     Table& table = position.table;
     if (table.play.CardsPlayed == 52) continue;
-    const Position before = Take(table);
+    const TableSnapshot before = Take(table);
     EstimateCache cache;
     PlanState plan;
     HandPlan(table.context, cache, plan);

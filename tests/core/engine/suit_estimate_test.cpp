@@ -3,34 +3,18 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <atomic>
-#include <cstdlib>
-#include <new>
 #include <random>
 
+#include "allocation_count.h"
 #include "engine/random_deal.h"
 #include "engine/suit_view_refresh.h"
 #include "estimate_deals.h"
 #include "play_fixture.h"
 
-// Every allocation of the test program is counted, so a test can show that
-// the estimate allocates nothing. Kept out of line, so the compiler does not
-// pair their malloc and free with the new and delete of their callers.
-namespace {
-std::atomic<long> allocations{0};
-}  // namespace
-
-[[gnu::noinline]] void* operator new(std::size_t size) {
-  ++allocations;
-  if (void* memory = std::malloc(size ? size : 1)) return memory;
-  throw std::bad_alloc();
-}
-[[gnu::noinline]] void operator delete(void* memory) noexcept { std::free(memory); }
-[[gnu::noinline]] void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
-
 namespace tavlo {
 namespace {
 
+using testing_support::allocations;
 using testing_support::EastRuffsClubs;
 using testing_support::EastSingletonDiamond;
 using testing_support::SpadesForUs;
