@@ -15,14 +15,14 @@ namespace {
 struct FollowingTable : SeededTable {
   explicit FollowingTable(std::uint32_t seed) : SeededTable(seed) {
     const int position = static_cast<int>(seed % 3) + 2;
-    while (play.CardsPlayed < 52 &&
-           !(play.TrickPosition == position && play.HandToPlay->Suits[play.SuitLed].Length > 1)) {
+    while (play.CardsPlayed < 52 && !(play.TrickPosition == position &&
+                                      HandToPlay(hands, play).Suits[play.SuitLed].Length > 1)) {
       PlayCard(context, LowCard());
     }
   }
 
   Card LowCard() const {
-    const THands& hand = *play.HandToPlay;
+    const THands& hand = HandToPlay(hands, play);
     int suit = play.SuitLed;
     if (play.TrickPosition == 1 || hand.Suits[suit].Length == 0) {
       for (int other = 0; other < 4; ++other)

@@ -24,8 +24,8 @@ Follower::Follower(PlayContext& context, EngineState& engine)
       s(NoteSuit(*view.OwnCards, *view.PartnerCards, *view.LhoCards, *view.RhoCards)),
       W(context.Play.WinningCard),
       suit(context.Play.SuitLed),
-      lho(context.Play.HandToPlay->Lho),
-      rho(context.Play.HandToPlay->Rho),
+      lho(context.Hands[context.Play.ToPlay].Lho),
+      rho(context.Hands[context.Play.ToPlay].Rho),
       suited(context.Play.Trump != NoTrump),
       defending(DefenderToPlay(context.Play.ToPlay, context.Play.Declarer) == 1) {}
 

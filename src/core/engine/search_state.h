@@ -15,6 +15,12 @@ struct SearchState {
   double StartTime = 0.0;
   double TimeLimit = 0.0;
   int Testwidth = 3;
+  // The "Thinking Time" option as play of the hand started, 1..10: more
+  // time offers the look-ahead more leads to compare.
+  int ThinkingTime = 1;
+  // Cards played at the table when the engine was last asked for a card:
+  // the root of the look-ahead.
+  int TablePosition = 0;
   // The view the analyses read last, named by seat and suit rather than by
   // address, so that in a copy it names the copy's own view.
   SeatCode CurrentViewSeat = North;

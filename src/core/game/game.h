@@ -4,6 +4,7 @@
 // of its own, so the engine's search can run on one away from the table.
 
 #include "auction/auction_state.h"
+#include "engine/engine_state.h"
 #include "engine/play_state.h"
 #include "engine/search_state.h"
 #include "game/table_state.h"
@@ -22,6 +23,8 @@ struct Game {
   AuctionState Auction;
   PlayState Play;
   SearchState Search;
+  // The suit estimates, the hand plan and the position analysis.
+  EngineState Engine;
   TableState Table;
 };
 

@@ -122,9 +122,13 @@ Redraw StartPlay(Game& game, const Clock& clock) {
   play.ContractLevel = game.Auction.ContractLevel;
   play.SuitLed = Clubs;
   game.Search.Testwidth = 3;
-  game.Search.TimeLimit =
+  game.Search.ThinkingTime =
       Minimum(Maximum(game.Options.SkillLevel, LeastThinkingTime), MostThinkingTime);
+  game.Search.TimeLimit = game.Search.ThinkingTime;
+  game.Search.TablePosition = 0;
   game.Hands.BindSuitViews(play.Trump);
+  // New views: nothing the engine worked out for them before stands.
+  game.Engine = EngineState{};
   PlayContext context{game.Hands, play, game.Search, clock, nullptr};
   ResetPlay(context);
   game.Table.TablePhase = Phase::Play;

@@ -8,7 +8,6 @@
 #include "engine/hand_plan.h"
 #include "engine/random_deal.h"
 #include "play_fixture.h"
-#include "random_play.h"
 #include "table_snapshot.h"
 
 namespace tavlo {
@@ -16,7 +15,6 @@ namespace {
 
 using testing_support::allocations;
 using testing_support::CardOf;
-using testing_support::RandomLegalCard;
 using testing_support::Table;
 using testing_support::TableSnapshot;
 using testing_support::Take;
@@ -188,13 +186,13 @@ struct FollowingPosition {
     PlayState& play = table.play;
     while (play.CardsPlayed < 52 && !(play.CardsPlayed >= stop && CanFollow())) {
       if (play.TrickPosition == 1) HandPlan(table.context, engine.Estimates, engine.Plan);
-      PlayCard(table.context, RandomLegalCard(table, random));
+      PlayCard(table.context, table.RandomLegalCard(random));
     }
   }
 
   bool CanFollow() const {
     return table.play.TrickPosition != 1 &&
-           table.play.HandToPlay->Suits[table.play.SuitLed].Cards != 0;
+           HandToPlay(table.hands, table.play).Suits[table.play.SuitLed].Cards != 0;
   }
 };
 
@@ -210,7 +208,7 @@ TEST(FollowSuit, RandomPositionsGiveDistinctLegalCandidates) {
     ASSERT_EQ(Take(table), before) << "seed " << seed;
 
     const std::array<Card, 4>& candidates = position.engine.Analysis.Candidates;
-    const Holding held = table.play.HandToPlay->Suits[table.play.SuitLed].Cards;
+    const Holding held = HandToPlay(table.hands, table.play).Suits[table.play.SuitLed].Cards;
     ASSERT_NE(candidates[0], 0u) << "seed " << seed;
     for (const Card card : {candidates[0], candidates[1]}) {
       if (card == 0) continue;

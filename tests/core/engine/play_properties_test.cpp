@@ -9,12 +9,10 @@
 #include "engine/play_state.h"
 #include "engine/random_deal.h"
 #include "play_fixture.h"
-#include "random_play.h"
 
 namespace tavlo {
 namespace {
 
-using testing_support::RandomLegalCard;
 using testing_support::Table;
 
 constexpr int Deals = 10000;

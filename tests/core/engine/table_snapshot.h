@@ -1,6 +1,6 @@
 #pragma once
-// The cards of every hand and the counters of the play: what an analysis
-// must leave exactly as it found them.
+// The cards of every hand and the whole play state: what an analysis must
+// leave exactly as it found them.
 
 #include <array>
 
@@ -11,10 +11,7 @@ namespace tavlo::testing_support {
 struct TableSnapshot {
   DealHoldings holdings{};
   std::array<int, 4> lengths{};
-  int cardsPlayed = 0, tricksDone = 0, declarerTricks = 0, trickPosition = 0;
-  SeatCode toPlay = 0, winningSeat = 0;
-  Card winningCard = 0;
-  const THands* handToPlay = nullptr;
+  PlayState play;
 
   bool operator==(const TableSnapshot&) const = default;
 };
@@ -27,15 +24,7 @@ inline TableSnapshot Take(const Table& table) {
       snapshot.lengths[seat] += table.hands[seat].Suits[suit].Length;
     }
   }
-  const PlayState& play = table.play;
-  snapshot.cardsPlayed = play.CardsPlayed;
-  snapshot.tricksDone = play.TricksDone;
-  snapshot.declarerTricks = play.DeclarerTricks;
-  snapshot.trickPosition = play.TrickPosition;
-  snapshot.toPlay = play.ToPlay;
-  snapshot.winningSeat = play.WinningSeat;
-  snapshot.winningCard = play.WinningCard;
-  snapshot.handToPlay = play.HandToPlay;
+  snapshot.play = table.play;
   return snapshot;
 }
 
