@@ -173,6 +173,13 @@ TEST(AnalysePosition, RandomPositionsGiveLegalDistinctCandidates) {
       ASSERT_TRUE(held.Holds(candidates[k])) << where << " candidate " << k;
       for (int j = 0; j < k; ++j) ASSERT_NE(candidates[j], candidates[k]) << where;
     }
+    if (before.TrickPosition == 1 && DefenderToPlay(before.ToPlay, before.Declarer) == 1 &&
+        before.TricksDone <= 2) {
+      // A defender in the first three tricks offers one card a suit.
+      for (int k = 1; k < 4 && candidates[k] != 0; ++k)
+        for (int j = 0; j < k; ++j)
+          ASSERT_NE(CardSuit(candidates[j]), CardSuit(candidates[k])) << where;
+    }
     const SuitView& led = table.hands[before.ToPlay].SuitViews[before.SuitLed];
     if (before.TrickPosition != 1 && *led.OwnLength == 0 && !led.OwnCanRuff) {
       // A discard clearly best, by score or by its lead over the next,
