@@ -1,11 +1,12 @@
 #pragma once
 // The engine's working state beyond the cards and the play: what the suit
-// estimates rest on, the hand plan's counters and the position analysis's
-// working values. A search off the ui thread copies it along with the
-// hands, the play state and the search state.
+// estimates rest on, the hand plan's counters, the position analysis's
+// working values and the look-ahead's positions. A search off the ui thread copies it along with
+// the hands, the play state and the search state.
 
 #include "engine/analysis_state.h"
 #include "engine/plan_state.h"
+#include "engine/position_cache.h"
 #include "engine/suit_estimate.h"
 
 namespace tavlo {
@@ -14,6 +15,7 @@ struct EngineState {
   EstimateCache Estimates;
   PlanState Plan;
   AnalysisState Analysis;
+  PositionCache Positions;
 };
 
 }  // namespace tavlo

@@ -1,0 +1,100 @@
+#include "engine/position_cache.h"
+
+#include <algorithm>
+
+namespace tavlo {
+
+namespace {
+
+// Room for the positions of a usual hand; the index keeps at most half its
+// slots in use.
+constexpr std::size_t UsualEntries = 25000;
+constexpr std::size_t FirstSlots = 65536;
+
+constexpr std::uint64_t LeadKind = 1;
+constexpr std::uint64_t FollowKind = 2;
+
+std::size_t SlotOf(const PackedKey& key, std::size_t slots) {
+  std::uint64_t h = key.CardsOut * 0x9E3779B97F4A7C15ull ^ key.Prefix * 0xC2B2AE3D27D4EB4Full;
+  h ^= h >> 29;
+  return static_cast<std::size_t>(h) & (slots - 1);
+}
+
+}  // namespace
+
+PositionCache::PositionCache() : slots_(FirstSlots, 0) {
+  entries_.reserve(UsualEntries);
+  keys_.reserve(UsualEntries);
+}
+
+int PositionCache::Find(const PackedKey& key) const {
+  for (std::size_t slot = SlotOf(key, slots_.size());; slot = (slot + 1) & (slots_.size() - 1)) {
+    const std::int32_t at = slots_[slot];
+    if (at == 0) return -1;
+    if (keys_[at - 1] == key) return at - 1;
+  }
+}
+
+int PositionCache::Add(const PackedKey& key, const PositionEntry& entry) {
+  if (2 * (entries_.size() + 1) > slots_.size()) Grow();
+  entries_.push_back(entry);
+  keys_.push_back(key);
+  std::size_t slot = SlotOf(key, slots_.size());
+  while (slots_[slot] != 0) slot = (slot + 1) & (slots_.size() - 1);
+  slots_[slot] = static_cast<std::int32_t>(entries_.size());
+  return static_cast<int>(entries_.size()) - 1;
+}
+
+void PositionCache::Grow() {
+  slots_.assign(2 * slots_.size(), 0);
+  for (std::size_t k = 0; k < keys_.size(); ++k) {
+    std::size_t slot = SlotOf(keys_[k], slots_.size());
+    while (slots_[slot] != 0) slot = (slot + 1) & (slots_.size() - 1);
+    slots_[slot] = static_cast<std::int32_t>(k + 1);
+  }
+}
+
+void PositionCache::Clear() {
+  entries_.clear();
+  keys_.clear();
+  std::fill(slots_.begin(), slots_.end(), 0);
+}
+
+void ClearPositionCache(SearchState& search, PositionCache& cache) {
+  cache.Clear();
+  search.Totplay = 0;
+  search.Testwidth = 3;
+}
+
+PackedKey PackedPositionKey(const PlayContext& context) {
+  const PlayState& play = context.Play;
+  PackedKey key;
+  if (play.TrickPosition == 1)
+    key.Prefix = LeadKind << 60 | static_cast<std::uint64_t>(play.ToPlay);
+  else
+    key.Prefix =
+        FollowKind << 60 | static_cast<std::uint64_t>(play.SuitLed) << 32 | play.WinningCard;
+  for (int suit = 0; suit < 4; ++suit) {
+    Holding out = 0;
+    for (int seat = 0; seat < 4; ++seat) out |= context.Hands[seat].Suits[suit].Cards;
+    key.CardsOut |= static_cast<std::uint64_t>(out) << (16 * suit);
+  }
+  return key;
+}
+
+std::string PositionKey(const PlayContext& context) {
+  const PlayState& play = context.Play;
+  std::string key = play.TrickPosition == 1
+                        ? std::to_string(play.ToPlay)
+                        : std::to_string(play.SuitLed) + "l" + std::to_string(play.WinningCard);
+  static constexpr char SuitLetters[] = "cdhs";
+  for (int suit = 0; suit < 4; ++suit) {
+    Holding out = 0;
+    for (int seat = 0; seat < 4; ++seat) out |= context.Hands[seat].Suits[suit].Cards;
+    key += SuitLetters[suit];
+    key += std::to_string(out);
+  }
+  return key;
+}
+
+}  // namespace tavlo
