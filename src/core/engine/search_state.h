@@ -21,6 +21,11 @@ struct SearchState {
   // Cards played at the table when the engine was last asked for a card:
   // the root of the look-ahead.
   int TablePosition = 0;
+  // The developer's search of the table's position: the root is searched
+  // afresh, and the line searched at DebugPosition is shown.
+  bool DeveloperSearch = false;
+  int DebugPosition = 0;
+  int ProjectedLosers = 0;  // of the line shown
   // The view the analyses read last, named by seat and suit rather than by
   // address, so that in a copy it names the copy's own view.
   SeatCode CurrentViewSeat = North;
