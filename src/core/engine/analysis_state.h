@@ -31,7 +31,6 @@ struct AnalysisState {
 
   // Ruffing and discarding.
   bool RuffWanted = false;
-  int KeepScore = 0;
   int BestScore = -100;
   int NextScore = -100;
   int DiscardScore = 0;

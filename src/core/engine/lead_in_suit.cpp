@@ -14,7 +14,6 @@ bool Adjacent(Holding a, Holding b) { return a == b << 1 || b == a << 1; }
 
 struct Leader {
   PlayContext& context;
-  EngineState& engine;
   AnalysisState& a;
   const PlanState& plan;
   const PlayState& play;
@@ -29,7 +28,6 @@ struct Leader {
 
   Leader(PlayContext& context, EngineState& engine, int suit)
       : context(context),
-        engine(engine),
         a(engine.Analysis),
         plan(engine.Plan),
         play(context.Play),

@@ -1,6 +1,5 @@
 #include "engine/ruff_or_discard.h"
 
-#include "engine/lead_verdict.h"
 #include "engine/signal_card.h"
 #include "engine/suit_entries.h"
 #include "engine/suit_notation.h"

@@ -29,10 +29,6 @@ struct ScoredSuit {
   bool defending;         // a defender is on lead
   std::string_view rule;  // the rule that gave the base value
 
-  bool OwnHoldsTrumps() const { return *view.OwnTrumpLength > 0; }
-  bool PartnerHoldsTrumps() const { return *view.PartnerTrumpLength > 0; }
-  bool LhoHoldsTrumps() const { return *view.LhoTrumpLength > 0; }
-  bool RhoHoldsTrumps() const { return *view.RhoTrumpLength > 0; }
   // Notes the rule and gives its value.
   int Rule(std::string_view name, int value) {
     rule = name;
