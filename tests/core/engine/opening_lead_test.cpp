@@ -315,6 +315,12 @@ INSTANTIATE_TEST_SUITE_P(EarlierPlays, ReplayedHand,
                                          ReplayCase{"OtherStrain", 4, Spades, South, false, false}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+TEST(OpeningLead, OfTwoEqualSuitsTheHigherIsLed) {
+  // Diamonds and spades are the same holding, each scored above the rest.
+  Leader leader("T532.87.T532.942", NoTrump, 3);
+  EXPECT_EQ(leader.Analyse()[0], CardOf("2S"));
+}
+
 TEST(OpeningLead, NoEarlierLeadKeepsThePositions) {
   Leader leader(AceThird, Hearts);
   leader.Facts().LastPlay = {4, Hearts, South, 0};
