@@ -74,6 +74,7 @@ void ResetBids(AuctionState& state) {
   state.Trump = NoTrump;
   state.ContractLevel = 0;
   state.Doubling = 0;
+  state.LeadDirector.resize(FirstCharacters(state.LeadDirector, 4).size());
   InitEachBid(state);
 }
 

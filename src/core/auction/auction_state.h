@@ -36,6 +36,9 @@ struct AuctionState {
   std::vector<std::string> ScriptedAuction;
   std::vector<std::string> ScriptedLights;
   std::vector<int> AlertNumbers;
+  // The suits the hand's author wants led: the hand record's lead director,
+  // of which the auction's reset keeps the first four characters.
+  std::string LeadDirector;
   // The alert table, lines "n=text"; loaded once when the program starts.
   std::vector<std::string> AlertTexts;
 

@@ -2,6 +2,7 @@
 
 #include "engine/follow_suit.h"
 #include "engine/lead_analysis.h"
+#include "engine/opening_lead.h"
 #include "engine/ruff_or_discard.h"
 #include "engine/suit_view_refresh.h"
 
@@ -30,6 +31,8 @@ void AnalysePosition(PlayContext& context, EngineState& engine) {
   a.TricksLeft = (55 - play.CardsPlayed) / 4;
   if (play.TrickPosition == 1) {
     LeadAnalysis(context, engine);
+    // The opening leader sees only its own hand: its one card is not searched.
+    if (play.CardsPlayed == 0) a.Candidates = {OpeningLead(context, engine), 0, 0, 0};
     return;
   }
   const SuitView& led = RefreshView(context, play.ToPlay, play.SuitLed);

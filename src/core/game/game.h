@@ -3,6 +3,10 @@
 // table window owns one; tests make as many as they need. A copy is a game
 // of its own, so the engine's search can run on one away from the table.
 
+#include <array>
+#include <string>
+#include <vector>
+
 #include "auction/auction_state.h"
 #include "engine/engine_state.h"
 #include "engine/play_state.h"
@@ -18,6 +22,9 @@ struct Game {
   // The user's options, read at start and written back at the end.
   OptionsRecord Options;
   HandSet Hands;
+  // The lead tables of the four bidding systems (options 0..3), lines such
+  // as "NAKT9=3", read once when the program starts.
+  std::array<std::vector<std::string>, 4> LeadTables;
   // The hand record last read from the hand file.
   HandRecord Record;
   AuctionState Auction;

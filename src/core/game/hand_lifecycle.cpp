@@ -11,6 +11,8 @@ namespace {
 
 // The thinking time of the options runs from 1 to 10 seconds.
 constexpr int LeastThinkingTime = 1, MostThinkingTime = 10;
+// Bidding systems past the last one are read as the last one.
+constexpr int LastBiddingSystem = 3;
 
 // Point item k, counting from 1; empty when the record has fewer items.
 std::string PointItem(const TableState& table, std::size_t k) {
@@ -31,6 +33,14 @@ Redraw FaceUpSeatsChosen(Game& game) {
     ExposeDummy(game.Hands, game.Auction.Declarer);
   }
   return Redraw::Hands | Redraw::Points;
+}
+
+// What the opening leader knows besides its cards, with the play this table
+// recorded last.
+OpeningLeadFacts LeadFacts(const Game& game, const RecordedLead& lastPlay) {
+  const int system = Minimum(game.Options.BiddingSystem, LastBiddingSystem);
+  return {game.Auction.BidCount, system, game.Auction.LeadDirector,
+          ConventionList(game.LeadTables[system]), lastPlay};
 }
 
 HandStart StartReadHand(Game& game, TBigIniFile& store, int lessonNumber, const Clock& clock) {
@@ -72,6 +82,9 @@ DealProblem ReadSavedHand(Game& game, TBigIniFile& store, int lessonNumber) {
   game.Auction.ScriptedAuction = record.ScriptedAuction;
   game.Auction.ScriptedLights = record.ScriptedLights;
   game.Auction.AlertNumbers = record.AlertNumbers;
+  game.Auction.LeadDirector = record.LeadDirector;
+  // A new hand has no play yet: the last one was of another deal.
+  game.Play.PlayRecord = {};
   game.Record = std::move(record);
   game.Table.TablePhase = Phase::Bidding;
   return std::nullopt;
@@ -117,6 +130,8 @@ bool PlayCanStart(const Game& game) { return game.Auction.ContractBid != Pass; }
 Redraw StartPlay(Game& game, const Clock& clock) {
   if (!PlayCanStart(game)) return Redraw::Nothing;
   PlayState& play = game.Play;
+  const RecordedLead lastPlay{play.ContractLevel, play.Trump, play.Declarer,
+                              play.PlayRecord[0].Card};
   play.Declarer = game.Auction.Declarer;
   play.Trump = game.Auction.Trump;
   play.ContractLevel = game.Auction.ContractLevel;
@@ -129,6 +144,7 @@ Redraw StartPlay(Game& game, const Clock& clock) {
   game.Hands.BindSuitViews(play.Trump);
   // New views: nothing the engine worked out for them before stands.
   game.Engine = EngineState{};
+  game.Engine.Lead = LeadFacts(game, lastPlay);
   PlayContext context{game.Hands, play, game.Search, clock, nullptr};
   ResetPlay(context);
   game.Table.TablePhase = Phase::Play;

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
+#include <array>
 
 #include "cards/card_pictures.h"
 #include "cards/my_card.h"
@@ -134,6 +135,11 @@ void TDeskTop::FormShow() {
 
   StartUpInitialisation(game_, clock_, developerMode);
   LoadStringsResource("Alerts", game_.Auction.AlertTexts);
+  // In the order of the bidding systems of the options.
+  constexpr std::array<const char*, 4> leadTables{"DANISHLEADS", "FORUMDLEADS", "FRENCHLEADS",
+                                                  "SWEDISHLEADS"};
+  for (std::size_t system = 0; system < leadTables.size(); ++system)
+    LoadStringsResource(leadTables[system], game_.LeadTables[system]);
   LoadCardPictures(programFolder_);
   const bool darkFaces = game_.Options.DarkCards != 0;
   if (darkFaces != (FaceSet() == DarkFaces)) SetDarkFaces(darkFaces);

@@ -232,6 +232,48 @@ TEST_F(PlayStartTest, HidingTheHandsKeepsDummyFaceUpOnceTheLeadIsMade) {
   EXPECT_FALSE(game_.Hands[West].FaceUp);
 }
 
+struct LeadTableCase {
+  int option;
+  int system;
+};
+
+class LeadTableTest : public PlayStartTest, public ::testing::WithParamInterface<LeadTableCase> {};
+
+TEST_P(LeadTableTest, PlayStartsWithTheAuctionAndTheSystemsLeadTable) {
+  for (int system = 0; system < 4; ++system)
+    game_.LeadTables[system] = {"NT9X=" + std::to_string(system + 1)};
+  game_.Options.BiddingSystem = static_cast<std::uint8_t>(GetParam().option);
+  BidTheAuction();
+  StartPlay(game_, clock_);
+
+  const OpeningLeadFacts& facts = game_.Engine.Lead;
+  EXPECT_EQ(facts.BidCount, 6);
+  EXPECT_EQ(facts.BiddingSystem, GetParam().system);
+  EXPECT_EQ(facts.Leads.Lines(), game_.LeadTables[GetParam().system]);
+  // The hand file says "ABCDEF"; the auction's reset keeps four letters.
+  EXPECT_EQ(facts.LeadDirector, "ABCD");
+  EXPECT_EQ(facts.LastPlay.Lead, 0) << "the first play of the hand";
+}
+
+INSTANTIATE_TEST_SUITE_P(Options, LeadTableTest,
+                         ::testing::Values(LeadTableCase{0, 0}, LeadTableCase{2, 2},
+                                           LeadTableCase{3, 3}, LeadTableCase{9, 3}));
+
+TEST_F(PlayStartTest, AReplayRemembersTheEarlierLeadAndANewHandForgetsIt) {
+  BidTheAuction();
+  StartPlay(game_, clock_);
+  PlayLowestCards(5);
+  const Card lead = game_.Play.PlayRecord[0].Card;
+  ASSERT_NE(lead, 0);
+
+  Replay(game_, clock_);
+  EXPECT_EQ(game_.Engine.Lead.LastPlay, (RecordedLead{1, Spades, West, lead}));
+
+  BidTheAuction();
+  StartPlay(game_, clock_);
+  EXPECT_EQ(game_.Engine.Lead.LastPlay.Lead, 0);
+}
+
 struct TricksCase {
   SeatCode declarer;
   int tricksDone;

@@ -8,8 +8,6 @@
 
 #include <algorithm>
 #include <array>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
@@ -21,21 +19,12 @@
 #include "model/comma_text.h"
 #include "model/deal_text.h"
 #include "model/hand_data.h"
-#include "model/string_table.h"
+#include "shipped_string_table.h"
 
 namespace tavlo {
 namespace {
 
 const std::string kHandFile = std::string(TAVLO_SOURCE_DIR) + "/resources/program/Saved Hands.INI";
-const std::string kAlertTable = std::string(TAVLO_SOURCE_DIR) + "/resources/strings/Alerts";
-
-std::vector<std::string> AlertTable() {
-  std::ifstream in(kAlertTable, std::ios::binary);
-  const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  std::vector<std::string> lines;
-  AppendStringTableLines(bytes, lines);
-  return lines;
-}
 
 // Tricks the declarer takes in the strain against best defence.
 int DoubleDummyTricks(const DealHoldings& deal, int strain, int declarer) {
@@ -140,7 +129,7 @@ TEST_P(LessonHandTest, EveryAlertedBidIsExplained) {
   state.Dealer = record.Dealer;
   state.ScriptedAuction = record.ScriptedAuction;
   state.AlertNumbers = record.AlertNumbers;
-  state.AlertTexts = AlertTable();
+  state.AlertTexts = testing_support::ShippedStringTable("Alerts");
   ASSERT_EQ(state.AlertTexts.size(), 192u);
   ResetBids(state);
   int alerted = 0;
