@@ -2,11 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <cstdlib>
-#include <new>
 #include <random>
 
+#include "allocation_count.h"
 #include "engine/hand_plan.h"
 #include "engine/lead_analysis.h"
 #include "engine/lead_in_suit.h"
@@ -14,24 +12,12 @@
 #include "engine/random_deal.h"
 #include "estimate_deals.h"
 #include "play_fixture.h"
-
-// Every allocation of the test program is counted, so a test can show that
-// the analysis allocates nothing.
-namespace {
-std::atomic<long> allocations{0};
-}  // namespace
-
-[[gnu::noinline]] void* operator new(std::size_t size) {
-  ++allocations;
-  if (void* memory = std::malloc(size ? size : 1)) return memory;
-  throw std::bad_alloc();
-}
-[[gnu::noinline]] void operator delete(void* memory) noexcept { std::free(memory); }
-[[gnu::noinline]] void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
+#include "table_snapshot.h"
 
 namespace tavlo {
 namespace {
 
+using testing_support::allocations;
 using testing_support::CardOf;
 using testing_support::Table;
 
@@ -49,13 +35,6 @@ struct Analysed {
   }
   const std::array<Card, 4>& Candidates() const { return engine.Analysis.Candidates; }
 };
-
-DealHoldings HoldingsOf(const HandSet& hands) {
-  DealHoldings holdings{};
-  for (int seat = 0; seat < 4; ++seat)
-    for (int suit = 0; suit < 4; ++suit) holdings[seat][suit] = hands[seat].Suits[suit].Cards;
-  return holdings;
-}
 
 std::array<Card, 4> CardsOf(std::string_view first, std::string_view second = "") {
   return {CardOf(first), second.empty() ? Card{0} : CardOf(second), 0, 0};
@@ -160,7 +139,7 @@ TEST(AnalysePosition, RandomPositionsGiveLegalDistinctCandidates) {
     table.search.TablePosition = table.play.CardsPlayed;
     const PlayState before = table.play;
     const SuitHoldings held = LegalCards(table.hands, table.play);
-    const DealHoldings cardsBefore = HoldingsOf(table.hands);
+    const testing_support::TableSnapshot snapshot = testing_support::Take(table);
 
     EngineState engine;
     AnalysePosition(table.context, engine);
@@ -189,9 +168,8 @@ TEST(AnalysePosition, RandomPositionsGiveLegalDistinctCandidates) {
         ASSERT_EQ(candidates[1], 0) << where;
       }
     }
-    ASSERT_EQ(table.play, before) << where;
     ASSERT_TRUE(PlayStateIsOk(table.hands, table.play)) << where;
-    ASSERT_EQ(HoldingsOf(table.hands), cardsBefore) << where;
+    ASSERT_TRUE(testing_support::Take(table) == snapshot) << where;
     ++analysed;
   }
   EXPECT_EQ(analysed, 10000);
