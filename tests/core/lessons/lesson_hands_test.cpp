@@ -3,7 +3,6 @@
 // contract and declarer the hand names, point counts that match the cards,
 // one stop light per bid, every alert explained, and a contract that makes.
 
-#include <dds/dll.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -12,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/double_dummy.h"
 #include "auction/auction.h"
 #include "handfile/big_ini_file.h"
 #include "handfile/hand_record.h"
@@ -25,18 +25,6 @@ namespace tavlo {
 namespace {
 
 const std::string kHandFile = std::string(TAVLO_SOURCE_DIR) + "/resources/program/Saved Hands.INI";
-
-// Tricks the declarer takes in the strain against best defence.
-int DoubleDummyTricks(const DealHoldings& deal, int strain, int declarer) {
-  ddTableDeal table{};
-  for (int seat = North; seat <= West; ++seat)
-    for (int suit = Clubs; suit <= Spades; ++suit)
-      table.cards[seat][Spades - suit] = deal[seat][suit];  // the solver counts spades first
-  ddTableResults results{};
-  EXPECT_EQ(CalcDDtable(table, &results), RETURN_NO_FAULT);
-  const int solverStrain = strain == NoTrump ? 4 : Spades - strain;
-  return results.resTable[solverStrain][declarer];
-}
 
 class LessonHandTest : public ::testing::TestWithParam<int> {
  protected:
@@ -151,7 +139,9 @@ TEST_P(LessonHandTest, ContractMakesDoubleDummy) {
   for (const auto& bid : record.ScriptedAuction)
     if (IsContractBid(BidCode(bid))) contract = BidCode(bid);
   ASSERT_TRUE(IsContractBid(contract));
-  EXPECT_GE(DoubleDummyTricks(deal, BidStrain(contract), record.Declarer), BidLevel(contract) + 6)
+  const Solved<TrickTable> table = DoubleDummyTable(deal);
+  ASSERT_TRUE(table) << table.Error;
+  EXPECT_GE((*table)[BidStrain(contract)][record.Declarer], BidLevel(contract) + 6)
       << BidShortText(contract) << " by " << SeatNames[record.Declarer];
 }
 

@@ -1,0 +1,85 @@
+#pragma once
+// Double-dummy facts of a deal: what each side takes when all four hands
+// are seen and every card is the best one. The solver is libdds; this is
+// the only part of core that speaks to it, in our codes.
+
+#include <array>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "model/codes.h"
+
+namespace tavlo {
+
+// The answer, or what kept the solver from giving one.
+template <typename T>
+struct Solved {
+  std::optional<T> Value;
+  std::string Error;  // empty when Value holds the answer
+
+  explicit operator bool() const { return Value.has_value(); }
+  const T& operator*() const { return *Value; }
+  const T* operator->() const { return &*Value; }
+};
+
+// Tricks declarer takes, [strain][declarer]: strains in our order, clubs
+// to spades, then no trump.
+using TrickTable = std::array<std::array<int, 4>, 5>;
+
+Solved<TrickTable> DoubleDummyTable(const DealHoldings& deal);
+
+// One contract that scores par.
+struct ParContract {
+  int Level = 0;
+  StrainCode Strain = NoTrump;
+  std::string Seats;     // who may declare it: "N", "S", "NS", "E", "W" or "EW"
+  bool Doubled = false;  // a sacrifice, doubled
+  int Overtricks = 0;    // made with this many over
+  int Undertricks = 0;   // a sacrifice down this many
+
+  std::string Text() const;  // "4S-NS", "5Hx-EW -2", "3N-S +1"
+  bool operator==(const ParContract&) const = default;
+};
+
+// The score both sides reach when each bids to its best against the other,
+// from North-South's side, and the contracts that score it; a hand where
+// neither side can make anything is passed out with a score of 0.
+struct ParResult {
+  int ScoreNorthSouth = 0;
+  std::vector<ParContract> Contracts;
+};
+
+// Par with the vulnerability as our code (0 none, 1 N-S, 2 E-W, 3 both)
+// and the dealer, who has the first chance to bid.
+Solved<ParResult> ParOfDeal(const TrickTable& table, int vulnerability, SeatCode dealer);
+
+// A legal card of the seat to play and the tricks its side takes from the
+// current trick to the end of the hand when it plays that card and all
+// play their best afterwards.
+struct CardValue {
+  Card Played = 0;
+  int Tricks = 0;
+  bool operator==(const CardValue&) const = default;
+};
+
+// The position after the cards played (in order, from the opening lead by
+// leader) of the deal in the trump strain: the seat to play, and every card
+// it may play with its value, highest value first and, among equals, suits
+// from spades down and ranks from the top. An illegal card in the play, or
+// a finished hand, is an error.
+struct PlayValues {
+  SeatCode ToPlay = North;
+  std::vector<CardValue> Cards;
+
+  int Best() const { return Cards.empty() ? 0 : Cards.front().Tricks; }
+  // Tricks the card gives away against the best card; -1 for a card that
+  // is not among the legal cards.
+  int Cost(Card card) const;
+};
+
+Solved<PlayValues> ValuesOfCards(const DealHoldings& deal, StrainCode trump, SeatCode leader,
+                                 std::span<const Card> played);
+
+}  // namespace tavlo
