@@ -53,6 +53,19 @@ DealProblem ParseDeal(std::string_view text, DealHoldings& deal) {
   return std::nullopt;
 }
 
+std::string WriteDealText(const DealHoldings& deal) {
+  std::string text = "N:";
+  for (int seat = North; seat <= West; ++seat) {
+    if (seat != North) text += ' ';
+    for (int suit = Spades; suit >= Clubs; --suit) {
+      if (suit != Spades) text += '.';
+      for (int rank = Ace; rank >= 2; --rank)
+        if (deal[seat][suit] & (Holding{1} << rank)) text += RankLetters[rank];
+    }
+  }
+  return text;
+}
+
 std::string HoldingText(int suit, Holding holding) {
   // A thirteen-card suit makes the text 16 characters long; it is shown whole.
   std::string text = "~" + std::string(StrainLetters[suit]) + " ";

@@ -24,6 +24,10 @@ inline constexpr std::size_t DealTextLength = 69;
 // deal as it was and gives the reason; a complete deal gives no problem.
 [[nodiscard]] DealProblem ParseDeal(std::string_view text, DealHoldings& deal);
 
+// The deal as the hand file stores it: "N:" and the four hands from North,
+// each spades to clubs from the ace down; ParseDeal reads it back.
+std::string WriteDealText(const DealHoldings& deal);
+
 // "~S AKT82": the suit in "~" markup, a space and the ranks from the ace down;
 // "~S " for a void.
 std::string HoldingText(int suit, Holding holding);

@@ -36,6 +36,28 @@ TEST(ParseDeal, FirstHandBelongsToTheSeatOfTheFirstLetter) {
   EXPECT_EQ(deal[East][Clubs], Ranks("5432"));
 }
 
+// Written from North, whichever seat the text read named first; voids stay
+// empty fields.
+TEST(WriteDealText, ReadsBackTheSameDeal) {
+  std::string text(FullDeal);
+  text[0] = 'S';
+  for (std::string_view form : {std::string_view(FullDeal), std::string_view(text),
+                                std::string_view("N:AKQJT98765432... .AKQJT98765432.. "
+                                                 "..AKQJT98765432. ...AKQJT98765432")}) {
+    DealHoldings deal{};
+    ASSERT_EQ(ParseDeal(form, deal), std::nullopt);
+    const std::string written = WriteDealText(deal);
+    EXPECT_EQ(written.size(), DealTextLength);
+    EXPECT_EQ(written.substr(0, 2), "N:");
+    DealHoldings again{};
+    ASSERT_EQ(ParseDeal(written, again), std::nullopt) << written;
+    EXPECT_EQ(again, deal) << written;
+    if (form == FullDeal) {
+      EXPECT_EQ(written, FullDeal);
+    }
+  }
+}
+
 TEST(ParseDeal, EmptySuitsSpacesAsStopsAndIgnoredCharacters) {
   // North has no spades and no diamonds; a space stands for a full stop; the
   // character after the seat letter and text past 69 characters are not read.

@@ -1,0 +1,201 @@
+// engine-bench: how well and how fast the engine plays. Seeded random deals,
+// each in the contract its double-dummy tricks call for, played out for all
+// four seats by the engine, by the analysis's first candidate alone and by
+// random legal cards; every card is judged against double-dummy play.
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iostream>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "deal_playout.h"
+#include "engine/random_deal.h"
+#include "model/deal_text.h"
+
+namespace tavlo {
+namespace {
+
+struct Flags {
+  int Deals = 200;
+  std::uint32_t Seed = 1;
+  int Thinking = 4;
+  bool JsonOnly = false;
+  std::string RecordFile;
+  std::optional<StrainCode> Strain;
+};
+
+constexpr std::string_view Usage =
+    "usage: engine-bench [--deals N] [--seed S] [--thinking T] [--strain C|D|H|S|N]\n"
+    "                    [--json] [--record FILE]\n";
+
+std::optional<Flags> ReadFlags(int argc, char** argv) {
+  Flags flags;
+  for (int at = 1; at < argc; ++at) {
+    const std::string_view flag = argv[at];
+    if (flag == "--json") {
+      flags.JsonOnly = true;
+      continue;
+    }
+    if (at + 1 >= argc) return std::nullopt;
+    const std::string value = argv[++at];
+    char* end = nullptr;
+    const long number = std::strtol(value.c_str(), &end, 10);
+    const bool numeric = !value.empty() && *end == '\0';
+    if (flag == "--deals" && numeric && number > 0) {
+      flags.Deals = static_cast<int>(number);
+    } else if (flag == "--seed" && numeric && number >= 0) {
+      flags.Seed = static_cast<std::uint32_t>(number);
+    } else if (flag == "--thinking" && numeric && number >= 1 && number <= 10) {
+      flags.Thinking = static_cast<int>(number);
+    } else if (flag == "--record") {
+      flags.RecordFile = value;
+    } else if (flag == "--strain" && value.size() == 1 &&
+               std::string_view("CDHSN").find(value[0]) != std::string_view::npos) {
+      flags.Strain = static_cast<StrainCode>(std::string_view("CDHSN").find(value[0]));
+    } else {
+      return std::nullopt;
+    }
+  }
+  return flags;
+}
+
+// The value below which the share q of the sorted values lies.
+double Percentile(const std::vector<double>& sorted, double q) {
+  if (sorted.empty()) return 0.0;
+  const auto rank = static_cast<std::size_t>(std::ceil(q * static_cast<double>(sorted.size())));
+  return sorted[std::clamp<std::size_t>(rank, 1, sorted.size()) - 1];
+}
+
+// Peak resident memory of the process, in MB.
+double PeakMemoryMb() {
+  std::ifstream status("/proc/self/status");
+  std::string line;
+  while (std::getline(status, line))
+    if (line.rfind("VmHWM:", 0) == 0) return std::strtod(line.c_str() + 6, nullptr) / 1024.0;
+  return 0.0;
+}
+
+struct Tally {
+  int TricksLost = 0;
+  int CostlyCards = 0;
+  int Cards = 0;
+
+  double LostPerDeal(int deals) const { return deals ? double(TricksLost) / deals : 0.0; }
+  double CostlyShare() const { return Cards ? double(CostlyCards) / Cards : 0.0; }
+};
+
+// "SA", "HT", "C2": suit letter, then rank letter.
+std::string RecordCard(Card card) {
+  return std::string(StrainLetters[CardSuit(card)]) + RankLetters[CardRank(card)];
+}
+
+std::string RecordLine(const BenchDeal& deal, const PlayedDeal& played) {
+  std::string line = WriteDealText(deal.Deal) + " " + std::to_string(deal.Level) +
+                     std::string(StrainLetters[deal.Trump]) + " " +
+                     std::string(SeatLetters[deal.Declarer]);
+  for (Card card : played.Cards) line += " " + RecordCard(card);
+  return line;
+}
+
+std::string Fixed(double value, int decimals) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.*f", decimals, value);
+  return text;
+}
+
+std::string QualityJson(const Tally& tally, int deals) {
+  return "{\"tricks_lost_per_deal\":" + Fixed(tally.LostPerDeal(deals), 3) +
+         ",\"costly_card_share\":" + Fixed(tally.CostlyShare(), 4) + "}";
+}
+
+int Run(const Flags& flags) {
+  std::ofstream record;
+  if (!flags.RecordFile.empty()) {
+    record.open(flags.RecordFile);
+    if (!record) {
+      std::cerr << "engine-bench: cannot write " << flags.RecordFile << "\n";
+      return 2;
+    }
+  }
+  constexpr std::array<Player, 3> Players{Player::Engine, Player::FirstCandidate, Player::Random};
+  std::array<Tally, 3> tallies{};
+  std::vector<double> latency;
+  int budgetHits = 0;
+  int illegalCards = 0;
+  std::mt19937 random(flags.Seed);
+
+  for (int at = 0; at < flags.Deals; ++at) {
+    const DealHoldings holdings = RandomDeal(flags.Seed + static_cast<std::uint32_t>(at));
+    const Solved<TrickTable> table = DoubleDummyTable(holdings);
+    if (!table) {
+      std::cerr << "engine-bench: " << table.Error << "\n";
+      return 1;
+    }
+    const BenchDeal deal = ContractFor(holdings, *table, flags.Strain);
+    for (std::size_t p = 0; p < Players.size(); ++p) {
+      const PlayedDeal played = PlayDeal(deal, Players[p], flags.Thinking, random);
+      const DealQuality quality = JudgeDeal(deal, played);
+      if (!quality.Error.empty()) {
+        std::cerr << "engine-bench: " << quality.Error << "\n";
+        return 1;
+      }
+      tallies[p].TricksLost += quality.TricksLost;
+      tallies[p].CostlyCards += quality.CostlyCards;
+      tallies[p].Cards += 52;
+      illegalCards += played.IllegalCards;
+      if (Players[p] != Player::Engine) continue;
+      latency.insert(latency.end(), played.LatencyMs.begin(), played.LatencyMs.end());
+      budgetHits += played.BudgetHits;
+      if (record) record << RecordLine(deal, played) << "\n";
+    }
+    if (!flags.JsonOnly) std::cerr << "\rdeal " << at + 1 << " of " << flags.Deals << std::flush;
+  }
+  if (!flags.JsonOnly) std::cerr << "\n";
+
+  std::sort(latency.begin(), latency.end());
+  const double p50 = Percentile(latency, 0.50), p90 = Percentile(latency, 0.90),
+               p99 = Percentile(latency, 0.99), max = latency.empty() ? 0.0 : latency.back();
+  const double rss = PeakMemoryMb();
+  if (!flags.JsonOnly) {
+    std::cout << "engine-bench: " << flags.Deals << " deals, seed " << flags.Seed
+              << ", thinking time " << flags.Thinking << "\n\n"
+              << "decision latency (ms), " << latency.size() << " engine cards\n"
+              << "  p50 " << Fixed(p50, 2) << "   p90 " << Fixed(p90, 2) << "   p99 "
+              << Fixed(p99, 2) << "   max " << Fixed(max, 2) << "   budget hits " << budgetHits
+              << "\n\n"
+              << "player            tricks lost per deal   cards that cost a trick\n";
+    constexpr std::array<std::string_view, 3> Names{"engine         ", "first candidate",
+                                                    "random         "};
+    for (std::size_t p = 0; p < Players.size(); ++p)
+      std::cout << "  " << Names[p] << "   " << Fixed(tallies[p].LostPerDeal(flags.Deals), 3)
+                << "                  " << Fixed(100.0 * tallies[p].CostlyShare(), 2) << " %\n";
+    std::cout << "\nillegal cards " << illegalCards << ", peak memory " << Fixed(rss, 1)
+              << " MB\n\n";
+  }
+  std::cout << "{\"deals\":" << flags.Deals << ",\"seed\":" << flags.Seed
+            << ",\"thinking\":" << flags.Thinking << ",\"illegal_cards\":" << illegalCards
+            << ",\"rss_mb\":" << Fixed(rss, 1) << ",\"latency_ms\":{\"p50\":" << Fixed(p50, 3)
+            << ",\"p90\":" << Fixed(p90, 3) << ",\"p99\":" << Fixed(p99, 3)
+            << ",\"max\":" << Fixed(max, 3) << "},\"budget_hits\":" << budgetHits
+            << ",\"engine\":" << QualityJson(tallies[0], flags.Deals)
+            << ",\"first_candidate\":" << QualityJson(tallies[1], flags.Deals)
+            << ",\"random\":" << QualityJson(tallies[2], flags.Deals) << "}\n";
+  return illegalCards == 0 ? 0 : 1;
+}
+
+}  // namespace
+}  // namespace tavlo
+
+int main(int argc, char** argv) {
+  const std::optional<tavlo::Flags> flags = tavlo::ReadFlags(argc, argv);
+  if (!flags) {
+    std::cerr << tavlo::Usage;
+    return 2;
+  }
+  return tavlo::Run(*flags);
+}

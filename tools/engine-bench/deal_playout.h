@@ -1,0 +1,53 @@
+#pragma once
+// One bench deal played out by one kind of player for all four seats, and
+// judged card by card against double-dummy play.
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <random>
+#include <vector>
+
+#include "analysis/double_dummy.h"
+#include "model/codes.h"
+
+namespace tavlo {
+
+struct BenchDeal {
+  DealHoldings Deal{};
+  SeatCode Declarer = North;
+  StrainCode Trump = NoTrump;
+  int Level = 1;
+};
+
+// A contract the deal calls for: the strain and seat with the most
+// double-dummy tricks, or the strain given with the seat that takes most in
+// it; the level the tricks make, kept to 1..7.
+BenchDeal ContractFor(const DealHoldings& deal, const TrickTable& table,
+                      std::optional<StrainCode> strain);
+
+enum class Player {
+  Engine,          // the card choice with its look-ahead
+  FirstCandidate,  // the analysis's first candidate, no look-ahead
+  Random,          // any legal card
+};
+
+struct PlayedDeal {
+  std::array<Card, 52> Cards{};
+  std::array<bool, 52> Choice{};  // the seat had more than one legal card
+  std::vector<double> LatencyMs;  // per card asked for
+  int BudgetHits = 0;             // decisions the time budget cut short
+  int IllegalCards = 0;           // replaced by the lowest legal card
+};
+
+PlayedDeal PlayDeal(const BenchDeal& deal, Player player, int thinkingTime, std::mt19937& random);
+
+struct DealQuality {
+  int TricksLost = 0;   // both sides together
+  int CostlyCards = 0;  // cards that lost at least a trick
+  std::string Error;    // from the solver, when it could not judge
+};
+
+DealQuality JudgeDeal(const BenchDeal& deal, const PlayedDeal& played);
+
+}  // namespace tavlo
