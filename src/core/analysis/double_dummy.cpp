@@ -18,8 +18,9 @@ std::mutex& SolverLock() {
 
 void PrepareSolver() {
   static std::once_flag once;
-  // One solving thread with the solver's own choice of memory for it.
-  std::call_once(once, [] { SetResources(0, 1); });
+  // One solving thread. Its memory is capped: left to itself the solver
+  // takes some hundred megabytes, and below about 30 it cannot solve at all.
+  std::call_once(once, [] { SetResources(40, 1); });
 }
 
 // The solver counts suits from spades down, no trump last.

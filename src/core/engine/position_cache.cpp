@@ -14,9 +14,16 @@ constexpr std::size_t FirstSlots = 65536;
 constexpr std::uint64_t LeadKind = 1;
 constexpr std::uint64_t FollowKind = 2;
 
+// Every card out must reach the low bits the slot is taken from: a product
+// only carries bits upwards, so the spades (the top of the key) would never
+// tell two positions apart without the shifts folding the high bits down.
 std::size_t SlotOf(const PackedKey& key, std::size_t slots) {
-  std::uint64_t h = key.CardsOut * 0x9E3779B97F4A7C15ull ^ key.Prefix * 0xC2B2AE3D27D4EB4Full;
-  h ^= h >> 29;
+  std::uint64_t h = key.CardsOut ^ key.Prefix * 0x9E3779B97F4A7C15ull;
+  h ^= h >> 33;
+  h *= 0xFF51AFD7ED558CCDull;
+  h ^= h >> 33;
+  h *= 0xC4CEB9FE1A85EC53ull;
+  h ^= h >> 33;
   return static_cast<std::size_t>(h) & (slots - 1);
 }
 
