@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <random>
 
 #include "engine/legal_cards.h"
@@ -47,6 +48,33 @@ TEST(ChooseCard, TheEnginePlaysWholeHandsLegallyAndLeavesTheTableAsItWas) {
       PlayCard(table.context, card);
     }
   }
+}
+
+// The signature of the search: every card the engine chooses for all four
+// seats of a few seeded deals at thinking time 4, with a clock that never
+// runs out, and the positions it searched. Work on the engine's speed keeps
+// both; a change of its play changes them on purpose, and this number with it.
+TEST(ChooseCard, PlaysTheSameCardsFromTheSamePositionsSearched) {
+  std::uint64_t signature = 14695981039346656037ull;
+  int positions = 0;
+  for (std::uint32_t seed = 1; seed <= 6; ++seed) {
+    Table table;
+    table.Start(RandomDeal(seed), seed % 4, (seed + 1) % 5);
+    table.search.ThinkingTime = 4;
+    table.search.TimeLimit = 4;
+    table.search.StartTime = table.clock.Seconds();  // the clock stands still
+    auto engine = std::make_unique<EngineState>();
+    while (table.play.CardsPlayed < 52) {
+      table.search.TablePosition = table.play.CardsPlayed;
+      int projection = 0;
+      const Card card = ChooseCard(table.context, *engine, projection);
+      signature = (signature ^ card) * 1099511628211ull;
+      PlayCard(table.context, card);
+    }
+    positions += engine->Positions.Size();
+  }
+  EXPECT_EQ(signature, 17634411176069157233ull);
+  EXPECT_EQ(positions, 493505);
 }
 
 // North holds the thirteen spades; the others share the rest.
