@@ -26,11 +26,14 @@ struct Flags {
   int Thinking = 4;
   bool JsonOnly = false;
   std::string RecordFile;
+  // A fixed contract, "4S", "3N": the level and strain every deal is played
+  // in, by the seat that takes most tricks in the strain.
+  int Level = 0;
   std::optional<StrainCode> Strain;
 };
 
 constexpr std::string_view Usage =
-    "usage: engine-bench [--deals N] [--seed S] [--thinking T] [--strain C|D|H|S|N]\n"
+    "usage: engine-bench [--deals N] [--seed S] [--thinking T] [--contract 4S]\n"
     "                    [--json] [--record FILE]\n";
 
 std::optional<Flags> ReadFlags(int argc, char** argv) {
@@ -54,9 +57,10 @@ std::optional<Flags> ReadFlags(int argc, char** argv) {
       flags.Thinking = static_cast<int>(number);
     } else if (flag == "--record") {
       flags.RecordFile = value;
-    } else if (flag == "--strain" && value.size() == 1 &&
-               std::string_view("CDHSN").find(value[0]) != std::string_view::npos) {
-      flags.Strain = static_cast<StrainCode>(std::string_view("CDHSN").find(value[0]));
+    } else if (flag == "--contract" && value.size() == 2 && value[0] >= '1' && value[0] <= '7' &&
+               std::string_view("CDHSN").find(value[1]) != std::string_view::npos) {
+      flags.Level = value[0] - '0';
+      flags.Strain = static_cast<StrainCode>(std::string_view("CDHSN").find(value[1]));
     } else {
       return std::nullopt;
     }
@@ -136,7 +140,8 @@ int Run(const Flags& flags) {
       std::cerr << "engine-bench: " << table.Error << "\n";
       return 1;
     }
-    const BenchDeal deal = ContractFor(holdings, *table, flags.Strain);
+    BenchDeal deal = ContractFor(holdings, *table, flags.Strain);
+    if (flags.Level > 0) deal.Level = flags.Level;
     for (std::size_t p = 0; p < Players.size(); ++p) {
       const PlayedDeal played = PlayDeal(deal, Players[p], flags.Thinking, random);
       const DealQuality quality = JudgeDeal(deal, played);

@@ -21,8 +21,8 @@ struct BenchDeal {
 };
 
 // A contract the deal calls for: the strain and seat with the most
-// double-dummy tricks, or the strain given with the seat that takes most in
-// it; the level the tricks make, kept to 1..7.
+// double-dummy tricks (or the seat that takes most in the strain given) at
+// the level the tricks make, kept to 1..7.
 BenchDeal ContractFor(const DealHoldings& deal, const TrickTable& table,
                       std::optional<StrainCode> strain);
 
