@@ -35,22 +35,6 @@ class BudgetClock final : public Clock {
   const SearchState& search_;
 };
 
-Card AnyLegalCard(const SuitHoldings& legal, std::mt19937& random) {
-  std::array<Card, 13> cards{};
-  int count = 0;
-  for (int suit = 0; suit < 4; ++suit)
-    for (int rank = 2; rank <= Ace; ++rank)
-      if (legal.Holds(MakeCard(rank, suit))) cards[count++] = MakeCard(rank, suit);
-  return cards[random() % count];
-}
-
-int LegalCount(const SuitHoldings& legal) {
-  int count = 0;
-  for (int suit = 0; suit < 4; ++suit)
-    for (int rank = 2; rank <= Ace; ++rank) count += legal.Holds(MakeCard(rank, suit));
-  return count;
-}
-
 }  // namespace
 
 BenchDeal ContractFor(const DealHoldings& deal, const TrickTable& table,
@@ -91,10 +75,10 @@ PlayedDeal PlayDeal(const BenchDeal& deal, Player player, int thinkingTime, std:
   PlayedDeal played;
   while (play.CardsPlayed < 52) {
     const SuitHoldings legal = LegalCards(hands, play);
-    played.Choice[play.CardsPlayed] = LegalCount(legal) > 1;
+    played.Choice[play.CardsPlayed] = legal.Count() > 1;
     Card card = 0;
     if (player == Player::Random) {
-      card = AnyLegalCard(legal, random);
+      card = legal.NthCard(static_cast<int>(random() % legal.Count()));
     } else if (player == Player::FirstCandidate) {
       card = ForcedCard(context);
       if (card == 0) {

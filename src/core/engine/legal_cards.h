@@ -34,6 +34,10 @@ struct SuitHoldings {
   }
   // The lowest card of the lowest suit that has one; 0 when all are empty.
   Card LowestCard() const;
+  int Count() const;
+  // The n-th card (from 0) counting up from the lowest card of the lowest
+  // suit; 0 past the last.
+  Card NthCard(int n) const;
 
   bool operator==(const SuitHoldings&) const = default;
 };

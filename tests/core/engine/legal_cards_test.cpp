@@ -84,8 +84,8 @@ TEST(LegalCards, AnEmptyHandHasNothingToPlayOrOffer) {
 }
 
 // Over whole hands of random legal cards: a seat that did not follow suit
-// had no card of the suit led left, and the table's default card is always
-// one the rules allow.
+// had no card of the suit led left, the table's default card is always one
+// the rules allow, and counting through the legal cards lists them all.
 TEST(LegalCards, RandomHandsFollowSuitWheneverTheyCan) {
   std::mt19937 random(26);
   for (std::uint32_t seed = 0; seed < 500; ++seed) {
@@ -98,6 +98,16 @@ TEST(LegalCards, RandomHandsFollowSuitWheneverTheyCan) {
       const THands& hand = table.hands[table.play.ToPlay];
       const Card offered = DefaultPlayCard(hand, TrickSituationOf(table.play));
       ASSERT_TRUE(legal.Holds(offered)) << "seed " << seed;
+      // Counting through the legal cards meets each once, from the lowest.
+      SuitHoldings counted;
+      for (int at = 0; at < legal.Count(); ++at) {
+        const Card nth = legal.NthCard(at);
+        ASSERT_TRUE(legal.Holds(nth) && !counted.Holds(nth)) << "seed " << seed;
+        counted.Suits[CardSuit(nth)] |= nth & RankBits;
+      }
+      ASSERT_EQ(counted, legal);
+      ASSERT_EQ(legal.NthCard(0), legal.LowestCard());
+      ASSERT_EQ(legal.NthCard(legal.Count()), 0u);
 
       const Card card = table.RandomLegalCard(random);
       const int n = table.play.CardsPlayed;

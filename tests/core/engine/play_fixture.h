@@ -65,12 +65,7 @@ struct Table {
   // A card the seat to play may play, chosen at random among them.
   Card RandomLegalCard(std::mt19937& random) const {
     const SuitHoldings legal = LegalCards(hands, play);
-    std::array<Card, 13> cards{};
-    int count = 0;
-    for (int suit = 0; suit < 4; ++suit)
-      for (int rank = 2; rank <= Ace; ++rank)
-        if (legal.Holds(MakeCard(rank, suit))) cards[count++] = MakeCard(rank, suit);
-    return cards[random() % count];
+    return legal.NthCard(static_cast<int>(random() % legal.Count()));
   }
   void TakeBack() { tavlo::TakeBack(context); }
   int CardsLeft() const {
