@@ -41,10 +41,9 @@ PlayKeyResult PlayKey(Game& game, char key) {
   const auto suit = suitLetters.find(letter);
   if (!typed.TypedLevel.empty() && suit != std::string_view::npos) {
     typed.TypedStrain = std::string(StrainLetters[suit]);
-  } else if (letter == '1') {
-    typed.TypedLevel = "T";
-  } else if (RankKeys.find(letter) != std::string_view::npos) {
-    typed.TypedLevel = std::string(1, letter);
+  } else if (letter == '1' || RankKeys.find(letter) != std::string_view::npos) {
+    // "1" is the first key of the ten.
+    typed.TypedLevel = std::string(1, letter == '1' ? 'T' : letter);
   } else {
     ZipBids(typed);
     return {};

@@ -261,7 +261,8 @@ bool CardPlayPanel::PlayKeyDown(int key) {
     case Qt::Key_Right:
     case Qt::Key_Up:
     case Qt::Key_Down:
-      if (game_.Play.CardsPlayed < 52) HandToPlay().MoveSelection(key, TrickSituationOf(game_.Play));
+      if (game_.Play.CardsPlayed < 52)
+        HandToPlay().MoveSelection(key, TrickSituationOf(game_.Play));
       return true;
     default:
       break;

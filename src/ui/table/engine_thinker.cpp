@@ -47,10 +47,9 @@ void EngineThinker::Think(std::function<void(Card)> done, const TestPlayDisplay&
       return closed;
     };
   }
-  watcher_.setFuture(QtConcurrent::run(
-      [this, copy = copy_.get(), shown, stop = LogicErrorStop()] {
-        return EngineCard(*copy, clock_, stop, shown);
-      }));
+  watcher_.setFuture(QtConcurrent::run([this, copy = copy_.get(), shown, stop = LogicErrorStop()] {
+    return EngineCard(*copy, clock_, stop, shown);
+  }));
 }
 
 void EngineThinker::Finished() {

@@ -269,22 +269,20 @@ TEST_P(PlayKeysTest, ACardIsTypedRankFirstThenTheSuitOfTheLanguage) {
 
 INSTANTIATE_TEST_SUITE_P(
     Keys, PlayKeysTest,
-    ::testing::Values(TypedCase{0, "AS", "AS", PlayKeyAction::Play},
-                      TypedCase{0, "as", "AS", PlayKeyAction::Play},
-                      TypedCase{0, "10D", "TD", PlayKeyAction::Play},
-                      TypedCase{0, "1", "", PlayKeyAction::Wait},
-                      TypedCase{0, "0", "", PlayKeyAction::BadKey},
-                      TypedCase{0, "J0", "", PlayKeyAction::BadKey},
-                      TypedCase{0, "KQH", "QH", PlayKeyAction::Play},
-                      TypedCase{0, "S", "", PlayKeyAction::Wait},
-                      TypedCase{0, "AH", "", PlayKeyAction::BadKey},  // South's heart
-                      TypedCase{1, "9K", "9C", PlayKeyAction::Play},  // Danish klør
-                      TypedCase{1, "KK", "", PlayKeyAction::BadKey},  // East's club king
-                      TypedCase{4, "AP", "AS", PlayKeyAction::Play},  // German Pik
-                      TypedCase{4, "TK", "TD", PlayKeyAction::Play},  // German Karo
-                      TypedCase{3, "2T", "2C", PlayKeyAction::Play},  // French trèfle
-                      TypedCase{3, "KC", "KH", PlayKeyAction::Play},  // French cœur
-                      TypedCase{0, "A,S", "", PlayKeyAction::Wait}));
+    ::testing::Values(
+        TypedCase{0, "AS", "AS", PlayKeyAction::Play},
+        TypedCase{0, "as", "AS", PlayKeyAction::Play},
+        TypedCase{0, "10D", "TD", PlayKeyAction::Play}, TypedCase{0, "1", "", PlayKeyAction::Wait},
+        TypedCase{0, "0", "", PlayKeyAction::BadKey}, TypedCase{0, "J0", "", PlayKeyAction::BadKey},
+        TypedCase{0, "KQH", "QH", PlayKeyAction::Play}, TypedCase{0, "S", "", PlayKeyAction::Wait},
+        TypedCase{0, "AH", "", PlayKeyAction::BadKey},  // South's heart
+        TypedCase{1, "9K", "9C", PlayKeyAction::Play},  // Danish klør
+        TypedCase{1, "KK", "", PlayKeyAction::BadKey},  // East's club king
+        TypedCase{4, "AP", "AS", PlayKeyAction::Play},  // German Pik
+        TypedCase{4, "TK", "TD", PlayKeyAction::Play},  // German Karo
+        TypedCase{3, "2T", "2C", PlayKeyAction::Play},  // French trèfle
+        TypedCase{3, "KC", "KH", PlayKeyAction::Play},  // French cœur
+        TypedCase{0, "A,S", "", PlayKeyAction::Wait}));
 
 }  // namespace
 }  // namespace tavlo
