@@ -18,6 +18,16 @@ PlayKeyResult Refuse(Game& game) {
   return {PlayKeyAction::BadKey};
 }
 
+// A rank key: "1" is the first key of the ten. Any other key is no part of
+// a card and forgets the keys typed.
+void GetPlayCard(AuctionState& typed, char letter) {
+  if (letter == '1' || RankKeys.find(letter) != std::string_view::npos) {
+    typed.TypedLevel = std::string(1, letter == '1' ? 'T' : letter);
+  } else {
+    ZipBids(typed);
+  }
+}
+
 // The card typed, checked with the rules for the seat to play.
 PlayKeyResult TypedCard(Game& game) {
   const AuctionState& typed = game.Auction;
@@ -41,12 +51,8 @@ PlayKeyResult PlayKey(Game& game, char key) {
   const auto suit = suitLetters.find(letter);
   if (!typed.TypedLevel.empty() && suit != std::string_view::npos) {
     typed.TypedStrain = std::string(StrainLetters[suit]);
-  } else if (letter == '1' || RankKeys.find(letter) != std::string_view::npos) {
-    // "1" is the first key of the ten.
-    typed.TypedLevel = std::string(1, letter == '1' ? 'T' : letter);
   } else {
-    ZipBids(typed);
-    return {};
+    GetPlayCard(typed, letter);
   }
   if (typed.TypedLevel.empty() || typed.TypedStrain.empty()) return {};
   return TypedCard(game);

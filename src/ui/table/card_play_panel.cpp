@@ -96,8 +96,13 @@ bool CardPlayPanel::Waiting() const { return thinker_->Thinking(); }
 
 void CardPlayPanel::ShowPlayPad() { thePlayPad_->show(); }
 
-void CardPlayPanel::DrawTrick() {
+void CardPlayPanel::CleanTable() {
   for (TMyCard* card : tableCards_) card->hide();
+  table_->repaint();
+}
+
+void CardPlayPanel::DrawTrick() {
+  CleanTable();
   if (hands_[North]) {
     for (const PlayRecordEntry& entry : TrickOnTable(game_)) {
       hands_[entry.Seat]->ShowPlayedCard(entry.Card);

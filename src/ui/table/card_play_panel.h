@@ -40,6 +40,8 @@ class CardPlayPanel : public QObject {
   QPushButton* Button(const char* name) const;
 
   void ShowPlayPad();
+  // The trick area emptied.
+  void CleanTable();
   // The trick area shows the cards of the trick on the table, or none.
   void DrawTrick();
   // The computer seats play until the user must act: to play, or to clear

@@ -1,7 +1,7 @@
-// The play at the table as the game runs it: dummy exposed by the opening
-// lead, the computer stopping at the end of a trick, Finish Play, taking a
-// card back, the end of the hand, cards typed in every language, and the
-// engine's card the same on a copy of the game as on the game itself.
+// The play at the table as the game runs it: taking a card back, Finish
+// Play early and late, an illegal card stopping the program, and cards typed
+// in the languages' letters. The lesson hands played through the window
+// cover the rest of the flow.
 
 #include "game/play_flow.h"
 
@@ -9,8 +9,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <random>
-#include <thread>
 
 #include "engine/legal_cards.h"
 #include "engine/random_deal.h"
@@ -77,37 +75,6 @@ struct PlayingGame {
   FixedClock clock;
 };
 
-TEST(PlayFlow, WestsOpeningLeadTurnsNorthFaceUpForTheDeclaringUser) {
-  PlayingGame table(3, South, Hearts);
-  ASSERT_EQ(table.game.Play.ToPlay, West);
-  EXPECT_FALSE(table.game.Hands[North].FaceUp);
-  const Redraw parts = MakePlay(table.game, table.Lowest(), table.clock);
-  EXPECT_TRUE(Includes(parts, Redraw::Hands));
-  EXPECT_TRUE(Includes(parts, Redraw::Points));
-  EXPECT_TRUE(table.game.Hands[North].FaceUp);
-  EXPECT_TRUE(table.game.Hands[North].UserPlays);
-  EXPECT_FALSE(table.game.Hands[East].FaceUp);
-  // The user's turn is North's now, and the computer does not play it.
-  EXPECT_EQ(table.game.Play.ToPlay, North);
-  EXPECT_FALSE(ComputerPlaysOn(table.game, 0));
-}
-
-TEST(PlayFlow, TheComputerStopsWithACompletedTrickOnTheTable) {
-  // East declares: South defends and leads; West, North and East follow.
-  PlayingGame table(5, East, Spades);
-  ASSERT_EQ(table.game.Play.ToPlay, South);
-  MakePlay(table.game, table.Lowest(), table.clock);
-  table.ComputerRun();
-  EXPECT_EQ(table.game.Play.CardsPlayed, 4);
-  EXPECT_TRUE(table.game.Table.TrickWaiting);
-  EXPECT_EQ(TrickOnTable(table.game).size(), 4u);
-  // Cleared, the trick leaves the table and the winner leads.
-  EXPECT_EQ(ClearPlay(table.game), Redraw::Trick);
-  EXPECT_TRUE(TrickOnTable(table.game).empty());
-  table.ComputerRun();
-  EXPECT_EQ(table.game.Play.CardsPlayed > 4, table.game.Play.TrickLeader != South);
-}
-
 // Taking back card n leaves the play exactly as the first n - 1 cards make
 // it, whoever played card n; a lead taken back shows the trick before whole.
 TEST(PlayFlow, TakeBackRemovesExactlyTheLastCard) {
@@ -148,20 +115,6 @@ TEST(PlayFlow, TakeBackAfterTheLeadToTrickFiveShowsTrickFourAndTheLeaderLeadsAga
   ASSERT_EQ(trick.size(), 4u);
   EXPECT_EQ(trick.data(), table.game.Play.PlayRecord.data() + 12);
   EXPECT_EQ(table.game.Play.ToPlay, leader);
-}
-
-TEST(PlayFlow, AfterTheThirteenthTrickIsClearedTheHandIsOver) {
-  PlayingGame table(8, North, Diamonds);
-  table.PlayLowestTo(52);
-  ASSERT_TRUE(table.game.Table.TrickWaiting);
-  const SeatCode winner = table.game.Play.TrickLeader;
-  const Redraw parts = ClearPlay(table.game);
-  EXPECT_TRUE(Includes(parts, Redraw::Panel));
-  EXPECT_EQ(table.game.Table.TablePhase, Phase::EndOfHand);
-  EXPECT_EQ(table.game.Play.LastTrickWinner, winner);
-  EXPECT_FALSE(table.game.Table.TrickWaiting);
-  for (int seat = North; seat <= West; ++seat) EXPECT_EQ(table.game.Hands[seat].CardCount(), 13);
-  EXPECT_TRUE(TrickOnTable(table.game).empty());
 }
 
 TEST(PlayFlow, FinishPlayInTheLastTrickEndsTheHandWithoutClearTable) {
@@ -205,30 +158,6 @@ TEST(PlayFlowDeathTest, AnIllegalCardIsNeverPlayed) {
               "Logic Error! Play ");
   EXPECT_EXIT(MakePlay(table.game, 0, table.clock), ::testing::ExitedWithCode(EXIT_FAILURE),
               "Logic Error! Play ");
-}
-
-// The search on a copy, on another thread, finds the card the game itself
-// finds; taken over, its positions answer the table's next question.
-TEST(PlayFlow, TheEnginesCardOnACopyIsTheCardOnTheGame) {
-  for (std::uint32_t seed = 30; seed < 36; ++seed) {
-    SCOPED_TRACE(seed);
-    PlayingGame table(seed, static_cast<SeatCode>(seed % 4), static_cast<StrainCode>(seed % 5));
-    table.PlayLowestTo(static_cast<int>(seed % 3) * 4 + 1);
-    Game same = table.game;
-    Game copy = table.game;
-    Card onThread = 0;
-    std::thread worker([&] { onThread = EngineCard(copy, table.clock, nullptr); });
-    const Card here = EngineCard(same, table.clock, nullptr);
-    worker.join();
-    EXPECT_EQ(onThread, here);
-    EXPECT_EQ(copy.Play, table.game.Play);
-
-    TakeOverSearch(table.game, std::move(copy));
-    EXPECT_EQ(table.game.Search, same.Search);
-    const int positions = table.game.Engine.Positions.Size();
-    EXPECT_EQ(EngineCard(table.game, table.clock, nullptr), here);
-    EXPECT_EQ(table.game.Engine.Positions.Size(), positions);
-  }
 }
 
 struct TypedCase {

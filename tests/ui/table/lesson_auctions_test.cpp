@@ -328,7 +328,9 @@ TEST_F(LessonAuctionTest, StartPlayLaysTheContractOnTheTable) {
   EXPECT_TRUE(table_->MenuItem("ReviewBidding")->isEnabled());
   table_->grab().save(QDir::temp().filePath("tavlo_play_started.png"));
 
-  // The auction can still be looked at, and the hand started again.
+  // The auction can still be looked at once East has led, and the hand
+  // started again.
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !table_->InputHeld(); }));
   Key(Qt::Key_F10);
   EXPECT_TRUE(Control("BidReviewPanel")->isVisible());
   table_->MenuItem("ReplayHand1")->trigger();
