@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstdlib>
 
 #include "engine/legal_cards.h"
@@ -211,7 +212,13 @@ INSTANTIATE_TEST_SUITE_P(
         TypedCase{4, "TK", "TD", PlayKeyAction::Play},  // German Karo
         TypedCase{3, "2T", "2C", PlayKeyAction::Play},  // French trèfle
         TypedCase{3, "KC", "KH", PlayKeyAction::Play},  // French cœur
-        TypedCase{0, "A,S", "", PlayKeyAction::Wait}));
+        TypedCase{0, "A,S", "", PlayKeyAction::Wait}),
+    [](const auto& info) {
+      std::string name = "Language" + std::to_string(info.param.language) + "_";
+      for (const char* key = info.param.keys; *key; ++key)
+        name += std::isalnum(static_cast<unsigned char>(*key)) ? *key : '_';
+      return name + "_" + std::to_string(info.index);
+    });
 
 }  // namespace
 }  // namespace tavlo
