@@ -124,6 +124,7 @@ class LessonPlayTest : public LessonTableTest {
 };
 
 TEST_F(LessonPlayTest, EveryLessonIsPlayedToTheEndAsAUserPlaysIt) {
+  ASSERT_TRUE(DrawCardSheet().save(Path("carddeck.bmp"), "BMP"));
   StartNamed();
   for (int lesson = 1; lesson <= LessonHands; ++lesson) {
     SCOPED_TRACE(lesson);
@@ -150,6 +151,7 @@ TEST_F(LessonPlayTest, EveryLessonIsPlayedToTheEndAsAUserPlaysIt) {
     }
   }
   EXPECT_EQ(notifier_.informationBeeps, 0);
+  table_->grab().save(QDir::temp().filePath("tavlo_play_end_of_hand.png"));
 }
 
 TEST_F(LessonPlayTest, WestsOpeningLeadHandsNorthToTheDeclaringUser) {
