@@ -1,6 +1,7 @@
 #include "game/hand_lifecycle.h"
 
 #include "auction/auction.h"
+#include "game/play_flow.h"
 #include "game/random_seed.h"
 #include "model/comma_text.h"
 #include "model/expose_dummy.h"
@@ -17,11 +18,6 @@ constexpr int LastBiddingSystem = 3;
 // Point item k, counting from 1; empty when the record has fewer items.
 std::string PointItem(const TableState& table, std::size_t k) {
   return k <= table.PointsList.size() ? table.PointsList[k - 1] : std::string();
-}
-
-void ApplySeatOptions(Game& game) {
-  game.Hands.ApplySeatOptions(static_cast<std::uint32_t>(game.Options.UserSeats),
-                              static_cast<std::uint32_t>(game.Options.FaceUpSeats));
 }
 
 // The seats just chosen face up. Once the opening lead is made dummy lies
@@ -49,6 +45,11 @@ HandStart StartReadHand(Game& game, TBigIniFile& store, int lessonNumber, const 
 }
 
 }  // namespace
+
+void ApplySeatOptions(Game& game) {
+  game.Hands.ApplySeatOptions(static_cast<std::uint32_t>(game.Options.UserSeats),
+                              static_cast<std::uint32_t>(game.Options.FaceUpSeats));
+}
 
 void StartUpInitialisation(Game& game, const Clock& clock, bool developerMode) {
   game.Table.RandomSeed = SeedFromClock(clock);
@@ -145,9 +146,14 @@ Redraw StartPlay(Game& game, const Clock& clock) {
   // New views: nothing the engine worked out for them before stands.
   game.Engine = EngineState{};
   game.Engine.Lead = LeadFacts(game, lastPlay);
+  ClearPositionCache(game.Search, game.Engine.Positions);
   PlayContext context{game.Hands, play, game.Search, clock, nullptr};
   ResetPlay(context);
+  game.Table.TrickWaiting = false;
+  game.Table.FinishMode = 0;
+  game.Table.AutoFinish = false;
   game.Table.TablePhase = Phase::Play;
+  BeforeEachPlay(game);
   return Redraw::Hands | Redraw::Auction | Redraw::Contract | Redraw::Panel | Redraw::Trick;
 }
 

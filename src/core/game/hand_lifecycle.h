@@ -50,6 +50,8 @@ Redraw StartNewHand(Game& game, const Clock& clock);
 // The play side of a new start: seats from the options, the deal restored,
 // no bids, no tricks.
 void ResetGame(Game& game, const Clock& clock);
+// The seats the user plays and sees, as the options have them.
+void ApplySeatOptions(Game& game);
 
 // A contract was reached: there is a hand to play.
 bool PlayCanStart(const Game& game);

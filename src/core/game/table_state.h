@@ -47,6 +47,14 @@ struct TableState {
   bool DeveloperMode = false;
   // The run-time random generator's seed.
   std::int32_t RandomSeed = 0;
+
+  // A completed trick lies on the table: play goes on once it is cleared.
+  bool TrickWaiting = false;
+  // Finish Play was asked for: 0 normal, 1 the computer plays every seat.
+  int FinishMode = 0;
+  // Set by Finish Play until the next trick is cleared or a card is taken
+  // back: a hand finished in the trick it was asked for ends at once.
+  bool AutoFinish = false;
 };
 
 }  // namespace tavlo

@@ -101,6 +101,9 @@ void TDeskTop::ConnectFeatures() {
   connect(auction_, &AuctionPanel::NewHandClicked, this, &TDeskTop::NewHandClick);
   connect(auction_, &AuctionPanel::SavedHandClicked, this, &TDeskTop::ButSavedHandClick);
 
+  connect(cardPlay_, &CardPlayPanel::Changed, this, &TDeskTop::Draw);
+  connect(cardPlay_, &CardPlayPanel::HandOver, this, &TDeskTop::EndOfHand);
+
   connect(endOfHand_, &EndOfHandPanel::NewHandClicked, this, &TDeskTop::NewHandClick);
   connect(endOfHand_, &EndOfHandPanel::SavedHandClicked, this, &TDeskTop::ButSavedHandClick);
   connect(endOfHand_, &EndOfHandPanel::ReplayClicked, this, &TDeskTop::EOSReplayClick);
@@ -112,7 +115,9 @@ QLabel* TDeskTop::Vocabulary(const char* name) const { return desk_->findChild<Q
 
 bool TDeskTop::Started() const { return started_ && !startWait_->Waiting(); }
 
-bool TDeskTop::InputHeld() const { return startWait_->Waiting() || auction_->Waiting(); }
+bool TDeskTop::InputHeld() const {
+  return startWait_->Waiting() || auction_->Waiting() || cardPlay_->Waiting();
+}
 
 void TDeskTop::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
@@ -155,6 +160,9 @@ void TDeskTop::FormShow() {
       card->SetBackColor(game_.Options.CardBackColour);
     }
   }
+  cardPlay_->SetHands(
+      {hands_[North].get(), hands_[East].get(), hands_[South].get(), hands_[West].get()},
+      tableView_);
 
   const QScreen* screen = this->screen();
   const int eastLeft = handPanels_[East]->x();
@@ -230,6 +238,12 @@ void TDeskTop::PlayStarted(Redraw parts) {
   if (parts == Redraw::Nothing) return;
   MenuItem("ReplayHand1")->setEnabled(true);
   Draw(parts);
+  cardPlay_->PlayTrickToHuman();
+}
+
+void TDeskTop::EndOfHand() {
+  HandActions(true);
+  MenuItem("SaveHandMenu")->setEnabled(true);
 }
 
 void TDeskTop::Draw(Redraw parts) {
@@ -241,8 +255,9 @@ void TDeskTop::Draw(Redraw parts) {
   if (Includes(parts, Redraw::Comment)) {
     tableComment_->setText(QString::fromStdString(game_.Table.Comment));
   }
-  if (Includes(parts, Redraw::Trick)) cardPlay_->CleanTable();
-  if (Includes(parts, Redraw::Hands)) LayOutAllHands(false);
+  if (Includes(parts, Redraw::Trick)) cardPlay_->DrawTrick();
+  // At the end of the hand every card is on show again.
+  if (Includes(parts, Redraw::Hands)) LayOutAllHands(game_.Table.TablePhase == Phase::EndOfHand);
   if (Includes(parts, Redraw::Contract)) DrawContractPanel();
   if (Includes(parts, Redraw::Points)) ShowHCPPoints();
   if (Includes(parts, Redraw::Auction)) auction_->DrawAuction();
@@ -412,6 +427,10 @@ bool TDeskTop::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
     RandomSeedKey();
     return true;
   }
+  if (key == Qt::Key_F12 && game_.Table.DeveloperMode && game_.Table.TablePhase == Phase::Play) {
+    cardPlay_->DeveloperSearch();
+    return true;
+  }
   if (modifiers & (Qt::ShiftModifier | Qt::AltModifier | Qt::ControlModifier)) return false;
   switch (game_.Table.TablePhase) {
     case Phase::Bidding:
@@ -464,7 +483,8 @@ void TDeskTop::SaveOptionsOnExit() {
 
 void TDeskTop::LayOutAllHands(bool faceUp) {
   if (!hands_[North]) return;
-  tableView_.Trump = game_.Auction.Trump;
+  // The hand over, its cards lie in the order of a spade contract.
+  tableView_.Trump = game_.Table.TablePhase == Phase::EndOfHand ? Spades : game_.Auction.Trump;
   tableView_.SuitOrderOption = game_.Options.SuitOrderOption;
   tableView_.ShowAllHands = game_.Table.ShowAllHands;
   tableView_.HandCornerColour = game_.Options.ColourScheme[1];

@@ -143,6 +143,8 @@ class TDeskTop : public QMainWindow {
   bool BeginHand(const HandStart& start);
   // The play has started from the opening lead, or nothing happened.
   void PlayStarted(Redraw parts);
+  // The play is over: the hand can be replayed, rebid, saved and printed.
+  void EndOfHand();
   // Draws the parts of the table an operation of the game changed.
   void Draw(Redraw parts);
   // The command panel of the phase, the others closed.

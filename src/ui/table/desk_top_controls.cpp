@@ -65,7 +65,7 @@ void TDeskTop::CreateControls() {
   tableComment_->setWordWrap(true);
   tableComment_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-  cardPlay_ = new CardPlayPanel(game_, desk_);
+  cardPlay_ = new CardPlayPanel(game_, clock_, desk_);
 
   CreateVocabulary();
   CreateMenu();

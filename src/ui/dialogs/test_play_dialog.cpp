@@ -1,0 +1,119 @@
+#include "dialogs/test_play_dialog.h"
+
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+
+namespace tavlo {
+
+namespace {
+
+constexpr int Columns = 14, Rows = 5, ColumnWidth = 50, RowHeight = 18;
+
+QTableWidgetItem* BoldItem(const QString& text, const QColor& ink) {
+  auto* item = new QTableWidgetItem(text);
+  QFont font = item->font();
+  font.setBold(true);
+  item->setFont(font);
+  item->setForeground(ink);
+  return item;
+}
+
+// The seat that won the trick of record entry i, or -1 while the line has
+// not completed it: the next trick's lead names it, or the trick's leader
+// when the line ends with it.
+int TrickWinner(const PlayState& play, int i) {
+  const int next = (i / 4 + 1) * 4;
+  if (next < play.CardsPlayed || (next == 52 && play.CardsPlayed == 52))
+    return play.PlayRecord[next].Seat;
+  if (next == play.CardsPlayed) return play.TrickLeader;
+  return -1;
+}
+
+}  // namespace
+
+TDebugger::TDebugger(QWidget* parent) : QDialog(parent), grid_(new QTableWidget(Rows, Columns)) {
+  setObjectName("Debugger");
+  setWindowTitle("Test play");
+  grid_->setObjectName("Grid");
+  grid_->horizontalHeader()->hide();
+  grid_->verticalHeader()->hide();
+  grid_->horizontalHeader()->setDefaultSectionSize(ColumnWidth);
+  grid_->verticalHeader()->setDefaultSectionSize(RowHeight);
+  grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  grid_->setFixedSize(Columns * ColumnWidth + 2 * grid_->frameWidth(),
+                      Rows * RowHeight + 2 * grid_->frameWidth());
+
+  label1_ = new QLabel(this);
+  label1_->setObjectName("Label1");
+  label2_ = new QLabel(this);
+  label2_->setObjectName("Label2");
+  label3_ = new QLabel(this);
+  label3_->setObjectName("Label3");
+  auto* ok = new QPushButton("OK", this);
+  ok->setObjectName("OKBtn");
+  ok->setDefault(true);
+  auto* stop = new QPushButton("&Close", this);
+  stop->setObjectName("Stop");
+  connect(ok, &QPushButton::clicked, this, [this] { done(QDialog::Accepted); });
+  connect(stop, &QPushButton::clicked, this, [this] { done(StopResult); });
+
+  auto* layout = new QGridLayout(this);
+  layout->addWidget(grid_, 0, 0, 1, 4);
+  layout->addWidget(label1_, 1, 0);
+  layout->addWidget(label2_, 1, 1);
+  layout->addWidget(label3_, 1, 2);
+  layout->addWidget(ok, 2, 2);
+  layout->addWidget(stop, 2, 3);
+}
+
+QLabel* TDebugger::Label(int n) const { return n == 1 ? label1_ : n == 2 ? label2_ : label3_; }
+
+bool TDebugger::ShowLine(const PlayContext& context) {
+  FormActivate(context);
+  return exec() == StopResult;
+}
+
+void TDebugger::FormActivate(const PlayContext& context) {
+  grid_->hide();
+  grid_->clearContents();
+  for (int trick = 1; trick <= 13; ++trick)
+    grid_->setItem(0, trick, BoldItem(QString::number(trick), Qt::black));
+  const SeatCode declarer = context.Play.Declarer;
+  for (int row = 1; row <= 4; ++row) {
+    const THands& hand = context.Hands[(declarer + row) % 4];
+    grid_->setItem(row, 0, BoldItem(QString::fromLatin1(hand.SeatName), QColor(0, 0, 128)));
+  }
+  DisplayCells(context);
+  grid_->show();
+}
+
+void TDebugger::DisplayCells(const PlayContext& context) {
+  const PlayState& play = context.Play;
+  const SearchState& search = context.Search;
+  label1_->setText(QString("Projected Losers: %1").arg(search.ProjectedLosers));
+  label2_->setText(QString("Testwidth = %1").arg(search.Testwidth));
+  label3_->setText(QString("Totplay = %1").arg(search.Totplay));
+  for (int i = 0; i < play.CardsPlayed; ++i) {
+    const PlayRecordEntry& entry = play.PlayRecord[i];
+    // Declarer's row is the last; the defenders hold rows 1 and 3.
+    const int row = (entry.Seat - play.Declarer + 3) % 4 + 1;
+    QString text = QString::fromStdString(CardText(entry.Card));
+    QColor ink = Qt::black;
+    if (TrickWinner(play, i) == entry.Seat) {
+      const bool defender = row % 2 == 1;
+      text += defender ? "-" : "+";
+      if (defender) ink = Qt::red;
+    }
+    auto* item = new QTableWidgetItem(text);
+    item->setForeground(ink);
+    item->setBackground(i == search.TablePosition ? QColor(Qt::yellow) : QColor(Qt::white));
+    grid_->setItem(row, i / 4 + 1, item);
+  }
+}
+
+}  // namespace tavlo

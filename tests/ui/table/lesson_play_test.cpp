@@ -1,0 +1,253 @@
+// The lesson hands played at the table as a user plays them: the auction bid,
+// then hints and played hints, typed cards, arrow keys and Enter, clicks on
+// cards, every completed trick cleared, Take Back, Finish Play, and the
+// developer's look at the engine's search.
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+#include <QTimer>
+
+#include "cards/card_art.h"
+#include "cards/my_card.h"
+#include "dialogs/test_play_dialog.h"
+#include "engine/legal_cards.h"
+#include "game/play_flow.h"
+#include "lesson_table.h"
+
+namespace tavlo {
+namespace {
+
+class LessonPlayTest : public LessonTableTest {
+ protected:
+  void WaitForTheTable() {
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !table_->InputHeld(); }, 60000));
+  }
+  // Bids lesson n as its script says and starts the play.
+  void BidAndPlay(int n) {
+    DealLesson(n);
+    BidToTheEnd(0, false);
+    ASSERT_EQ(Game().Table.TablePhase, Phase::EndOfBidding);
+    QTest::mouseClick(Control<QPushButton>("EOBStart"), Qt::LeftButton);
+    WaitForTheTable();
+  }
+  QPushButton* PadButton(const char* name) const { return Control<QPushButton>(name); }
+  void Press(const char* button) { QTest::mouseClick(PadButton(button), Qt::LeftButton); }
+  const PlayState& Play() const { return Game().Play; }
+  Card LowestLegal() const { return LegalCards(Game().Hands, Play()).LowestCard(); }
+  // The control of a card of the hand to play.
+  TMyCard* CardControl(Card card) const {
+    for (TMyCard* control : Control(QString("Hand%1")
+                                        .arg(QString::fromLatin1(SeatNames[Play().ToPlay].data()))
+                                        .toLatin1()
+                                        .constData())
+                                ->findChildren<TMyCard*>()) {
+      if (control->isVisible() && control->Tag() == card) return control;
+    }
+    return nullptr;
+  }
+  int CardsOnTable() const {
+    int shown = 0;
+    for (const char* seat : {"TableNorth", "TableEast", "TableSouth", "TableWest"}) {
+      if (Control(seat)->isVisible()) ++shown;
+    }
+    return shown;
+  }
+  // The user's card, played in one of the ways a user plays.
+  void PlayUsersCard(int way) {
+    const Card card = LowestLegal();
+    switch (way % 4) {
+      case 0:
+        Key(Qt::Key_F7);
+        WaitForTheTable();
+        ASSERT_TRUE(PadButton("ButPlayHint")->isVisible());
+        Press("ButPlayHint");
+        break;
+      case 1:
+        Key(RankLetters[CardRank(card)]);
+        Key(StrainLetters[CardSuit(card)][0]);
+        break;
+      case 2:
+        // The table offers a card; the arrows move among those the trick allows.
+        Key(Qt::Key_Right);
+        Key(Qt::Key_Left);
+        Key(Qt::Key_Return);
+        break;
+      default:
+        ASSERT_NE(CardControl(card), nullptr);
+        QTest::mouseClick(CardControl(card), Qt::LeftButton);
+    }
+  }
+  void ClearTheTrick(int way) {
+    EXPECT_EQ(CardsOnTable(), 4);
+    EXPECT_TRUE(PadButton("ButClearTable")->isEnabled());
+    switch (way % 3) {
+      case 0:
+        Press("ButClearTable");
+        break;
+      case 1:
+        Key(Qt::Key_Return);
+        break;
+      default:
+        QTest::mouseClick(Control("Table"), Qt::LeftButton);
+    }
+  }
+  // Plays the hand to its end; Finish Play once finishAt cards are played.
+  // Returns the number of tricks cleared.
+  int PlayToTheEnd(int finishAt = 53) {
+    int clears = 0;
+    for (int step = 0; Game().Table.TablePhase == Phase::Play && step < 200; ++step) {
+      const int before = Play().CardsPlayed;
+      if (Game().Table.TrickWaiting) {
+        ClearTheTrick(clears++);
+      } else if (before >= finishAt) {
+        Press("TPPFast");
+      } else {
+        PlayUsersCard(step);
+        EXPECT_GT(Play().CardsPlayed, before) << "step " << step;
+      }
+      WaitForTheTable();
+      if (Game().Table.TablePhase == Phase::Play) EXPECT_TRUE(PlayStateIsOk(Game().Hands, Play()));
+    }
+    return clears;
+  }
+  // The tricks won by North-South, from the winners the record names.
+  int NorthSouthWinners() const {
+    int won = 0;
+    for (int k = 1; k <= 13; ++k) won += Play().PlayRecord[4 * k].Seat % 2 == 0 ? 1 : 0;
+    return won;
+  }
+};
+
+TEST_F(LessonPlayTest, EveryLessonIsPlayedToTheEndAsAUserPlaysIt) {
+  ASSERT_TRUE(DrawCardSheet().save(Path("carddeck.bmp"), "BMP"));
+  StartNamed();
+  for (int lesson = 1; lesson <= LessonHands; ++lesson) {
+    SCOPED_TRACE(lesson);
+    BidAndPlay(lesson);
+    // Lesson 1 is finished by the computer during its last trick, lesson 2
+    // from its tenth; the others are played card by card.
+    const int finishAt = lesson == 1 ? 49 : lesson == 2 ? 36 : 53;
+    const int clears = PlayToTheEnd(finishAt);
+
+    ASSERT_EQ(Game().Table.TablePhase, Phase::EndOfHand);
+    EXPECT_EQ(Play().CardsPlayed, 52);
+    EXPECT_EQ(clears, lesson == 1 ? 12 : 13);
+    const int northSouth = NorthSouthWinners();
+    EXPECT_EQ(Control<QLabel>("PlayPanelNSTrks")->text().toInt(), northSouth);
+    EXPECT_EQ(Control<QLabel>("PlayPanelEWTrks")->text().toInt(), 13 - northSouth);
+    EXPECT_EQ(Play().DeclarerTricks, Play().Declarer % 2 == 0 ? northSouth : 13 - northSouth);
+    EXPECT_TRUE(Control("EndofScoring")->isVisible());
+    EXPECT_FALSE(Control("ThePlayPad")->isVisible());
+    EXPECT_EQ(CardsOnTable(), 0);
+    EXPECT_TRUE(table_->MenuItem("ReplayHand1")->isEnabled());
+    EXPECT_TRUE(table_->MenuItem("SaveHandMenu")->isEnabled());
+    for (int n : {1, 14, 27, 40}) {
+      EXPECT_TRUE(Control<TMyCard>(QString("MyCard%1").arg(n).toLatin1().constData())->ShowFront());
+    }
+  }
+  EXPECT_EQ(notifier_.informationBeeps, 0);
+  table_->grab().save(QDir::temp().filePath("tavlo_play_end_of_hand.png"));
+}
+
+TEST_F(LessonPlayTest, WestsOpeningLeadHandsNorthToTheDeclaringUser) {
+  ASSERT_TRUE(DrawCardSheet().save(Path("carddeck.bmp"), "BMP"));
+  StartNamed();
+  BidAndPlay(3);  // South plays 4S; West leads
+  ASSERT_EQ(Play().Declarer, South);
+  EXPECT_EQ(Play().CardsPlayed, 1);
+  EXPECT_EQ(Play().ToPlay, North);
+  EXPECT_TRUE(Control("TableWest")->isVisible());
+  EXPECT_TRUE(Control<TMyCard>("MyCard1")->ShowFront());
+  EXPECT_FALSE(Control<TMyCard>("MyCard14")->ShowFront());
+  // North's card is the user's to play: a click on it plays it.
+  QTest::mouseClick(CardControl(LowestLegal()), Qt::LeftButton);
+  WaitForTheTable();
+  EXPECT_GE(Play().CardsPlayed, 3);
+  table_->grab().save(QDir::temp().filePath("tavlo_play_mid_trick.png"));
+
+  // A card of another seat, or one that fails to follow suit, is refused.
+  const int before = Play().CardsPlayed;
+  QTest::mouseClick(Control<TMyCard>("MyCard20"), Qt::LeftButton);
+  EXPECT_EQ(notifier_.informationBeeps, 1);
+  EXPECT_EQ(Play().CardsPlayed, before);
+}
+
+TEST_F(LessonPlayTest, ACompletedTrickWaitsAndTakeBackBringsTheLastCardBack) {
+  ASSERT_TRUE(DrawCardSheet().save(Path("carddeck.bmp"), "BMP"));
+  StartNamed();
+  BidAndPlay(3);
+  while (!Game().Table.TrickWaiting) {
+    PlayUsersCard(3);
+    WaitForTheTable();
+  }
+  EXPECT_EQ(CardsOnTable(), 4);
+  EXPECT_TRUE(PadButton("ButClearTable")->isEnabled());
+  table_->grab().save(QDir::temp().filePath("tavlo_play_trick_waiting.png"));
+  Key(Qt::Key_Return);
+  WaitForTheTable();
+  ASSERT_FALSE(Game().Table.TrickWaiting);
+  const int played = Play().CardsPlayed;
+  ASSERT_GT(played, 4);
+  const PlayRecordEntry last = Play().PlayRecord[played - 1];
+
+  Key(Qt::Key_Backspace);
+  EXPECT_EQ(Play().CardsPlayed, played - 1);
+  EXPECT_EQ(Play().ToPlay, last.Seat);
+  EXPECT_EQ(CardsOnTable(), (played - 1) % 4 == 0 ? 4 : (played - 1) % 4);
+  EXPECT_TRUE(Game().Hands[last.Seat].Suits[CardSuit(last.Card)].Cards & last.Card & RankBits);
+  EXPECT_FALSE(table_->InputHeld());  // nothing makes a computer seat play at once
+}
+
+TEST_F(LessonPlayTest, FTwelveShowsTheSearchAndTheTablePlaysOn) {
+  ASSERT_TRUE(DrawCardSheet().save(Path("carddeck.bmp"), "BMP"));
+  StartNamed();
+  BidAndPlay(3);
+  int shown = 0;
+  QTimer closer;
+  QObject::connect(&closer, &QTimer::timeout, [&] {
+    auto* display = qobject_cast<TDebugger*>(QApplication::activeModalWidget());
+    if (!display) return;
+    if (shown++ == 0) {
+      display->grab().save(QDir::temp().filePath("tavlo_test_play_display.png"));
+      EXPECT_EQ(display->windowTitle(), "Test play");
+      EXPECT_TRUE(display->Label(1)->text().startsWith("Projected Losers: "));
+      EXPECT_TRUE(display->Label(2)->text().startsWith("Testwidth = "));
+      EXPECT_TRUE(display->Label(3)->text().startsWith("Totplay = "));
+      EXPECT_EQ(display->Grid()->item(0, 13)->text(), "13");
+      EXPECT_EQ(display->Grid()->item(4, 0)->text(), "South");  // declarer's row
+      EXPECT_EQ(display->Grid()->item(1, 1)->text().left(2),
+                QString::fromStdString(CardText(Play().PlayRecord[0].Card)));
+    }
+    QTest::mouseClick(display->findChild<QPushButton*>("Stop"), Qt::LeftButton);
+  });
+  closer.start(10);
+  // The developer looks at the user's positions until one has a choice.
+  for (int tries = 0; shown == 0 && tries < 12; ++tries) {
+    Key(Qt::Key_F12);
+    WaitForTheTable();
+    EXPECT_EQ(Game().Table.TablePhase, Phase::Play);
+    EXPECT_FALSE(Game().Search.DeveloperSearch);
+    if (shown == 0) {
+      Key(Qt::Key_Return);
+      WaitForTheTable();
+      if (Game().Table.TrickWaiting) Key(Qt::Key_Return);
+      WaitForTheTable();
+    }
+  }
+  EXPECT_GT(shown, 0);
+  // The engine's choice is the selection: Enter plays it, no warning.
+  const int before = Play().CardsPlayed;
+  Key(Qt::Key_Return);
+  WaitForTheTable();
+  EXPECT_GT(Play().CardsPlayed, before);
+  EXPECT_EQ(notifier_.informationBeeps, 0);
+  EXPECT_EQ(notifier_.warningBeeps, 0);
+}
+
+}  // namespace
+}  // namespace tavlo

@@ -1,0 +1,116 @@
+#pragma once
+// A table in developer mode with the lesson hands, driven as a user drives
+// it: keys typed on the window, clicks on its controls, the lesson's
+// auction bid from its script.
+
+#include <QFile>
+#include <QTest>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "auction/bid_keys.h"
+#include "model/bid_text.h"
+#include "options/options_file.h"
+#include "table/bid_box.h"
+#include "table/bidding_record.h"
+#include "table_fixture.h"
+
+namespace tavlo {
+
+class LessonTableTest : public ProgramFolderTest {
+ protected:
+  void SetUp() override {
+    ProgramFolderTest::SetUp();
+    CopyLessonHands();
+    DeveloperMode();
+  }
+  void StartNamed(int language = 0) {
+    OptionsRecord options;
+    ApplyDefaults(options);
+    options.PlayerName = "Karen";
+    options.Language = static_cast<std::uint8_t>(language);
+    ASSERT_TRUE(SaveOptions(options, Path(OptionsFileName).toStdString()));
+    table_ = Start();
+    ASSERT_TRUE(table_);
+    table_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(table_.get()));
+  }
+  // Deals lesson hand n: the computer seats bid up to South's first turn.
+  void DealLesson(int n) {
+    table_->GameState().Table.LessonNumber = n - 1;
+    Key(Qt::Key_F3);
+    ASSERT_EQ(Game().Table.LessonNumber, n);
+  }
+  template <typename T = QWidget>
+  T* Control(const char* name) const {
+    T* control = table_->findChild<T*>(name);
+    EXPECT_NE(control, nullptr) << name;
+    return control;
+  }
+  BidBox* Pad() const { return Control<BidBox>("BidPad"); }
+  BidReviewGrid* Grid() const { return Control<BidReviewGrid>("BidReview"); }
+  const tavlo::Game& Game() const { return table_->GameState(); }
+  const AuctionState& Auction() const { return Game().Auction; }
+  void Key(int key) { QTest::keyClick(table_.get(), static_cast<Qt::Key>(key)); }
+  void Click(const char* panel) { QTest::mouseClick(Pad()->Panel(panel), Qt::LeftButton); }
+
+  // The short text of the call the script asks for now ("4S", "P", "X").
+  std::string ScriptedCall() const {
+    const AuctionState& auction = Auction();
+    const auto count = static_cast<std::size_t>(auction.BidCount);
+    return BidShortText(
+        BidCode(count < auction.ScriptedAuction.size() ? auction.ScriptedAuction[count] : "P"));
+  }
+  // Types a call with the letters of language: level digit then strain, the
+  // pass letter, X for double and redouble.
+  void TypeCall(const std::string& call, int language = 0) {
+    const std::string_view letters = BidKeyLetters[language];
+    if (call == "P") return Key(letters[5]);
+    if (call.front() == 'X') return Key('X');
+    Key(call[0]);
+    Key(letters[std::string_view("CDHSN").find(call[1])]);
+  }
+  // Bids the rest of the auction as the script says; the first user turn
+  // starts with a wrong call.
+  void BidToTheEnd(int language = 0, bool oneWrongCall = true) {
+    for (int turn = 0; Game().Table.TablePhase == Phase::Bidding && turn < 20; ++turn) {
+      const std::string call = ScriptedCall();
+      if (oneWrongCall && turn == 0) TypeWrongCall(call, language);
+      TypeCall(call, language);
+    }
+  }
+  // A call the script does not ask for: beeps and changes nothing.
+  void TypeWrongCall(const std::string& call, int language) {
+    const int beeps = notifier_.informationBeeps;
+    const std::vector<std::string> record = Auction().AuctionRecord;
+    TypeCall(call == "P" ? "7N" : "P", language);
+    EXPECT_EQ(notifier_.informationBeeps, beeps + 1);
+    EXPECT_EQ(Auction().AuctionRecord, record);
+    EXPECT_EQ(Game().Table.TablePhase, Phase::Bidding);
+  }
+  // The contract the script ends in: its last level bid and the doubles after it.
+  static std::pair<Bid, int> ScriptedContract(const std::vector<std::string>& script) {
+    Bid contract = Pass;
+    int doubling = 0;
+    for (const std::string& item : script) {
+      const Bid bid = BidCode(item);
+      if (IsContractBid(bid)) {
+        contract = bid;
+        doubling = 0;
+      } else if (bid == Double || bid == Redouble) {
+        ++doubling;
+      }
+    }
+    return {contract, doubling};
+  }
+  void WriteHandFile(const QByteArray& text) const {
+    QFile file(Path(HandFileName));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(text);
+  }
+
+  std::unique_ptr<TDeskTop> table_;
+};
+
+}  // namespace tavlo
