@@ -23,6 +23,7 @@
 #include "dialogs/new_seed_dialog.h"
 #include "dialogs/splash_screen.h"
 #include "game/hand_lifecycle.h"
+#include "game/play_flow.h"
 #include "handfile/big_ini_file.h"
 #include "language/help_system.h"
 #include "language/languages.h"
@@ -38,6 +39,7 @@
 #include "table/running_marker.h"
 #include "table/table_translations.h"
 #include "table/timed_step.h"
+#include "table/trick_row.h"
 
 namespace tavlo {
 
@@ -151,6 +153,7 @@ void TDeskTop::FormShow() {
   if (game_.Options.CardBackDesign >= FirstRecolourableDesign) {
     RecolourBackDesign(game_.Options.CardBackColour, game_.Options.CardBackDesign);
   }
+  MakeTrickPictures();
 
   for (int seat = North; seat <= West; ++seat) {
     hands_[seat] = std::make_unique<HandDisplay>(
@@ -238,12 +241,33 @@ void TDeskTop::PlayStarted(Redraw parts) {
   if (parts == Redraw::Nothing) return;
   MenuItem("ReplayHand1")->setEnabled(true);
   Draw(parts);
+  // A hand nobody bid is over before it starts.
+  if (game_.Table.TablePhase == Phase::EndOfHand) {
+    EndOfHand();
+    return;
+  }
   cardPlay_->PlayTrickToHuman();
 }
 
 void TDeskTop::EndOfHand() {
   HandActions(true);
+  ShowTheScore();
   MenuItem("SaveHandMenu")->setEnabled(true);
+}
+
+void TDeskTop::ShowTheScore() {
+  const std::string result =
+      HandResult(game_, TranslatedSeatName(game_.Auction.Declarer).toStdString(),
+                 Vocabulary("Labeltrks")->text().toStdString());
+  endOfHand_->ShowTheScore(QString::fromStdString(result), Vocabulary("LabelYourScore")->text(),
+                           game_.Table.HandScore, game_.Options.Language);
+}
+
+void TDeskTop::MakeTrickPictures() {
+  const Colour scheme = game_.Options.ColourScheme[0];
+  cardPlay_->Tricks()->SetPictures(
+      tavlo::MakeTrickPictures(BackPicture(game_.Options.CardBackDesign), ToQColor(scheme),
+                               ToQColor(game_.Options.CardBackColour)));
 }
 
 void TDeskTop::Draw(Redraw parts) {
@@ -410,6 +434,7 @@ void TDeskTop::LanguageClick(int language) {
   if (game_.Hands.DealLoaded()) ShowHCPPoints();
   if (contractImg_->isVisible()) DrawContractPicture();
   DupBoard();
+  if (endOfHand_->ScoreShown()) ShowTheScore();
   PrintTopLine();
   newPlayerMessage_ = Vocabulary("LabelNewPlayerMessage")->text();
 }

@@ -105,6 +105,9 @@ class TDeskTop : public QMainWindow {
   void DupBoard();
   void ShowHCPPoints();
   void PrintWonTricks();
+  // The trick row's pictures from the card back in force: at the start,
+  // and again whenever the back or the table's colours change.
+  void MakeTrickPictures();
   QString TranslatedSeatName(int seat) const;
   QString BidSystemString() const;
 
@@ -145,6 +148,7 @@ class TDeskTop : public QMainWindow {
   void PlayStarted(Redraw parts);
   // The play is over: the hand can be replayed, rebid, saved and printed.
   void EndOfHand();
+  void ShowTheScore();
   // Draws the parts of the table an operation of the game changed.
   void Draw(Redraw parts);
   // The command panel of the phase, the others closed.
