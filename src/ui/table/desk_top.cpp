@@ -29,6 +29,8 @@
 #include "language/languages.h"
 #include "language/multi_lang.h"
 #include "options/options_file.h"
+#include "print/print_form.h"
+#include "print/print_page.h"
 #include "table/auction_panel.h"
 #include "table/bid_box.h"
 #include "table/bidding_record.h"
@@ -77,6 +79,7 @@ TDeskTop::TDeskTop(TableSetup setup)
   CreateControls();
   LoadTableTranslations(*multiLang_);
   newSeed_ = new TDlgNewSeed(game_.Table.RandomSeed, clock_, this);
+  printForm_ = new TPrintForm(this);
   ConnectFeatures();
   // The table sees every key before its controls do.
   qApp->installEventFilter(this);
@@ -336,7 +339,8 @@ void TDeskTop::PrintWonTricks() {
 }
 
 void TDeskTop::HandActions(bool on) {
-  for (const char* name : {"ReplayHand1", "RebidHand1", "SaveHandMenu", "PrintHand1"}) {
+  for (const char* name :
+       {"ReplayHand1", "RebidHand1", "SaveHandMenu", "PrintHand1", "ExportPdf1"}) {
     MenuItem(name)->setEnabled(on);
   }
   endOfHand_->ReplayButton()->setEnabled(on);
@@ -527,6 +531,14 @@ void TDeskTop::ButSavedHandClick() {}
 void TDeskTop::DeleteaSavedHandClick() {}
 void TDeskTop::SetupOptions1Click() {}
 void TDeskTop::SaveHandMenuClick() {}
-void TDeskTop::PrintHandClick() {}
+void TDeskTop::PrintHandClick() {
+  const QString problem = PrintHand(this, *printForm_, game_, game_.Options.Language);
+  if (!problem.isEmpty()) Notifier::Current().Message(problem);
+}
+
+void TDeskTop::ExportPdfClick() {
+  const QString problem = ExportHandAsPdf(this, *printForm_, game_, game_.Options.Language);
+  if (!problem.isEmpty()) Notifier::Current().Message(problem);
+}
 
 }  // namespace tavlo

@@ -35,6 +35,7 @@ class HelpSystem;
 class RunningMarker;
 class TBigIniFile;
 class TDlgNewSeed;
+class TPrintForm;
 class TimedStep;
 class TMultiLang;
 class TSplashScreen;
@@ -116,6 +117,7 @@ class TDeskTop : public QMainWindow {
   void RandomSeedKey();
   void SaveHandMenuClick();
   void PrintHandClick();
+  void ExportPdfClick();
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -167,6 +169,7 @@ class TDeskTop : public QMainWindow {
   std::unique_ptr<HelpSystem> help_;
   TMultiLang* multiLang_;
   TDlgNewSeed* newSeed_;
+  TPrintForm* printForm_;
   TimedStep* startWait_;
   bool started_ = false;
   QString newPlayerMessage_ = NewPlayerMessageText;

@@ -18,6 +18,8 @@
 #include "engine/legal_cards.h"
 #include "game/play_flow.h"
 #include "lesson_table.h"
+#include "print/print_form.h"
+#include "print/print_page.h"
 #include "scoring/duplicate_score.h"
 
 namespace tavlo {
@@ -198,6 +200,12 @@ TEST_F(LessonPlayTest, AFinishedHandIsReplayedAndRebid) {
   ASSERT_EQ(Game().Table.TablePhase, Phase::EndOfHand);
   ExpectTheScoreAndTheTricks();
   table_->grab().save(QDir::temp().filePath("tavlo_end_of_hand_score.png"));
+  // The finished hand prints: the table's print-out goes into a PDF file.
+  auto* form = table_->findChild<TPrintForm*>("PrintForm");
+  ASSERT_NE(form, nullptr);
+  EXPECT_EQ(WriteHandPdf(QDir::temp().filePath("tavlo_lesson_hand.pdf"), *form, Game(), 0), "");
+  EXPECT_TRUE(table_->MenuItem("PrintHand1")->isEnabled());
+  EXPECT_TRUE(table_->MenuItem("ExportPdf1")->isEnabled());
 
   QTest::mouseClick(Control<QPushButton>("ButReplayHand"), Qt::LeftButton);
   WaitForTheTable();
