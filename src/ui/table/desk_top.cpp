@@ -38,6 +38,7 @@
 #include "table/card_play_panel.h"
 #include "table/contract_picture.h"
 #include "table/end_of_hand_panel.h"
+#include "table/review_form.h"
 #include "table/running_marker.h"
 #include "table/table_translations.h"
 #include "table/timed_step.h"
@@ -112,6 +113,7 @@ void TDeskTop::ConnectFeatures() {
   connect(endOfHand_, &EndOfHandPanel::NewHandClicked, this, &TDeskTop::NewHandClick);
   connect(endOfHand_, &EndOfHandPanel::SavedHandClicked, this, &TDeskTop::ButSavedHandClick);
   connect(endOfHand_, &EndOfHandPanel::ReplayClicked, this, &TDeskTop::EOSReplayClick);
+  connect(endOfHand_, &EndOfHandPanel::ReviewClicked, this, &TDeskTop::ReviewHandClick);
 }
 
 QAction* TDeskTop::MenuItem(const QString& name) const { return findChild<QAction*>(name); }
@@ -340,10 +342,11 @@ void TDeskTop::PrintWonTricks() {
 
 void TDeskTop::HandActions(bool on) {
   for (const char* name :
-       {"ReplayHand1", "RebidHand1", "SaveHandMenu", "PrintHand1", "ExportPdf1"}) {
+       {"ReplayHand1", "RebidHand1", "SaveHandMenu", "PrintHand1", "ExportPdf1", "ReviewHand1"}) {
     MenuItem(name)->setEnabled(on);
   }
   endOfHand_->ReplayButton()->setEnabled(on);
+  endOfHand_->ReviewButton()->setEnabled(on);
 }
 
 void TDeskTop::HandMenuButtons() {
@@ -534,6 +537,13 @@ void TDeskTop::SaveHandMenuClick() {}
 void TDeskTop::PrintHandClick() {
   const QString problem = PrintHand(this, *printForm_, game_, game_.Options.Language);
   if (!problem.isEmpty()) Notifier::Current().Message(problem);
+}
+
+void TDeskTop::ReviewHandClick() {
+  if (!reviewForm_) reviewForm_ = new TReviewForm(this);
+  reviewForm_->ReviewHand(game_, game_.Options.Language);
+  reviewForm_->show();
+  reviewForm_->raise();
 }
 
 void TDeskTop::ExportPdfClick() {

@@ -36,6 +36,7 @@ class RunningMarker;
 class TBigIniFile;
 class TDlgNewSeed;
 class TPrintForm;
+class TReviewForm;
 class TimedStep;
 class TMultiLang;
 class TSplashScreen;
@@ -118,6 +119,7 @@ class TDeskTop : public QMainWindow {
   void SaveHandMenuClick();
   void PrintHandClick();
   void ExportPdfClick();
+  void ReviewHandClick();
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -170,6 +172,7 @@ class TDeskTop : public QMainWindow {
   TMultiLang* multiLang_;
   TDlgNewSeed* newSeed_;
   TPrintForm* printForm_;
+  TReviewForm* reviewForm_ = nullptr;
   TimedStep* startWait_;
   bool started_ = false;
   QString newPlayerMessage_ = NewPlayerMessageText;

@@ -136,6 +136,8 @@ void TDeskTop::CreateMenu() {
           &TDeskTop::EOSReplayClick);
   connect(AddItem(play, "RebidHand1", "Re&bid Hand"), &QAction::triggered, this,
           &TDeskTop::StartNewHand);
+  connect(AddItem(play, "ReviewHand1", "Re&view Hand", QKeySequence(Qt::CTRL | Qt::Key_R)),
+          &QAction::triggered, this, &TDeskTop::ReviewHandClick);
   connect(AddItem(play, "ShowHands", "Show all &4 hands", Qt::Key_F8), &QAction::triggered, this,
           &TDeskTop::ShowHandsClick);
   connect(AddItem(play, "HideHands", "&Hide N, E, and W hands", Qt::Key_F9), &QAction::triggered,

@@ -38,7 +38,10 @@ EndOfHandPanel::EndOfHandPanel(QWidget* desk, const QPoint& scorePlace)
   butReplayHand_ = AddButton(endofScoring_, "ButReplayHand", "Replay &This Hand");
   connect(eosNewHand_, &QPushButton::clicked, this, &EndOfHandPanel::NewHandClicked);
   connect(butSavedHand_, &QPushButton::clicked, this, &EndOfHandPanel::SavedHandClicked);
+  // Beyond the three commands of the end of the hand: what each card did.
+  butReviewHand_ = AddButton(endofScoring_, "ButReviewHand", "Re&view Hand");
   connect(butReplayHand_, &QPushButton::clicked, this, &EndOfHandPanel::ReplayClicked);
+  connect(butReviewHand_, &QPushButton::clicked, this, &EndOfHandPanel::ReviewClicked);
   endofScoring_->hide();
 }
 

@@ -22,6 +22,7 @@ class EndOfHandPanel : public QObject {
   QFrame* EndofScoring() const { return endofScoring_; }
   QPushButton* SavedHandButton() const { return butSavedHand_; }
   QPushButton* ReplayButton() const { return butReplayHand_; }
+  QPushButton* ReviewButton() const { return butReviewHand_; }
 
   QTableWidget* ScorePad() const { return scorePad_; }
 
@@ -38,12 +39,14 @@ class EndOfHandPanel : public QObject {
   void NewHandClicked();
   void SavedHandClicked();
   void ReplayClicked();
+  void ReviewClicked();
 
  private:
   QFrame* endofScoring_;
   QPushButton* eosNewHand_;
   QPushButton* butSavedHand_;
   QPushButton* butReplayHand_;
+  QPushButton* butReviewHand_;
   QTableWidget* scorePad_;
   QPoint scorePlace_;
   int language_ = 0;

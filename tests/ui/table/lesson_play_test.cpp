@@ -21,6 +21,7 @@
 #include "print/print_form.h"
 #include "print/print_page.h"
 #include "scoring/duplicate_score.h"
+#include "table/review_form.h"
 
 namespace tavlo {
 namespace {
@@ -224,6 +225,62 @@ TEST_F(LessonPlayTest, AFinishedHandIsReplayedAndRebid) {
   EXPECT_FALSE(Control("Image13")->isVisible());
   BidToTheEnd(0, false);
   EXPECT_EQ(Game().Table.TablePhase, Phase::EndOfBidding);
+}
+
+// The review of a played lesson: the analysis runs while the window stays
+// up, then the play is marked card by card and the tricks are stepped
+// through with the arrow keys and the buttons, in English and in German.
+TEST_F(LessonPlayTest, AFinishedHandIsReviewedTrickByTrick) {
+  ASSERT_TRUE(DrawCardSheet().save(Path("carddeck.bmp"), "BMP"));
+  StartNamed();
+  BidAndPlay(5);
+  PlayToTheEnd(0);
+  ASSERT_EQ(Game().Table.TablePhase, Phase::EndOfHand);
+  QTest::mouseClick(Control<QPushButton>("ButReviewHand"), Qt::LeftButton);
+  auto* review = table_->findChild<TReviewForm*>("ReviewForm");
+  ASSERT_NE(review, nullptr);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !review->Analysing(); }, 60000));
+  ASSERT_TRUE(review->Review().has_value());
+  EXPECT_EQ(review->Review()->TricksMade, Play().DeclarerTricks);
+  EXPECT_TRUE(review->findChild<QLabel*>("Summary")->text().startsWith(
+      QString("Made %1 tricks.").arg(Play().DeclarerTricks)));
+  EXPECT_TRUE(review->findChild<QLabel*>("ParLabel")->text().startsWith("Par: "));
+  const auto* table = review->findChild<QTableWidget*>("DDTable");
+  const Bid contract = Auction().ContractBid;
+  const int row = BidStrain(contract) == NoTrump ? 0 : 4 - BidStrain(contract);
+  const int column = std::array{0, 2, 1, 3}[Auction().Declarer];
+  EXPECT_GE(table->item(row, column)->text().toInt(), review->Review()->AfterLead);
+  const auto* play = review->findChild<QTableWidget*>("PlayGrid");
+  for (int at = 0; at < 52; ++at) {
+    const PlayRecordEntry& card = Play().PlayRecord[at];
+    ASSERT_NE(play->item(at / 4, card.Seat), nullptr) << at;
+    EXPECT_EQ(play->item(at / 4, card.Seat)->text().at(1), QChar(RankLetters[CardRank(card.Card)]));
+  }
+
+  EXPECT_EQ(review->Trick(), 1);
+  for (int trick = 2; trick <= 13; ++trick) {
+    QTest::keyClick(review, trick % 2 ? Qt::Key_Right : Qt::Key_Down);
+    EXPECT_EQ(review->Trick(), trick);
+  }
+  EXPECT_FALSE(review->findChild<QPushButton*>("NextTrick")->isEnabled());
+  QTest::keyClick(review, Qt::Key_Right);
+  EXPECT_EQ(review->Trick(), 13);
+  QTest::mouseClick(review->findChild<QPushButton*>("PrevTrick"), Qt::LeftButton);
+  EXPECT_EQ(review->Trick(), 12);
+  // The seat to lead the shown trick has its best cards marked.
+  const SeatCode leader = Play().PlayRecord[44].Seat;
+  EXPECT_TRUE(review->findChild<QLabel*>(QString("ReviewHand%1").arg(SeatNames[leader].data()))
+                  ->text()
+                  .contains("background"));
+  review->grab().save(QDir::temp().filePath("tavlo_review_english.png"));
+
+  table_->LanguageClick(4);
+  table_->ReviewHandClick();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !review->Analysing(); }, 60000));
+  EXPECT_EQ(review->windowTitle(), "Spiel nachbesprechen");
+  EXPECT_TRUE(review->findChild<QLabel*>("Summary")->text().startsWith(
+      QString("%1 Stiche gemacht.").arg(Play().DeclarerTricks)));
+  review->grab().save(QDir::temp().filePath("tavlo_review_german.png"));
 }
 
 TEST_F(LessonPlayTest, WestsOpeningLeadHandsNorthToTheDeclaringUser) {

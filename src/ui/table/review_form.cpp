@@ -1,0 +1,307 @@
+#include "table/review_form.h"
+
+#include <QFont>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QtConcurrent/QtConcurrentRun>
+
+#include "dialogs/dialog_translations.h"
+#include "language/multi_lang.h"
+#include "table/bidding_record.h"
+
+namespace tavlo {
+
+namespace {
+
+constexpr std::array<const char*, 4> SeatWords{"LabelN", "LabelE", "LabelS", "LabelW"};
+// The trick table's rows from no trump down to clubs, as players read it.
+constexpr std::array<StrainCode, 5> TableStrains{NoTrump, Spades, Hearts, Diamonds, Clubs};
+constexpr std::array<SeatCode, 4> TableSeats{North, South, East, West};
+
+QString SuitSign(int suit) {
+  static const std::array<QString, 4> signs{"♣", "♦", "♥", "♠"};
+  return signs[suit];
+}
+
+bool RedSuit(int suit) { return suit == Diamonds || suit == Hearts; }
+
+QString CardSign(Card card) {
+  return SuitSign(CardSuit(card)) + QChar(RankLetters[CardRank(card)]);
+}
+
+// A suit of a hand as rich text, the cards in marked highlighted.
+QString HoldingHtml(int suit, Holding holding, Holding marked) {
+  QString html = QString("<span style='color:%1'>%2</span> ")
+                     .arg(RedSuit(suit) ? "#c00000" : "black", SuitSign(suit));
+  if (holding == 0) return html + "—";
+  for (int rank = Ace; rank >= 2; --rank) {
+    const Holding bit = Holding{1} << rank;
+    if (!(holding & bit)) continue;
+    const QChar letter(RankLetters[rank]);
+    html += marked & bit ? QString("<span style='background:#ffe060'><b>%1</b></span>").arg(letter)
+                         : QString(letter);
+  }
+  return html;
+}
+
+QLabel* WordLabel(QWidget* parent, const char* name, const char* text) {
+  auto* label = new QLabel(text, parent);
+  label->setObjectName(name);
+  label->hide();
+  return label;
+}
+
+}  // namespace
+
+TReviewForm::TReviewForm(QWidget* parent)
+    : QDialog(parent),
+      multiLang_(new TMultiLang(this)),
+      auction_(new BidReviewGrid(this)),
+      ddTable_(new QTableWidget(5, 4, this)),
+      par_(new QLabel(this)),
+      playGrid_(new QTableWidget(13, 4, this)),
+      trickLabel_(new QLabel(this)),
+      previous_(new QPushButton("&Previous", this)),
+      next_(new QPushButton("&Next", this)),
+      summary_(new QLabel(this)),
+      progress_(new QProgressBar(this)) {
+  setObjectName("ReviewForm");
+  setWindowTitle("Review Hand");
+  setMinimumSize(880, 560);
+  // Words the window composes its texts from, translated like captions.
+  const std::array<std::pair<const char*, const char*>, 11> words{{
+      {"LabelN", "North"},
+      {"LabelE", "East"},
+      {"LabelS", "South"},
+      {"LabelW", "West"},
+      {"LabelPar", "Par: %1, %2 for North-South"},
+      {"LabelTrickOf", "Trick %1 of 13"},
+      {"LabelMade", "Made %1 tricks."},
+      {"LabelAfterLead", "Double dummy after the opening lead: %1."},
+      {"LabelGaveAway", "North-South gave away %1: %2."},
+      {"LabelNothingLost", "North-South gave nothing away."},
+      {"LabelPassedOut", "Passed out: there is no play to review."},
+  }};
+  for (const auto& [name, text] : words) WordLabel(this, name, text);
+
+  ddTable_->setObjectName("DDTable");
+  ddTable_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  ddTable_->setSelectionMode(QAbstractItemView::NoSelection);
+  ddTable_->horizontalHeader()->setDefaultSectionSize(48);
+  ddTable_->verticalHeader()->setDefaultSectionSize(22);
+  ddTable_->setFixedSize(4 * 48 + 44, 5 * 22 + 28);
+  par_->setObjectName("ParLabel");
+  playGrid_->setObjectName("PlayGrid");
+  playGrid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  playGrid_->setSelectionMode(QAbstractItemView::SingleSelection);
+  playGrid_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  playGrid_->setFocusPolicy(Qt::NoFocus);
+  playGrid_->horizontalHeader()->setDefaultSectionSize(64);
+  playGrid_->verticalHeader()->setDefaultSectionSize(20);
+  playGrid_->setFixedWidth(4 * 64 + 40);
+  trickLabel_->setObjectName("TrickLabel");
+  trickLabel_->setMinimumWidth(120);
+  trickLabel_->setAlignment(Qt::AlignCenter);
+  previous_->setObjectName("PrevTrick");
+  next_->setObjectName("NextTrick");
+  summary_->setObjectName("Summary");
+  summary_->setWordWrap(true);
+  summary_->setMinimumHeight(2 * summary_->fontMetrics().lineSpacing() + 4);
+  progress_->setObjectName("Progress");
+  progress_->setRange(0, 0);
+  auto* close = new QPushButton("&Close", this);
+  close->setObjectName("CloseReview");
+
+  auto* compass = new QGridLayout;
+  for (int seat = North; seat <= West; ++seat) {
+    hands_[seat] = new QLabel(this);
+    hands_[seat]->setObjectName(QString("ReviewHand%1").arg(SeatNames[seat].data()));
+    hands_[seat]->setTextFormat(Qt::RichText);
+    // A seat's name and its four suits.
+    hands_[seat]->setMinimumSize(130, 5 * hands_[seat]->fontMetrics().lineSpacing() + 8);
+    hands_[seat]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  }
+  compass->addWidget(hands_[North], 0, 1);
+  compass->addWidget(hands_[West], 1, 0);
+  compass->addWidget(hands_[East], 1, 2);
+  compass->addWidget(hands_[South], 2, 1);
+  auto* steps = new QHBoxLayout;
+  steps->addWidget(previous_);
+  steps->addWidget(trickLabel_, 1);
+  steps->addWidget(next_);
+
+  auto* layout = new QGridLayout(this);
+  layout->addWidget(auction_, 0, 0);
+  auto* table = new QVBoxLayout;
+  table->addWidget(ddTable_);
+  table->addWidget(par_);
+  table->addStretch();
+  layout->addLayout(table, 0, 1);
+  layout->addWidget(playGrid_, 0, 2, 3, 1);
+  layout->addLayout(compass, 1, 0, 1, 2);
+  layout->addLayout(steps, 2, 0, 1, 2);
+  layout->addWidget(summary_, 3, 0, 1, 3);
+  layout->addWidget(progress_, 4, 0, 1, 2);
+  layout->addWidget(close, 4, 2, Qt::AlignRight);
+
+  connect(previous_, &QPushButton::clicked, this, [this] { ShowTrick(trick_ - 1); });
+  connect(next_, &QPushButton::clicked, this, [this] { ShowTrick(trick_ + 1); });
+  connect(close, &QPushButton::clicked, this, &QDialog::accept);
+  connect(&watcher_, &QFutureWatcher<Solved<HandReview>>::finished, this,
+          &TReviewForm::AnalysisDone);
+  LoadDialogTranslations(*multiLang_, "review_form.tsv");
+}
+
+QString TReviewForm::Word(const char* name) const { return findChild<QLabel*>(name)->text(); }
+
+void TReviewForm::ReviewHand(const Game& game, int language) {
+  language_ = language;
+  multiLang_->SetActiveLanguage(language);
+  auction_->SetLanguage(language);
+  auction_->ShowAuction(game.Auction);
+  // The record's columns from the left: West, North, East, South.
+  for (int column = 0; column < 4; ++column)
+    auction_->setHorizontalHeaderItem(
+        column,
+        new QTableWidgetItem(Word(SeatWords[std::array{West, North, East, South}[column]])));
+  auction_->horizontalHeader()->show();
+  for (int column = 0; column < 4; ++column) {
+    ddTable_->setHorizontalHeaderItem(
+        column, new QTableWidgetItem(Word(SeatWords[TableSeats[column]]).left(1)));
+    playGrid_->setHorizontalHeaderItem(column, new QTableWidgetItem(Word(SeatWords[column])));
+  }
+  for (int row = 0; row < 5; ++row) {
+    const StrainCode strain = TableStrains[row];
+    ddTable_->setVerticalHeaderItem(
+        row, new QTableWidgetItem(strain == NoTrump ? QString(StrainLetters[NoTrump].data()) + "T"
+                                                    : SuitSign(strain)));
+  }
+
+  // What the analysis needs, copied: the table may go on meanwhile.
+  deal_ = game.Table.Deal;
+  played_.clear();
+  if (IsContractBid(game.Auction.ContractBid)) {
+    for (int at = 0; at < game.Play.CardsPlayed; ++at)
+      played_.push_back(game.Play.PlayRecord[at].Card);
+  }
+  review_.reset();
+  trick_ = 0;
+  playGrid_->clearContents();
+  ddTable_->clearContents();
+  for (QLabel* hand : hands_) hand->clear();
+  for (QLabel* label : {summary_, par_, trickLabel_}) label->clear();
+  previous_->setEnabled(false);
+  next_->setEnabled(false);
+  progress_->show();
+  const Bid contract = game.Auction.ContractBid;
+  const SeatCode declarer = game.Auction.Declarer, dealer = game.Auction.Dealer;
+  const int vulnerability = game.Record.Vulnerability;
+  watcher_.setFuture(QtConcurrent::run(
+      [deal = deal_, contract, declarer, vulnerability, dealer, played = played_] {
+        return tavlo::ReviewHand(deal, contract, declarer, vulnerability, dealer, played);
+      }));
+}
+
+void TReviewForm::AnalysisDone() {
+  progress_->hide();
+  const Solved<HandReview> result = watcher_.result();
+  if (!result) {
+    summary_->setText(QString::fromStdString(result.Error));
+    return;
+  }
+  review_ = *result;
+  ShowTable();
+  ShowPlay();
+  ShowSummary();
+  if (!review_->PassedOut) ShowTrick(1);
+}
+
+void TReviewForm::ShowTable() {
+  for (int row = 0; row < 5; ++row)
+    for (int column = 0; column < 4; ++column) {
+      auto* item = new QTableWidgetItem(
+          QString::number(review_->Table[TableStrains[row]][TableSeats[column]]));
+      item->setTextAlignment(Qt::AlignCenter);
+      ddTable_->setItem(row, column, item);
+    }
+  QStringList contracts;
+  for (const ParContract& contract : review_->Par.Contracts)
+    contracts << QString::fromStdString(contract.Text());
+  par_->setText(Word("LabelPar")
+                    .arg(contracts.isEmpty() ? "-" : contracts.join(", "),
+                         QString::number(review_->Par.ScoreNorthSouth)));
+}
+
+void TReviewForm::ShowPlay() {
+  for (std::size_t at = 0; at < review_->Cards.size(); ++at) {
+    const ReviewedCard& card = review_->Cards[at];
+    QString text = CardSign(card.Played);
+    if (card.Cost > 0) text += QString(" −%1").arg(card.Cost);
+    auto* item = new QTableWidgetItem(text);
+    // North-South are the learner's side: their cards stand out in bold.
+    QFont font = item->font();
+    font.setBold(SideOfSeat(card.Seat) == NorthSouth);
+    item->setFont(font);
+    if (card.Cost > 0) item->setForeground(QColor(192, 0, 0));
+    playGrid_->setItem(static_cast<int>(at / 4), card.Seat, item);
+  }
+}
+
+void TReviewForm::ShowSummary() {
+  if (review_->PassedOut) {
+    summary_->setText(Word("LabelPassedOut"));
+    return;
+  }
+  QString text = Word("LabelMade").arg(review_->TricksMade) + " " +
+                 Word("LabelAfterLead").arg(review_->AfterLead) + " ";
+  if (review_->LostByNorthSouth == 0) {
+    text += Word("LabelNothingLost");
+  } else {
+    QStringList cards;
+    for (Card card : review_->CostlyNorthSouthCards) cards << CardSign(card);
+    text += Word("LabelGaveAway").arg(review_->LostByNorthSouth).arg(cards.join(", "));
+  }
+  summary_->setText(text);
+}
+
+void TReviewForm::ShowTrick(int trick) {
+  if (!review_ || review_->PassedOut || trick < 1 || trick > 13) return;
+  trick_ = trick;
+  const int first = 4 * (trick - 1);
+  DealHoldings left = deal_;
+  for (int at = 0; at < first; ++at) {
+    const Card card = review_->Cards[at].Played;
+    left[review_->Cards[at].Seat][CardSuit(card)] &= ~(card & RankBits);
+  }
+  const ReviewedCard& lead = review_->Cards[first];
+  std::array<Holding, 4> best{};
+  for (Card card : lead.Best) best[CardSuit(card)] |= card & RankBits;
+  for (int seat = North; seat <= West; ++seat) {
+    QString html = "<b>" + Word(SeatWords[seat]) + "</b>";
+    for (int suit = Spades; suit >= Clubs; --suit)
+      html += "<br>" + HoldingHtml(suit, left[seat][suit], seat == lead.Seat ? best[suit] : 0);
+    hands_[seat]->setText(html);
+  }
+  trickLabel_->setText(Word("LabelTrickOf").arg(trick));
+  previous_->setEnabled(trick > 1);
+  next_->setEnabled(trick < 13);
+  playGrid_->selectRow(trick - 1);
+  playGrid_->scrollToItem(playGrid_->item(trick - 1, 0));
+}
+
+void TReviewForm::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Left || event->key() == Qt::Key_Up) {
+    ShowTrick(trick_ - 1);
+  } else if (event->key() == Qt::Key_Right || event->key() == Qt::Key_Down) {
+    ShowTrick(trick_ + 1);
+  } else {
+    QDialog::keyPressEvent(event);
+  }
+}
+
+}  // namespace tavlo

@@ -1,0 +1,70 @@
+#pragma once
+// The review of a finished hand beside its auction: the auction as bid with
+// every alert explained, the double-dummy trick table and par, and the play
+// trick by trick with what each card cost its side under perfect play. The
+// learner steps through the tricks and sees the four hands as they stood,
+// with the best cards for the seat to lead marked.
+
+#include <QDialog>
+#include <QFutureWatcher>
+#include <array>
+#include <optional>
+
+#include "analysis/hand_review.h"
+#include "game/game.h"
+
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QTableWidget;
+
+namespace tavlo {
+
+class BidReviewGrid;
+class TMultiLang;
+
+class TReviewForm : public QDialog {
+  Q_OBJECT
+ public:
+  explicit TReviewForm(QWidget* parent = nullptr);
+
+  // Shows the hand of game in the language and analyses it away from the
+  // window; the play and the summary come when the analysis is done.
+  void ReviewHand(const Game& game, int language);
+
+  bool Analysing() const { return watcher_.isRunning(); }
+  const std::optional<HandReview>& Review() const { return review_; }
+  // The trick shown, 1..13; 0 before the analysis is done.
+  int Trick() const { return trick_; }
+  void ShowTrick(int trick);
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  void AnalysisDone();
+  void ShowTable();
+  void ShowPlay();
+  void ShowSummary();
+  QString Word(const char* name) const;
+
+  DealHoldings deal_{};
+  std::vector<Card> played_;
+  int language_ = 0;
+  std::optional<HandReview> review_;
+  int trick_ = 0;
+  QFutureWatcher<Solved<HandReview>> watcher_;
+  TMultiLang* multiLang_;
+  BidReviewGrid* auction_;
+  QTableWidget* ddTable_;
+  QLabel* par_;
+  QTableWidget* playGrid_;
+  std::array<QLabel*, 4> hands_{};
+  QLabel* trickLabel_;
+  QPushButton* previous_;
+  QPushButton* next_;
+  QLabel* summary_;
+  QProgressBar* progress_;
+};
+
+}  // namespace tavlo
