@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <functional>
 
+#include "cards/card_art.h"
 #include "dialogs/save_dialog.h"
 #include "dialogs/saved_hand_picker.h"
 #include "dialogs/sort_grid.h"
@@ -54,6 +55,10 @@ void PressOk(QDialog& dialog) {
 
 class SavedHandsTest : public LessonTableTest {
  protected:
+  void SetUp() override {
+    LessonTableTest::SetUp();
+    ASSERT_TRUE(DrawCardSheet().save(Path("carddeck.bmp"), "BMP"));
+  }
   void WaitForTheTable() {
     ASSERT_TRUE(QTest::qWaitFor([&] { return !table_->InputHeld(); }, 60000));
   }
@@ -152,7 +157,7 @@ TEST_F(SavedHandsTest, DeletedHandsLeaveTheFileAtOnceAndTheLastTakesTheCommandsA
     for (int row : {1, 8, 10}) ClickRow(*picker.SH(), row, Qt::ControlModifier);
     PressOk(picker);
   });
-  Key(Qt::Key_F5);
+  table_->MenuItem("DeleteaSavedHand1")->trigger();
   ASSERT_TRUE(three.seen);
   EXPECT_EQ(notifier_.questions, QStringList{"Delete 3 saved hands?"});
   EXPECT_EQ(BoardsOnDisk(), (std::vector<std::string>{"1", "10", "3", "4", "5", "6", "7", "8"}));
@@ -163,7 +168,7 @@ TEST_F(SavedHandsTest, DeletedHandsLeaveTheFileAtOnceAndTheLastTakesTheCommandsA
     ClickRow(*picker.SH(), 7, Qt::ShiftModifier);
     PressOk(picker);
   });
-  Key(Qt::Key_F5);
+  table_->MenuItem("DeleteaSavedHand1")->trigger();
   ASSERT_TRUE(all.seen);
   EXPECT_TRUE(BoardsOnDisk().empty());
   EXPECT_FALSE(SavedHandCommandsOn());
