@@ -1,6 +1,6 @@
 #pragma once
 // A notifier for ui tests: counts beeps and keeps messages instead of showing
-// a modal box. Installed for its lifetime.
+// a modal box, and answers questions as told. Installed for its lifetime.
 
 #include <QStringList>
 
@@ -18,10 +18,17 @@ class RecordingNotifier final : public Notifier {
   void BeepInformation() override { ++informationBeeps; }
   void BeepWarning() override { ++warningBeeps; }
   void Message(const QString& text) override { messages << text; }
+  bool Ask(const QString& text) override {
+    questions << text;
+    return answer;
+  }
 
   int informationBeeps = 0;
   int warningBeeps = 0;
   QStringList messages;
+  QStringList questions;
+  // What every question is answered.
+  bool answer = true;
 
  private:
   Notifier* previous_;

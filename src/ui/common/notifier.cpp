@@ -18,6 +18,11 @@ void Notifier::Message(const QString& text) {
   QMessageBox::information(QApplication::activeWindow(), QApplication::applicationName(), text);
 }
 
+bool Notifier::Ask(const QString& text) {
+  return QMessageBox::question(QApplication::activeWindow(), QApplication::applicationName(),
+                               text) == QMessageBox::Yes;
+}
+
 Notifier& Notifier::Current() { return *current; }
 
 Notifier* Notifier::Install(Notifier* notifier) {

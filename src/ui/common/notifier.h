@@ -15,6 +15,8 @@ class Notifier {
   virtual void BeepWarning();
   // A plain message box with an OK button.
   virtual void Message(const QString& text);
+  // A question with Yes and No buttons; true for Yes.
+  virtual bool Ask(const QString& text);
 
   // The notifier in force; a plain one unless another was installed.
   static Notifier& Current();

@@ -527,13 +527,10 @@ void TDeskTop::LayOutAllHands(bool faceUp) {
       {hands_[North].get(), hands_[East].get(), hands_[South].get(), hands_[West].get()}, faceUp);
 }
 
-// The handlers below belong to the saved hands, the preferences and the
-// print-out, which build on this table.
+// The handlers below belong to the preferences and the print-out, which
+// build on this table; the saved hands' are in desk_top_saved_hands.cpp.
 
-void TDeskTop::ButSavedHandClick() {}
-void TDeskTop::DeleteaSavedHandClick() {}
 void TDeskTop::SetupOptions1Click() {}
-void TDeskTop::SaveHandMenuClick() {}
 void TDeskTop::PrintHandClick() {
   const QString problem = PrintHand(this, *printForm_, game_, game_.Options.Language);
   if (!problem.isEmpty()) Notifier::Current().Message(problem);

@@ -37,6 +37,8 @@ class TBigIniFile;
 class TDlgNewSeed;
 class TPrintForm;
 class TReviewForm;
+class TGetSavedHandForm;
+class TSaveForm;
 class TimedStep;
 class TMultiLang;
 class TSplashScreen;
@@ -161,6 +163,13 @@ class TDeskTop : public QMainWindow {
   void DrawContractPanel();
   // The contract, its doubling and declarer in the language of the table.
   void DrawContractPicture();
+
+  // The saved hands: the picker and the save dialog, made when first asked
+  // for and kept until the table closes.
+  TGetSavedHandForm* SavedHandPicker();
+  TSaveForm* SaveForm();
+  TGetSavedHandForm* getSavedHand_ = nullptr;
+  TSaveForm* saveForm_ = nullptr;
 
   Game game_;
   const Clock& clock_;

@@ -1,0 +1,54 @@
+// The table's saved-hand commands: save the hand just finished, play a hand
+// of the hand file, delete hands from it. The dialogs ask; the hand file's
+// rules decide what is written and what can be played.
+
+#include "common/notifier.h"
+#include "dialogs/save_dialog.h"
+#include "dialogs/saved_hand_picker.h"
+#include "game/save_hand.h"
+#include "handfile/saved_hand_list.h"
+#include "table/desk_top.h"
+
+namespace tavlo {
+
+TGetSavedHandForm* TDeskTop::SavedHandPicker() {
+  if (!getSavedHand_) getSavedHand_ = new TGetSavedHandForm(*handStore_, this);
+  getSavedHand_->SetLanguage(game_.Options.Language);
+  return getSavedHand_;
+}
+
+TSaveForm* TDeskTop::SaveForm() {
+  if (!saveForm_) saveForm_ = new TSaveForm(this);
+  saveForm_->SetLanguage(game_.Options.Language);
+  return saveForm_;
+}
+
+void TDeskTop::SaveHandMenuClick() {
+  // Only a finished hand has a game to save.
+  if (game_.Table.TablePhase != Phase::EndOfHand) return;
+  if (SaveForm()->exec() != QDialog::Accepted) return;
+  const SaveResult saved =
+      SaveFinishedHand(game_, *handStore_, saveForm_->CommentText().toStdString());
+  HandMenuButtons();
+  if (!saved.Error.empty()) Notifier::Current().Message(QString::fromStdString(saved.Error));
+}
+
+void TDeskTop::ButSavedHandClick() {
+  TGetSavedHandForm* picker = SavedHandPicker();
+  picker->SetPickMode(SavedHandPickMode::Play);
+  if (picker->exec() != QDialog::Accepted) return;
+  // A board typed into the file by hand that is no number is passed over.
+  const auto board = PlayableBoard(picker->ChosenBoard().toStdString());
+  if (!board) return;
+  game_.Table.LessonNumber = *board;
+  ReadSavedHand();
+}
+
+void TDeskTop::DeleteaSavedHandClick() {
+  TGetSavedHandForm* picker = SavedHandPicker();
+  picker->SetPickMode(SavedHandPickMode::Delete);
+  picker->exec();
+  HandMenuButtons();
+}
+
+}  // namespace tavlo
