@@ -21,6 +21,7 @@
 #include "dialogs/about_box.h"
 #include "dialogs/colour_scheme.h"
 #include "dialogs/new_seed_dialog.h"
+#include "dialogs/setup_options.h"
 #include "dialogs/splash_screen.h"
 #include "game/hand_lifecycle.h"
 #include "handfile/big_ini_file.h"
@@ -155,11 +156,8 @@ void TDeskTop::FormShow() {
   for (int seat = North; seat <= West; ++seat) {
     hands_[seat] = std::make_unique<HandDisplay>(
         seat, handPanels_[seat], cardPlay_->PlayedCardControl(seat), game_.Hands[seat], tableView_);
-    for (TMyCard* card : hands_[seat]->CardControls()) {
-      card->SetBackDesign(game_.Options.CardBackDesign);
-      card->SetBackColor(game_.Options.CardBackColour);
-    }
   }
+  GiveCardsTheBack();
   cardPlay_->SetHands(
       {hands_[North].get(), hands_[East].get(), hands_[South].get(), hands_[West].get()},
       tableView_);
@@ -416,6 +414,7 @@ void TDeskTop::LanguageClick(int language) {
 
 void TDeskTop::RandomSeedKey() {
   newSeed_->SetLanguage(game_.Options.Language);
+  newSeed_->SetColourScheme(game_.Options.ColourScheme);
   newSeed_->exec();
   // The consistency stop of the play names the hand by this number.
   game_.Play.HandNumber = newSeed_->HandNumber();
@@ -495,12 +494,40 @@ void TDeskTop::LayOutAllHands(bool faceUp) {
       {hands_[North].get(), hands_[East].get(), hands_[South].get(), hands_[West].get()}, faceUp);
 }
 
-// The handlers below belong to the saved hands, the preferences and the
-// print-out, which build on this table.
+// The preferences.
+
+void TDeskTop::SetupOptions1Click() {
+  TSetupOptions dialog(game_.Options, QDir(programFolder_).filePath(OptionsFileName),
+                       newPlayerMessage_, desk_->findChildren<TMyCard*>(), this);
+  if (dialog.exec() == QDialog::Accepted) PreferencesChosen();
+  // The screen colours are the table's at once, however the dialog closed.
+  ApplyColourScheme(this, game_.Options.ColourScheme, true);
+}
+
+void TDeskTop::PreferencesChosen() {
+  PrintTopLine();
+  GiveCardsTheBack();
+  Draw(FaceUpSeatsChosen(game_));
+  // The cards of the trick take the corners the hands have just set.
+  if (game_.Table.TablePhase == Phase::Play) Draw(Redraw::Trick);
+  if (contractImg_->isVisible()) DrawContractPicture();
+}
+
+void TDeskTop::GiveCardsTheBack() {
+  for (const auto& hand : hands_) {
+    if (!hand) continue;
+    for (TMyCard* card : hand->CardControls()) {
+      card->SetBackDesign(game_.Options.CardBackDesign);
+      card->SetBackColor(game_.Options.CardBackColour);
+    }
+  }
+}
+
+// The handlers below belong to the saved hands and the print-out, which
+// build on this table.
 
 void TDeskTop::ButSavedHandClick() {}
 void TDeskTop::DeleteaSavedHandClick() {}
-void TDeskTop::SetupOptions1Click() {}
 void TDeskTop::SaveHandMenuClick() {}
 void TDeskTop::PrintHandClick() {}
 

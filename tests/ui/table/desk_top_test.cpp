@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -272,11 +273,26 @@ TEST_F(DeskTopTest, AKeyIsToldFromTheNextOneByItsTimeNotItsPlaceInMemory) {
 
 TEST_F(DeskTopTest, AnEmptyPlayerNameIsAskedForAtEveryHandStart) {
   StartNamed("");
+  int preferencesOpened = 0;
+  // The user closes the preferences without giving a name.
+  const auto cancelPreferences = [&preferencesOpened] {
+    QTimer::singleShot(0, [&preferencesOpened] {
+      auto* preferences = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+      ASSERT_NE(preferences, nullptr);
+      EXPECT_EQ(preferences->objectName(), "SetupOptions");
+      ++preferencesOpened;
+      preferences->reject();
+    });
+  };
+  cancelPreferences();
   table_->NewHandClick();
+  cancelPreferences();
   table_->NewHandClick();
+  cancelPreferences();
   table_->EOBRebidClick();
   EXPECT_EQ(notifier_.messages,
             QStringList(3, "Go to the \"Preferences\" screen and type in a New Player Name"));
+  EXPECT_EQ(preferencesOpened, 3);
 }
 
 TEST_F(DeskTopTest, APlayerWithANameIsNotAsked) {
