@@ -98,13 +98,6 @@ struct PlayWalk {
   std::string Error;
 };
 
-SeatCode TrickWinner(const std::array<Card, 4>& trick, SeatCode leader, int trump) {
-  int winner = 0;
-  for (int at = 1; at < 4; ++at)
-    if (CardBeatsWinner(trick[at], trick[winner], CardSuit(trick[winner]), trump)) winner = at;
-  return static_cast<SeatCode>((leader + winner) % 4);
-}
-
 PlayWalk WalkPlay(const DealHoldings& deal, int trump, SeatCode leader,
                   std::span<const Card> played) {
   PlayWalk walk;

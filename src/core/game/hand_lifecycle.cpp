@@ -118,7 +118,8 @@ void ResetGame(Game& game, const Clock& clock) {
 bool PlayCanStart(const Game& game) { return game.Auction.ContractBid != Pass; }
 
 Redraw StartPlay(Game& game, const Clock& clock) {
-  if (!PlayCanStart(game)) return Redraw::Nothing;
+  // A hand nobody bid has no play: it is scored 0 at once.
+  if (!PlayCanStart(game)) return EndOfHand(game);
   PlayState& play = game.Play;
   const RecordedLead lastPlay{play.ContractLevel, play.Trump, play.Declarer,
                               play.PlayRecord[0].Card};

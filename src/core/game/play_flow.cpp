@@ -3,7 +3,9 @@
 #include "auction/auction.h"
 #include "engine/legal_cards.h"
 #include "game/hand_lifecycle.h"
+#include "model/bid_text.h"
 #include "model/expose_dummy.h"
+#include "scoring/duplicate_score.h"
 
 namespace tavlo {
 
@@ -158,12 +160,24 @@ void EndDeveloperSearch(Game& game) {
 
 Redraw EndOfHand(Game& game) {
   game.Table.TablePhase = Phase::EndOfHand;
+  const AuctionState& auction = game.Auction;
+  game.Table.HandScore =
+      DuplicateScore(auction.ContractBid, auction.Doubling, auction.Declarer,
+                     IsVulnerable(game.Record.Vulnerability, SideOfSeat(auction.Declarer)),
+                     game.Play.DeclarerTricks);
   game.Play.LastTrickWinner = game.Play.TrickLeader;
   game.Table.AutoFinish = false;
   game.Table.TrickWaiting = false;
   game.Hands.RestoreDeal();
   ApplySeatOptions(game);
   return Redraw::Hands | Redraw::Trick | Redraw::Contract | Redraw::Panel;
+}
+
+std::string HandResult(const Game& game, std::string_view seatName, std::string_view tricksWord) {
+  const std::string result =
+      std::string(seatName) + " " + BidLongText(game.Auction.ContractBid, game.Auction.Doubling) +
+      "  " + std::to_string(game.Play.DeclarerTricks) + " " + std::string(tricksWord);
+  return std::string(FirstCharacters(result, HandResultLength));
 }
 
 }  // namespace tavlo

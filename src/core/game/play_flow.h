@@ -6,6 +6,8 @@
 // a step returns and decides nothing of the rules itself.
 
 #include <span>
+#include <string>
+#include <string_view>
 
 #include "engine/card_choice.h"
 #include "game/game.h"
@@ -76,8 +78,15 @@ void PrepareHint(Game& game, const Clock& clock);
 void StartDeveloperSearch(Game& game, const Clock& clock);
 void EndDeveloperSearch(Game& game);
 
-// The play is over: every hand dealt again and shown as the options have
-// them, the end-of-hand panel up.
+// The play is over: the hand scored, every hand dealt again and shown as
+// the options have them, the end-of-hand panel up.
 Redraw EndOfHand(Game& game);
+
+inline constexpr std::size_t HandResultLength = 30;
+
+// The result line of the score: declarer's seat name, the contract as the
+// table shows it, and declarer's tricks with the word for them, "South
+// 4~S X  10 tricks"; at most 30 characters.
+std::string HandResult(const Game& game, std::string_view seatName, std::string_view tricksWord);
 
 }  // namespace tavlo

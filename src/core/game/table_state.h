@@ -55,6 +55,8 @@ struct TableState {
   // Set by Finish Play until the next trick is cleared or a card is taken
   // back: a hand finished in the trick it was asked for ends at once.
   bool AutoFinish = false;
+  // The duplicate score of the finished hand, from North-South's side.
+  std::int32_t HandScore = 0;
 };
 
 }  // namespace tavlo

@@ -6,6 +6,7 @@
 #include <array>
 #include <bit>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -85,6 +86,13 @@ int CountCards(Holding holding);
 constexpr bool CardBeatsWinner(Card card, Card winningCard, int winningSuit, int trump) {
   const int suit = CardSuit(card);
   return (suit == winningSuit && card > winningCard) || (suit == trump && winningSuit != trump);
+}
+// The seat that wins the four cards of a trick led by leader.
+constexpr SeatCode TrickWinner(std::span<const Card, 4> trick, int leader, int trump) {
+  int winner = 0;
+  for (int at = 1; at < 4; ++at)
+    if (CardBeatsWinner(trick[at], trick[winner], CardSuit(trick[winner]), trump)) winner = at;
+  return static_cast<SeatCode>((leader + winner) % 4);
 }
 
 // Bids.

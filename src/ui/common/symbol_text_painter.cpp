@@ -49,37 +49,52 @@ QFont TextFont(const QFont& base, int style) {
   return font;
 }
 
-// Draws text on the baseline and gives its width.
-int DrawOnBaseline(QPainter& painter, int x, int baseline, const QString& text) {
-  painter.drawText(x, baseline, text);
-  return QFontMetrics(painter.font()).horizontalAdvance(text);
+// Draws text on the baseline (when there is a painter) and gives its width.
+int DrawOnBaseline(QPainter* painter, const QFont& font, int x, int baseline, const QString& text) {
+  if (painter) {
+    painter->setFont(font);
+    painter->drawText(x, baseline, text);
+  }
+  return QFontMetrics(font).horizontalAdvance(text);
 }
 
-}  // namespace
-
-void DrawSymbolText(QPainter& painter, int x, int y, int style, const QColor& colour,
-                    std::string_view text, int language) {
-  const QFont textFont = TextFont(painter.font(), style);
+// Lays the marked-up text out from x, drawing it when there is a painter,
+// and gives the x where it ends.
+int LayOutSymbolText(QPainter* painter, const QFont& base, int x, int y, int style,
+                     const QColor& colour, std::string_view text, int language) {
+  const QFont textFont = TextFont(base, style);
   const QFont symbolFont = SymbolFont(textFont);
   // The text's top stands at y, as on the old canvas; symbols share the
   // text's baseline, whatever font stands in for the text face.
   const int baseline = y + QFontMetrics(textFont).ascent();
   for (const SymbolRun& run : SplitSymbolText(text)) {
     if (!run.IsSymbol) {
-      painter.setFont(textFont);
-      painter.setPen(colour);
-      x +=
-          DrawOnBaseline(painter, x, baseline, QString::fromUtf8(run.Text.data(), run.Text.size()));
+      if (painter) painter->setPen(colour);
+      x += DrawOnBaseline(painter, textFont, x, baseline,
+                          QString::fromUtf8(run.Text.data(), run.Text.size()));
       continue;
     }
     // A symbol stands one pixel clear of the text before it.
-    painter.setFont(symbolFont);
-    painter.setPen(ToQColor(run.Ink));
-    x += 1 + DrawOnBaseline(painter, x + 1, baseline,
+    if (painter) painter->setPen(ToQColor(run.Ink));
+    x += 1 + DrawOnBaseline(painter, symbolFont, x + 1, baseline,
                             SymbolGlyph(SymbolOfLetter(run.Letter, language)));
   }
-  painter.setFont(textFont);
-  painter.setPen(colour);
+  if (painter) {
+    painter->setFont(textFont);
+    painter->setPen(colour);
+  }
+  return x;
+}
+
+}  // namespace
+
+void DrawSymbolText(QPainter& painter, int x, int y, int style, const QColor& colour,
+                    std::string_view text, int language) {
+  LayOutSymbolText(&painter, painter.font(), x, y, style, colour, text, language);
+}
+
+int SymbolTextWidth(const QFont& base, int style, std::string_view text, int language) {
+  return LayOutSymbolText(nullptr, base, 0, 0, style, Qt::black, text, language);
 }
 
 }  // namespace tavlo

@@ -31,4 +31,7 @@ QFont SymbolFont(const QFont& base);
 void DrawSymbolText(QPainter& painter, int x, int y, int style, const QColor& colour,
                     std::string_view text, int language = 0);
 
+// How wide DrawSymbolText draws the text with a painter whose font is base.
+int SymbolTextWidth(const QFont& base, int style, std::string_view text, int language = 0);
+
 }  // namespace tavlo

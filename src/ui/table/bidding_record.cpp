@@ -2,42 +2,18 @@
 
 #include <QHeaderView>
 #include <QLabel>
-#include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QStyledItemDelegate>
 
-#include "common/symbol_text_painter.h"
 #include "model/bid_text.h"
+#include "table/symbol_cell_delegate.h"
 
 namespace tavlo {
 namespace {
 
 constexpr int ColumnWidth = 59, RowHeight = 18, EmptyRows = 3, HeaderHeight = 18;
-const QColor GridBack(192, 192, 192);
 // Seat headers from left to right: West, North, East, South.
 constexpr std::array<SeatCode, 4> SeatOfColumn{West, North, East, South};
-
-// Draws every cell's marked-up text in black, one pixel in from its left
-// edge; an explanation row spans the whole width.
-class SymbolCellDelegate : public QStyledItemDelegate {
- public:
-  explicit SymbolCellDelegate(BidReviewGrid* grid) : QStyledItemDelegate(grid), grid_(grid) {}
-
-  void paint(QPainter* painter, const QStyleOptionViewItem& option,
-             const QModelIndex& index) const override {
-    painter->save();
-    painter->fillRect(option.rect, GridBack);
-    painter->setFont(option.font);
-    const QByteArray text = index.data().toString().toUtf8();
-    DrawSymbolText(*painter, option.rect.left() + 1, option.rect.top() + 1, PlainStyle, Qt::black,
-                   std::string_view(text.constData(), text.size()), grid_->Language());
-    painter->restore();
-  }
-
- private:
-  BidReviewGrid* grid_;
-};
 
 }  // namespace
 
@@ -63,7 +39,7 @@ BidReviewGrid::BidReviewGrid(QWidget* parent) : QTableWidget(EmptyRows, 4, paren
   QPalette colours = palette();
   colours.setColor(QPalette::Base, GridBack);
   setPalette(colours);
-  setItemDelegate(new SymbolCellDelegate(this));
+  setItemDelegate(new SymbolCellDelegate(this, [this] { return language_; }));
   const int frame = 2 * frameWidth();
   setFixedWidth(4 * ColumnWidth + verticalScrollBar()->sizeHint().width() + frame);
 }

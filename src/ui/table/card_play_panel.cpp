@@ -13,6 +13,7 @@
 #include "table/bid_box.h"
 #include "table/engine_thinker.h"
 #include "table/table_layout.h"
+#include "table/trick_row.h"
 
 namespace tavlo {
 
@@ -51,15 +52,7 @@ CardPlayPanel::CardPlayPanel(Game& game, const Clock& clock, QWidget* desk)
     tableCards_[seat]->hide();
   }
 
-  auto* tricksWL = new QFrame(desk);
-  tricksWL->setObjectName("TricksWL");
-  tricksWL->setGeometry(TricksPlace);
-  for (int k = 1; k <= 13; ++k) {
-    auto* picture = new QLabel(tricksWL);
-    picture->setObjectName(QString("Image%1").arg(k));
-    picture->move(25 * (k - 1), 1);
-    picture->hide();
-  }
+  trickRow_ = new TrickRow(desk);
 
   thePlayPad_ = MakePad(desk, "ThePlayPad");
   connect(AddButton(thePlayPad_, "ButHint", "H&int", "Recommended card gets highlighted"),
@@ -99,6 +92,7 @@ void CardPlayPanel::ShowPlayPad() { thePlayPad_->show(); }
 void CardPlayPanel::CleanTable() {
   for (TMyCard* card : tableCards_) card->hide();
   table_->repaint();
+  trickRow_->ShowTricksWon(game_.Play);
 }
 
 void CardPlayPanel::DrawTrick() {

@@ -22,6 +22,7 @@ class EngineThinker;
 class HandDisplay;
 class TDebugger;
 class TMyCard;
+class TrickRow;
 struct TableView;
 
 class CardPlayPanel : public QObject {
@@ -37,6 +38,7 @@ class CardPlayPanel : public QObject {
   // The control that shows the card the seat played to the trick.
   TMyCard* PlayedCardControl(int seat) const { return tableCards_[seat]; }
   QFrame* ThePlayPad() const { return thePlayPad_; }
+  TrickRow* Tricks() const { return trickRow_; }
   QPushButton* Button(const char* name) const;
 
   void ShowPlayPad();
@@ -96,6 +98,7 @@ class CardPlayPanel : public QObject {
   QFrame* thePlayPad_;
   QFrame* table_;
   std::array<TMyCard*, 4> tableCards_{};
+  TrickRow* trickRow_;
   std::array<HandDisplay*, 4> hands_{};
   TableView* view_ = nullptr;
   // Tricks done when the computer's run of cards began.

@@ -24,11 +24,14 @@
 #include "dialogs/setup_options.h"
 #include "dialogs/splash_screen.h"
 #include "game/hand_lifecycle.h"
+#include "game/play_flow.h"
 #include "handfile/big_ini_file.h"
 #include "language/help_system.h"
 #include "language/languages.h"
 #include "language/multi_lang.h"
 #include "options/options_file.h"
+#include "print/print_form.h"
+#include "print/print_page.h"
 #include "table/auction_panel.h"
 #include "table/bid_box.h"
 #include "table/bidding_record.h"
@@ -39,6 +42,7 @@
 #include "table/running_marker.h"
 #include "table/table_translations.h"
 #include "table/timed_step.h"
+#include "table/trick_row.h"
 
 namespace tavlo {
 
@@ -76,6 +80,7 @@ TDeskTop::TDeskTop(TableSetup setup)
   CreateControls();
   LoadTableTranslations(*multiLang_);
   newSeed_ = new TDlgNewSeed(game_.Table.RandomSeed, clock_, this);
+  printForm_ = new TPrintForm(this);
   ConnectFeatures();
   // The table sees every key before its controls do.
   qApp->installEventFilter(this);
@@ -152,6 +157,7 @@ void TDeskTop::FormShow() {
   if (game_.Options.CardBackDesign >= FirstRecolourableDesign) {
     RecolourBackDesign(game_.Options.CardBackColour, game_.Options.CardBackDesign);
   }
+  MakeTrickPictures();
 
   for (int seat = North; seat <= West; ++seat) {
     hands_[seat] = std::make_unique<HandDisplay>(
@@ -236,12 +242,33 @@ void TDeskTop::PlayStarted(Redraw parts) {
   if (parts == Redraw::Nothing) return;
   MenuItem("ReplayHand1")->setEnabled(true);
   Draw(parts);
+  // A hand nobody bid is over before it starts.
+  if (game_.Table.TablePhase == Phase::EndOfHand) {
+    EndOfHand();
+    return;
+  }
   cardPlay_->PlayTrickToHuman();
 }
 
 void TDeskTop::EndOfHand() {
   HandActions(true);
+  ShowTheScore();
   MenuItem("SaveHandMenu")->setEnabled(true);
+}
+
+void TDeskTop::ShowTheScore() {
+  const std::string result =
+      HandResult(game_, TranslatedSeatName(game_.Auction.Declarer).toStdString(),
+                 Vocabulary("Labeltrks")->text().toStdString());
+  endOfHand_->ShowTheScore(QString::fromStdString(result), Vocabulary("LabelYourScore")->text(),
+                           game_.Table.HandScore, game_.Options.Language);
+}
+
+void TDeskTop::MakeTrickPictures() {
+  const Colour scheme = game_.Options.ColourScheme[0];
+  cardPlay_->Tricks()->SetPictures(
+      tavlo::MakeTrickPictures(BackPicture(game_.Options.CardBackDesign), ToQColor(scheme),
+                               ToQColor(game_.Options.CardBackColour)));
 }
 
 void TDeskTop::Draw(Redraw parts) {
@@ -310,7 +337,8 @@ void TDeskTop::PrintWonTricks() {
 }
 
 void TDeskTop::HandActions(bool on) {
-  for (const char* name : {"ReplayHand1", "RebidHand1", "SaveHandMenu", "PrintHand1"}) {
+  for (const char* name :
+       {"ReplayHand1", "RebidHand1", "SaveHandMenu", "PrintHand1", "ExportPdf1"}) {
     MenuItem(name)->setEnabled(on);
   }
   endOfHand_->ReplayButton()->setEnabled(on);
@@ -408,6 +436,7 @@ void TDeskTop::LanguageClick(int language) {
   if (game_.Hands.DealLoaded()) ShowHCPPoints();
   if (contractImg_->isVisible()) DrawContractPicture();
   DupBoard();
+  if (endOfHand_->ScoreShown()) ShowTheScore();
   PrintTopLine();
   newPlayerMessage_ = Vocabulary("LabelNewPlayerMessage")->text();
 }
@@ -507,9 +536,11 @@ void TDeskTop::SetupOptions1Click() {
 void TDeskTop::PreferencesChosen() {
   PrintTopLine();
   GiveCardsTheBack();
+  MakeTrickPictures();
   Draw(FaceUpSeatsChosen(game_));
-  // The cards of the trick take the corners the hands have just set.
-  if (game_.Table.TablePhase == Phase::Play) Draw(Redraw::Trick);
+  // The cards of the trick take the corners the hands have just set, and
+  // the row of tricks the new back.
+  Draw(Redraw::Trick);
   if (contractImg_->isVisible()) DrawContractPicture();
 }
 
@@ -529,6 +560,14 @@ void TDeskTop::GiveCardsTheBack() {
 void TDeskTop::ButSavedHandClick() {}
 void TDeskTop::DeleteaSavedHandClick() {}
 void TDeskTop::SaveHandMenuClick() {}
-void TDeskTop::PrintHandClick() {}
+void TDeskTop::PrintHandClick() {
+  const QString problem = PrintHand(this, *printForm_, game_, game_.Options.Language);
+  if (!problem.isEmpty()) Notifier::Current().Message(problem);
+}
+
+void TDeskTop::ExportPdfClick() {
+  const QString problem = ExportHandAsPdf(this, *printForm_, game_, game_.Options.Language);
+  if (!problem.isEmpty()) Notifier::Current().Message(problem);
+}
 
 }  // namespace tavlo

@@ -35,6 +35,7 @@ class HelpSystem;
 class RunningMarker;
 class TBigIniFile;
 class TDlgNewSeed;
+class TPrintForm;
 class TimedStep;
 class TMultiLang;
 class TSplashScreen;
@@ -105,6 +106,9 @@ class TDeskTop : public QMainWindow {
   void DupBoard();
   void ShowHCPPoints();
   void PrintWonTricks();
+  // The trick row's pictures from the card back in force: at the start,
+  // and again whenever the back or the table's colours change.
+  void MakeTrickPictures();
   QString TranslatedSeatName(int seat) const;
   QString BidSystemString() const;
 
@@ -113,6 +117,7 @@ class TDeskTop : public QMainWindow {
   void RandomSeedKey();
   void SaveHandMenuClick();
   void PrintHandClick();
+  void ExportPdfClick();
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -150,6 +155,7 @@ class TDeskTop : public QMainWindow {
   void PlayStarted(Redraw parts);
   // The play is over: the hand can be replayed, rebid, saved and printed.
   void EndOfHand();
+  void ShowTheScore();
   // Draws the parts of the table an operation of the game changed.
   void Draw(Redraw parts);
   // The command panel of the phase, the others closed.
@@ -168,6 +174,7 @@ class TDeskTop : public QMainWindow {
   std::unique_ptr<HelpSystem> help_;
   TMultiLang* multiLang_;
   TDlgNewSeed* newSeed_;
+  TPrintForm* printForm_;
   TimedStep* startWait_;
   bool started_ = false;
   QString newPlayerMessage_ = NewPlayerMessageText;

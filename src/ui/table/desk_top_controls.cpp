@@ -125,6 +125,8 @@ void TDeskTop::CreateMenu() {
           &QAction::triggered, this, &TDeskTop::DeleteaSavedHandClick);
   connect(AddItem(file, "PrintHand1", "Prin&t Hand", Qt::Key_F6), &QAction::triggered, this,
           &TDeskTop::PrintHandClick);
+  connect(AddItem(file, "ExportPdf1", "Export as &PDF…"), &QAction::triggered, this,
+          &TDeskTop::ExportPdfClick);
   file->addSeparator();
   connect(AddItem(file, "Exit1", "E&xit"), &QAction::triggered, this, &QWidget::close);
 

@@ -1,20 +1,35 @@
 #include "table/end_of_hand_panel.h"
 
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QTableWidget>
+#include <algorithm>
 
+#include "table/symbol_cell_delegate.h"
 #include "table/table_layout.h"
 
 namespace tavlo {
 
-EndOfHandPanel::EndOfHandPanel(QWidget* desk, const QPoint& scorePlace) : QObject(desk) {
+EndOfHandPanel::EndOfHandPanel(QWidget* desk, const QPoint& scorePlace)
+    : QObject(desk), scorePlace_(scorePlace) {
   scorePad_ = new QTableWidget(3, 2, desk);
   scorePad_->setObjectName("ScorePad");
   scorePad_->horizontalHeader()->hide();
   scorePad_->verticalHeader()->hide();
   scorePad_->setGeometry(QRect(scorePlace, QSize(240, 3 * 18 + 4)));
   scorePad_->verticalHeader()->setDefaultSectionSize(18);
+  scorePad_->setShowGrid(false);
+  scorePad_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  scorePad_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  scorePad_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  QFont cellFont = scorePad_->font();
+  cellFont.setPointSize(11);
+  scorePad_->setFont(cellFont);
+  QPalette colours = scorePad_->palette();
+  colours.setColor(QPalette::Base, GridBack);
+  scorePad_->setPalette(colours);
+  scorePad_->setItemDelegate(new SymbolCellDelegate(scorePad_, [this] { return language_; }));
   scorePad_->hide();
 
   endofScoring_ = MakePad(desk, "EndofScoring");
@@ -31,6 +46,37 @@ void EndOfHandPanel::ShowEndOfScoring() {
   endofScoring_->show();
   eosNewHand_->setFocus();
 }
+
+void EndOfHandPanel::ShowTheScore(const QString& result, const QString& scoreCaption, int score,
+                                  int language) {
+  // Room for the three spaces before a result of at most 30 characters.
+  constexpr int ResultLength = 33, ScoreColumnWidth = 60, MinimumWidth = 240, TextMargin = 4;
+  language_ = language;
+  scorePad_->setEnabled(false);
+  const auto put = [this](int column, int row, const QString& text) {
+    scorePad_->setItem(row, column, new QTableWidgetItem(text));
+  };
+  put(0, 0, QString());
+  put(0, 1, ("   " + result).left(ResultLength));
+  put(0, 2, "   " + scoreCaption);
+  put(1, 2, QString::number(score));
+  // Wide enough for the longer line in the language; the grid moves left
+  // rather than run past the table's edge.
+  const QFontMetrics metrics(scorePad_->font());
+  const int textWidth = std::max(metrics.horizontalAdvance(scorePad_->item(1, 0)->text()),
+                                 metrics.horizontalAdvance(scorePad_->item(2, 0)->text()));
+  const int width = std::max(MinimumWidth, textWidth + 2 * TextMargin + ScoreColumnWidth + 5);
+  const QWidget* desk = scorePad_->parentWidget();
+  scorePad_->setGeometry(std::min(scorePlace_.x(), desk->width() - width - TextMargin),
+                         scorePlace_.y(), width, scorePad_->height());
+  scorePad_->setColumnWidth(1, ScoreColumnWidth);
+  scorePad_->setColumnWidth(0, scorePad_->width() - ScoreColumnWidth - 5);
+  endofScoring_->show();
+  scorePad_->show();
+  scorePad_->viewport()->repaint();
+}
+
+bool EndOfHandPanel::ScoreShown() const { return scorePad_->isVisible(); }
 
 void EndOfHandPanel::HideScore(bool disable) {
   scorePad_->hide();

@@ -4,9 +4,9 @@
 // first offer after start-up), and the score grid beside the table.
 
 #include <QObject>
+#include <QPoint>
 
 class QFrame;
-class QPoint;
 class QPushButton;
 class QTableWidget;
 class QWidget;
@@ -23,8 +23,14 @@ class EndOfHandPanel : public QObject {
   QPushButton* SavedHandButton() const { return butSavedHand_; }
   QPushButton* ReplayButton() const { return butReplayHand_; }
 
+  QTableWidget* ScorePad() const { return scorePad_; }
+
   // The panel up, its new hand focused.
   void ShowEndOfScoring();
+  // The score grid: the result line ("South 4~S X  10 tricks"), the caption
+  // of the score and North-South's score, with suit symbols in the language.
+  void ShowTheScore(const QString& result, const QString& scoreCaption, int score, int language);
+  bool ScoreShown() const;
   // The score grid leaves the table; a replay also disables it.
   void HideScore(bool disable);
 
@@ -39,6 +45,8 @@ class EndOfHandPanel : public QObject {
   QPushButton* butSavedHand_;
   QPushButton* butReplayHand_;
   QTableWidget* scorePad_;
+  QPoint scorePlace_;
+  int language_ = 0;
 };
 
 }  // namespace tavlo

@@ -170,12 +170,8 @@ TEST(ValuesOfCards, BestPlayMakesTheTablesTricks) {
         ++best;
       played.push_back(values->Cards[random() % (best + 1)].Played);
       if (played.size() % 4 == 0) {
-        const std::span<const Card> trick(played.end() - 4, played.end());
-        int winner = 0;
-        for (int at = 1; at < 4; ++at)
-          if (CardBeatsWinner(trick[at], trick[winner], CardSuit(trick[winner]), trump))
-            winner = at;
-        trickLeader = static_cast<SeatCode>((trickLeader + winner) % 4);
+        trickLeader =
+            TrickWinner(std::span<const Card, 4>(played.end() - 4, 4), trickLeader, trump);
         if (trickLeader % 2 == declarer % 2) ++declarerTricks;
       }
     }

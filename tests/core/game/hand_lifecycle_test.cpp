@@ -8,6 +8,7 @@
 
 #include "engine/legal_cards.h"
 #include "game/auction_flow.h"
+#include "game/play_flow.h"
 
 namespace tavlo {
 namespace {
@@ -210,15 +211,21 @@ TEST_F(PlayStartTest, ReplayStartsTheSameContractAgainWithEveryCardBack) {
   EXPECT_TRUE(game_.Hands[West].FaceUp);
 }
 
-TEST_F(PlayStartTest, APassedOutHandHasNoPlay) {
+// Nobody bid: there is no play, the hand is over at once and scores 0, and
+// the result names the hand record's declarer and the pass.
+TEST_F(PlayStartTest, APassedOutHandHasNoPlayAndScoresNothing) {
   game_.Options.UserSeats = 0;
   ASSERT_FALSE(NewHand(game_, *store_, clock_).Problem);
   game_.Auction.ScriptedAuction = {"P", "P", "P", "P"};
   while (NextTurn(game_) == AuctionTurn::Computer) ComputerBid(game_);
   EndAuction(game_);
   EXPECT_FALSE(PlayCanStart(game_));
-  EXPECT_EQ(StartPlay(game_, clock_), Redraw::Nothing);
-  EXPECT_EQ(game_.Table.TablePhase, Phase::EndOfBidding);
+  game_.Table.HandScore = 420;
+  EXPECT_TRUE(Includes(StartPlay(game_, clock_), Redraw::Panel));
+  EXPECT_EQ(game_.Table.TablePhase, Phase::EndOfHand);
+  EXPECT_EQ(game_.Play.CardsPlayed, 0);
+  EXPECT_EQ(game_.Table.HandScore, 0);
+  EXPECT_EQ(HandResult(game_, "West", "tricks"), "West Pass  0 tricks");
 }
 
 TEST_F(PlayStartTest, HidingTheHandsKeepsDummyFaceUpOnceTheLeadIsMade) {

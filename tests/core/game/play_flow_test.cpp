@@ -144,6 +144,42 @@ TEST(PlayFlow, FinishPlayEarlierStillWaitsForEveryTrickToBeCleared) {
   EXPECT_EQ(table.game.Table.TablePhase, Phase::EndOfHand);
 }
 
+// The hand is scored from North-South's side as it ends, and its result
+// line names declarer, the contract as the table shows it and the tricks,
+// cut to the score grid's 30 characters.
+TEST(PlayFlow, TheEndOfTheHandScoresItAndWritesItsResult) {
+  struct Case {
+    SeatCode declarer;
+    int level;
+    StrainCode strain;
+    int doubling;
+    int vulnerability;
+    int tricks;
+    int score;
+    std::string_view seatName;
+    std::string_view result;
+  };
+  const Case cases[] = {
+      {East, 4, Hearts, 0, 0, 10, -420, "East", "East 4~H  10 tricks"},
+      {South, 4, Spades, 1, 3, 9, -200, "South", "South 4~S X  9 tricks"},
+      {North, 3, NoTrump, 0, 1, 10, 630, "North", "North 3~N  10 tricks"},
+      {West, 7, Clubs, 2, 2, 13, -2660, "West", "West 7~C XX  13 tricks"},
+      {East, 4, Hearts, 0, 2, 10, -620, "Nordnordnordnord", "Nordnordnordnord 4~H  10 trick"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.result);
+    PlayingGame table(7, c.declarer, c.strain);
+    table.game.Auction.ContractBid = ContractBidCode(c.level, c.strain);
+    table.game.Auction.Doubling = c.doubling;
+    table.game.Record.Vulnerability = c.vulnerability;
+    table.game.Play.DeclarerTricks = c.tricks;
+    EndOfHand(table.game);
+    EXPECT_EQ(table.game.Table.TablePhase, Phase::EndOfHand);
+    EXPECT_EQ(table.game.Table.HandScore, c.score);
+    EXPECT_EQ(HandResult(table.game, c.seatName, "tricks"), c.result);
+  }
+}
+
 TEST(PlayFlowDeathTest, AnIllegalCardIsNeverPlayed) {
   PlayingGame table(4, South, Spades);
   // West leads; North then holds a card of the suit led but plays another.

@@ -18,6 +18,9 @@
 #include "engine/legal_cards.h"
 #include "game/play_flow.h"
 #include "lesson_table.h"
+#include "print/print_form.h"
+#include "print/print_page.h"
+#include "scoring/duplicate_score.h"
 
 namespace tavlo {
 namespace {
@@ -111,9 +114,41 @@ class LessonPlayTest : public LessonTableTest {
         EXPECT_GT(Play().CardsPlayed, before) << "step " << step;
       }
       WaitForTheTable();
-      if (Game().Table.TablePhase == Phase::Play) EXPECT_TRUE(PlayStateIsOk(Game().Hands, Play()));
+      if (Game().Table.TablePhase == Phase::Play) {
+        EXPECT_TRUE(PlayStateIsOk(Game().Hands, Play()));
+      }
     }
     return clears;
+  }
+  // The score grid and the row of tricks as the end of the hand shows them:
+  // the result and North-South's score, and one picture per trick, upright
+  // for North-South's and sideways for East-West's.
+  void ExpectTheScoreAndTheTricks() {
+    const auto* pad = Control<QTableWidget>("ScorePad");
+    ASSERT_TRUE(pad->isVisible());
+    const QString declarer =
+        Control<QLabel>(
+            QString("BP%1").arg(SeatNames[Play().Declarer].data()).toLatin1().constData())
+            ->text();
+    EXPECT_TRUE(pad->item(1, 0)->text().startsWith("   " + declarer + " "))
+        << pad->item(1, 0)->text().toStdString();
+    EXPECT_TRUE(
+        pad->item(1, 0)->text().endsWith(QString("  %1 tricks").arg(Play().DeclarerTricks)));
+    EXPECT_EQ(pad->item(2, 0)->text(), "   Your score on this hand");
+    EXPECT_EQ(pad->item(2, 1)->text().toInt(), Game().Table.HandScore);
+    const AuctionState& auction = Auction();
+    EXPECT_EQ(
+        Game().Table.HandScore,
+        DuplicateScore(auction.ContractBid, auction.Doubling, auction.Declarer,
+                       IsVulnerable(Game().Record.Vulnerability, SideOfSeat(auction.Declarer)),
+                       Play().DeclarerTricks));
+    for (int k = 1; k <= 13; ++k) {
+      const auto* picture = Control<QLabel>(QString("Image%1").arg(k).toLatin1().constData());
+      ASSERT_TRUE(picture->isVisible()) << k;
+      const bool northSouth = Play().PlayRecord[4 * k].Seat % 2 == 0;
+      EXPECT_EQ(picture->size(), northSouth ? QSize(71, 95) : QSize(95, 71)) << k;
+      EXPECT_EQ(picture->y(), northSouth ? 1 : 15) << k;
+    }
   }
   // The tricks won by North-South, from the winners the record names.
   int NorthSouthWinners() const {
@@ -142,6 +177,7 @@ TEST_F(LessonPlayTest, EveryLessonIsPlayedToTheEndAsAUserPlaysIt) {
     EXPECT_EQ(Control<QLabel>("PlayPanelEWTrks")->text().toInt(), 13 - northSouth);
     EXPECT_EQ(Play().DeclarerTricks, Play().Declarer % 2 == 0 ? northSouth : 13 - northSouth);
     EXPECT_TRUE(Control("EndofScoring")->isVisible());
+    ExpectTheScoreAndTheTricks();
     EXPECT_FALSE(Control("ThePlayPad")->isVisible());
     EXPECT_EQ(CardsOnTable(), 0);
     EXPECT_TRUE(table_->MenuItem("ReplayHand1")->isEnabled());
@@ -152,6 +188,42 @@ TEST_F(LessonPlayTest, EveryLessonIsPlayedToTheEndAsAUserPlaysIt) {
   }
   EXPECT_EQ(notifier_.informationBeeps, 0);
   table_->grab().save(QDir::temp().filePath("tavlo_play_end_of_hand.png"));
+}
+
+// A finished hand is played again from its opening lead, then bid again;
+// each time the score and the trick row of the hand before are gone.
+TEST_F(LessonPlayTest, AFinishedHandIsReplayedAndRebid) {
+  ASSERT_TRUE(DrawCardSheet().save(Path("carddeck.bmp"), "BMP"));
+  StartNamed();
+  BidAndPlay(4);
+  PlayToTheEnd(0);
+  ASSERT_EQ(Game().Table.TablePhase, Phase::EndOfHand);
+  ExpectTheScoreAndTheTricks();
+  table_->grab().save(QDir::temp().filePath("tavlo_end_of_hand_score.png"));
+  // The finished hand prints: the table's print-out goes into a PDF file.
+  auto* form = table_->findChild<TPrintForm*>("PrintForm");
+  ASSERT_NE(form, nullptr);
+  EXPECT_EQ(WriteHandPdf(QDir::temp().filePath("tavlo_lesson_hand.pdf"), *form, Game(), 0), "");
+  EXPECT_TRUE(table_->MenuItem("PrintHand1")->isEnabled());
+  EXPECT_TRUE(table_->MenuItem("ExportPdf1")->isEnabled());
+
+  QTest::mouseClick(Control<QPushButton>("ButReplayHand"), Qt::LeftButton);
+  WaitForTheTable();
+  EXPECT_EQ(Game().Table.TablePhase, Phase::Play);
+  EXPECT_LE(Play().CardsPlayed, 3);
+  EXPECT_FALSE(Control("ScorePad")->isVisible());
+  EXPECT_FALSE(Control("Image1")->isVisible());
+  EXPECT_FALSE(Control("EndofScoring")->isVisible());
+  PlayToTheEnd(0);
+  ASSERT_EQ(Game().Table.TablePhase, Phase::EndOfHand);
+  ExpectTheScoreAndTheTricks();
+
+  table_->MenuItem("RebidHand1")->trigger();
+  EXPECT_EQ(Game().Table.TablePhase, Phase::Bidding);
+  EXPECT_FALSE(Control("ScorePad")->isVisible());
+  EXPECT_FALSE(Control("Image13")->isVisible());
+  BidToTheEnd(0, false);
+  EXPECT_EQ(Game().Table.TablePhase, Phase::EndOfBidding);
 }
 
 TEST_F(LessonPlayTest, WestsOpeningLeadHandsNorthToTheDeclaringUser) {

@@ -15,6 +15,7 @@
 #include "cards/my_card.h"
 #include "common/colour.h"
 #include "lesson_table.h"
+#include "table/trick_row.h"
 
 namespace tavlo {
 namespace {
@@ -170,6 +171,32 @@ TEST_F(PreferencesTest, InThePlayTheTrickAndDummyStayOnTheTable) {
   for (const QString& seat : trick) {
     EXPECT_EQ(Control<TMyCard>(seat.toLatin1().constData())->CornerColor(), DarkColourScheme[2])
         << seat.toStdString();
+  }
+}
+
+TEST_F(PreferencesTest, AtTheEndOfTheHandTheRowOfTricksTakesTheNewBack) {
+  StartNamed();
+  DealLesson(1);
+  BidToTheEnd(0, false);
+  QTest::mouseClick(Control<QPushButton>("EOBStart"), Qt::LeftButton);
+  for (int step = 0; Game().Table.TablePhase == Phase::Play && step < 60; ++step) {
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !table_->InputHeld(); }, 60000));
+    const char* command = Game().Table.TrickWaiting ? "ButClearTable" : "TPPFast";
+    QTest::mouseClick(Control<QPushButton>(command), Qt::LeftButton);
+  }
+  ASSERT_EQ(Game().Table.TablePhase, Phase::EndOfHand);
+  ASSERT_TRUE(Control("Image13")->isVisible());
+
+  Preferences([](QWidget& dialog) {
+    ChooseDesign(dialog, Roses);
+    PressButton(dialog, "OKBtn");
+  });
+  const TrickPictures roses = MakeTrickPictures(BackPicture(Roses), ToQColor(LightColourScheme[0]),
+                                                ToQColor(DefaultCardBackColour));
+  for (int k = 1; k <= 13; ++k) {
+    const auto* image = Control<QLabel>(QString("Image%1").arg(k).toLatin1().constData());
+    const QImage shown = image->pixmap().toImage().convertToFormat(roses.Upright.format());
+    EXPECT_TRUE(shown == roses.Upright || shown == roses.Sideways) << k;
   }
 }
 

@@ -1,0 +1,41 @@
+#pragma once
+// The review of a finished hand: what each card of the play did to the
+// result under perfect play from then on. A learner sees which cards gave
+// tricks away and which card would have kept them.
+
+#include <vector>
+
+#include "analysis/double_dummy.h"
+
+namespace tavlo {
+
+struct ReviewedCard {
+  Card Played = 0;
+  SeatCode Seat = North;
+  // Tricks the card gave away against the best card in its position; 0 for
+  // a best card.
+  int Cost = 0;
+  // The best cards the seat had there.
+  std::vector<Card> Best;
+};
+
+struct HandReview {
+  TrickTable Table{};
+  ParResult Par;
+  bool PassedOut = false;
+  std::vector<ReviewedCard> Cards;  // in the order played
+  int TricksMade = 0;               // by declarer's side
+  // Declarer's double-dummy tricks once the opening lead is on the table.
+  int AfterLead = 0;
+  // Tricks North-South's cards gave away, and the cards that did it.
+  int LostByNorthSouth = 0;
+  std::vector<Card> CostlyNorthSouthCards;
+};
+
+// The hand of deal in contract (a contract bid, or Pass) by declarer, with
+// the vulnerability (0 none, 1 N-S, 2 E-W, 3 both) and dealer of the board,
+// and the cards played in order (the whole hand, or none when passed out).
+Solved<HandReview> ReviewHand(const DealHoldings& deal, Bid contract, SeatCode declarer,
+                              int vulnerability, SeatCode dealer, std::span<const Card> played);
+
+}  // namespace tavlo
