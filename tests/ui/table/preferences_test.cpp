@@ -198,6 +198,7 @@ TEST_F(PreferencesTest, AtTheEndOfTheHandTheRowOfTricksTakesTheNewBack) {
     const QImage shown = image->pixmap().toImage().convertToFormat(roses.Upright.format());
     EXPECT_TRUE(shown == roses.Upright || shown == roses.Sideways) << k;
   }
+  Save("tavlo_table_end_of_hand_roses.png");
 }
 
 TEST_F(PreferencesTest, ANameGivenWhenAskedIsTheTablesAtOnce) {
