@@ -29,7 +29,7 @@ namespace {
 constexpr int ShortestThinking = 1, LongestThinking = 10;
 // A thinking time never set is shown as the middle of the scale.
 constexpr int UnsetThinkingShownAs = 5;
-// The last design, 14, is the table's own and not offered in the list.
+// The list offers designs 0..13; design 14 is kept but not offered.
 constexpr std::array<const char*, 14> DesignNames{
     "Red Checks", "Blue Checks", "Red Hatch", "Blue Hatch", "Robot", "Roses",     "Leaves 1",
     "Leaves 2",   "Fish",        "Conch",     "Castle",     "Beach", "Sail Boat", "Traffic Light"};
