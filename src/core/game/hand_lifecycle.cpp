@@ -20,17 +20,6 @@ std::string PointItem(const TableState& table, std::size_t k) {
   return k <= table.PointsList.size() ? table.PointsList[k - 1] : std::string();
 }
 
-// The seats just chosen face up. Once the opening lead is made dummy lies
-// face up on the table, whatever the user chose to hide.
-Redraw FaceUpSeatsChosen(Game& game) {
-  ApplySeatOptions(game);
-  if (!game.Hands.DealLoaded()) return Redraw::Nothing;
-  if (game.Table.TablePhase == Phase::Play && game.Play.CardsPlayed > 0) {
-    ExposeDummy(game.Hands, game.Auction.Declarer);
-  }
-  return Redraw::Hands | Redraw::Points;
-}
-
 // What the opening leader knows besides its cards, with the play this table
 // recorded last.
 OpeningLeadFacts LeadFacts(const Game& game, const RecordedLead& lastPlay) {
@@ -164,6 +153,17 @@ Redraw Replay(Game& game, const Clock& clock) {
   game.Table.ShowAllHands = false;
   game.Hands.RestoreDeal();
   return StartPlay(game, clock);
+}
+
+Redraw FaceUpSeatsChosen(Game& game) {
+  ApplySeatOptions(game);
+  if (!game.Hands.DealLoaded()) return Redraw::Nothing;
+  // Once the opening lead is made dummy lies face up on the table, whatever
+  // the user chose to hide.
+  if (game.Table.TablePhase == Phase::Play && game.Play.CardsPlayed > 0) {
+    ExposeDummy(game.Hands, game.Auction.Declarer);
+  }
+  return Redraw::Hands | Redraw::Points;
 }
 
 Redraw ShowAllHands(Game& game) {

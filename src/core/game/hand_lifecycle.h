@@ -63,6 +63,10 @@ Redraw StartPlay(Game& game, const Clock& clock);
 // contract and declarer.
 Redraw Replay(Game& game, const Clock& clock);
 
+// The face-up seats of the options put on the hands, with dummy kept face
+// up once the opening lead is made; the hands need laying out afresh when a
+// deal is loaded. After the seats or the preferences changed.
+Redraw FaceUpSeatsChosen(Game& game);
 // "Show all 4 hands" and "Hide N, E, and W hands": the face-up seats, with
 // dummy kept face up once the opening lead is made.
 Redraw ShowAllHands(Game& game);

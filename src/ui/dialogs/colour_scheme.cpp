@@ -35,8 +35,10 @@ void ApplyColourScheme(QWidget* window, const ColourSchemeColours& scheme, bool 
   for (QWidget* child : window->findChildren<QWidget*>()) {
     const QVariant tag = child->property(TagProperty);
     if (!tag.isValid() || InsideBidPad(child, window)) continue;
-    SetBackground(child,
-                  SchemeColour(scheme, tag.toInt(), child->palette().color(QPalette::Window)));
+    // A control tagged outside the scheme keeps its own colour and is left
+    // as it was drawn.
+    const QColor colour = SchemeColour(scheme, tag.toInt(), QColor());
+    if (colour.isValid()) SetBackground(child, colour);
   }
   if (refresh) window->repaint();
 }

@@ -1,9 +1,9 @@
 #pragma once
 // Colouring a window from the colour scheme: the window takes the background
 // colour, and every panel and label that carries a "Tag" property (0..3)
-// takes the scheme's colour of that tag. Tags above 3 keep their own colour,
-// and the bid box (whose panels wear the colours of their strains) is never
-// recoloured.
+// takes the scheme's colour of that tag. A control tagged otherwise (99 marks
+// a panel that wears a colour of its own) keeps its colour, and the bid box
+// (whose panels wear the colours of their strains) is never recoloured.
 
 #include <QColor>
 

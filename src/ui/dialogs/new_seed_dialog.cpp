@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "common/notifier.h"
+#include "dialogs/colour_scheme.h"
 #include "dialogs/dialog_translations.h"
 #include "game/random_seed.h"
 #include "language/multi_lang.h"
@@ -49,6 +50,7 @@ TDlgNewSeed::TDlgNewSeed(std::int32_t& seed, const Clock& clock, QWidget* parent
 
 void TDlgNewSeed::showEvent(QShowEvent* event) {
   multiLang_->SetActiveLanguage(language_);
+  ApplyColourScheme(this, scheme_, false);
   handNumber_ = seed_;
   seedEdit_->clear();
   seedEdit_->setFocus();

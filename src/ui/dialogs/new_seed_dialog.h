@@ -6,6 +6,8 @@
 #include <QDialog>
 #include <cstdint>
 
+#include "options/options_record.h"
+
 class QLineEdit;
 class QPushButton;
 
@@ -26,6 +28,7 @@ class TDlgNewSeed : public QDialog {
   // The number last entered, or the seed in force when the dialog was opened.
   std::int32_t HandNumber() const { return handNumber_; }
   void SetLanguage(int language) { language_ = language; }
+  void SetColourScheme(const ColourSchemeColours& scheme) { scheme_ = scheme; }
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -37,6 +40,7 @@ class TDlgNewSeed : public QDialog {
   const Clock& clock_;
   std::int32_t handNumber_ = 0;
   int language_ = 0;
+  ColourSchemeColours scheme_ = LightColourScheme;
   QLineEdit* seedEdit_;
   QPushButton* okButton_;
   TMultiLang* multiLang_;

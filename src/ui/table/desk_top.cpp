@@ -21,6 +21,7 @@
 #include "dialogs/about_box.h"
 #include "dialogs/colour_scheme.h"
 #include "dialogs/new_seed_dialog.h"
+#include "dialogs/setup_options.h"
 #include "dialogs/splash_screen.h"
 #include "game/hand_lifecycle.h"
 #include "game/play_flow.h"
@@ -163,11 +164,8 @@ void TDeskTop::FormShow() {
   for (int seat = North; seat <= West; ++seat) {
     hands_[seat] = std::make_unique<HandDisplay>(
         seat, handPanels_[seat], cardPlay_->PlayedCardControl(seat), game_.Hands[seat], tableView_);
-    for (TMyCard* card : hands_[seat]->CardControls()) {
-      card->SetBackDesign(game_.Options.CardBackDesign);
-      card->SetBackColor(game_.Options.CardBackColour);
-    }
   }
+  GiveCardsTheBack();
   cardPlay_->SetHands(
       {hands_[North].get(), hands_[East].get(), hands_[South].get(), hands_[West].get()},
       tableView_);
@@ -448,6 +446,7 @@ void TDeskTop::LanguageClick(int language) {
 
 void TDeskTop::RandomSeedKey() {
   newSeed_->SetLanguage(game_.Options.Language);
+  newSeed_->SetColourScheme(game_.Options.ColourScheme);
   newSeed_->exec();
   // The consistency stop of the play names the hand by this number.
   game_.Play.HandNumber = newSeed_->HandNumber();
@@ -527,10 +526,39 @@ void TDeskTop::LayOutAllHands(bool faceUp) {
       {hands_[North].get(), hands_[East].get(), hands_[South].get(), hands_[West].get()}, faceUp);
 }
 
-// The handlers below belong to the preferences and the print-out, which
-// build on this table; the saved hands' are in desk_top_saved_hands.cpp.
+// The preferences.
 
-void TDeskTop::SetupOptions1Click() {}
+void TDeskTop::SetupOptions1Click() {
+  TSetupOptions dialog(game_.Options, QDir(programFolder_).filePath(OptionsFileName),
+                       newPlayerMessage_, desk_->findChildren<TMyCard*>(), this);
+  if (dialog.exec() == QDialog::Accepted) PreferencesChosen();
+  // The screen colours are the table's at once, however the dialog closed.
+  ApplyColourScheme(this, game_.Options.ColourScheme, true);
+}
+
+void TDeskTop::PreferencesChosen() {
+  PrintTopLine();
+  GiveCardsTheBack();
+  MakeTrickPictures();
+  Draw(FaceUpSeatsChosen(game_));
+  // The cards of the trick take the corners the hands have just set, and
+  // the row of tricks the new back.
+  Draw(Redraw::Trick);
+  if (contractImg_->isVisible()) DrawContractPicture();
+}
+
+void TDeskTop::GiveCardsTheBack() {
+  for (const auto& hand : hands_) {
+    if (!hand) continue;
+    for (TMyCard* card : hand->CardControls()) {
+      card->SetBackDesign(game_.Options.CardBackDesign);
+      card->SetBackColor(game_.Options.CardBackColour);
+    }
+  }
+}
+
+// The print-out and the review; the saved hands' handlers are in
+// desk_top_saved_hands.cpp.
 void TDeskTop::PrintHandClick() {
   const QString problem = PrintHand(this, *printForm_, game_, game_.Options.Language);
   if (!problem.isEmpty()) Notifier::Current().Message(problem);

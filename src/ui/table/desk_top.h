@@ -145,6 +145,11 @@ class TDeskTop : public QMainWindow {
   // A key travelling on from its first control to the control's parents.
   bool KeySeenBefore(const QKeyEvent* key, QWidget* receiver);
   void SaveOptionsOnExit();
+  // After the preferences' OK: the caption, the card backs, the hands and
+  // the trick drawn again as the options now have them.
+  void PreferencesChosen();
+  // Every card of the four hands shows the back design and colour of the options.
+  void GiveCardsTheBack();
   // The item of the bidding system the lessons are bid in.
   QAction* BiddingSystemItem() const;
   // Starts a hand read from the hand file, or reports why it cannot be
