@@ -106,7 +106,11 @@ std::string TBigIniFile::LoadFile(const std::string& fileName) {
     const auto end = rest.find('\n');
     std::string_view line = rest.substr(0, end);
     rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    // Every carriage return at the end belongs to the line end: a file whose
+    // line ends were converted twice ends its lines in two of them, and a
+    // header so ended would otherwise hide its hand among the lines of the
+    // hand before, until a rewrite brought it back.
+    while (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     if (line.empty() || line == "\x1a") continue;
     if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
       read.push_back({std::string(line.substr(1, line.size() - 2)), {}});
