@@ -124,5 +124,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
   // of hand to the front.
   if (sections.size() > 4) sections.resize(4);
   for (const auto& section : sections) CheckHand(store, section);
+
+  // A hand saved into the file goes into a section of its own and leaves
+  // every hand already there as it was.
+  std::vector<std::string> names;
+  store.ReadSections(names);
+  std::vector<std::vector<std::string>> before(names.size());
+  for (std::size_t i = 0; i < names.size(); ++i) store.ReadSectionValues(names[i], before[i]);
+  const SaveResult saved =
+      SaveHand(store, ReadHandRecord(store, sections.front()), PlayedHand{}, "");
+  fuzz::Check(saved.Error.empty(), "a hand is saved into the file");
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    fuzz::Check(!SameText(names[i], saved.Section), "a saved hand takes a section of its own");
+    std::vector<std::string> after;
+    store.ReadSectionValues(names[i], after);
+    fuzz::Check(after == before[i], "saving leaves the other hands alone");
+  }
   return 0;
 }
