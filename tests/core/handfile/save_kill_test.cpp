@@ -13,9 +13,11 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
+#include <map>
 #include <random>
 
 #include "handfile/hand_record.h"
@@ -79,7 +81,9 @@ class SaveKillTest : public ::testing::Test {
 
   // The hand file as save n writes it, made by the same writer in a folder of
   // its own.
-  std::string HandsAfterSave(int n) {
+  const std::string& HandsAfterSave(int n) {
+    if (const auto known = handsAfterSave.find(n); known != handsAfterSave.end())
+      return known->second;
     std::filesystem::copy_file(reference.File(FirstHands), reference.File(HandFile),
                                std::filesystem::copy_options::overwrite_existing);
     {
@@ -88,33 +92,49 @@ class SaveKillTest : public ::testing::Test {
       LoadOptions(options, reference.File(OptionsFileName));
       Save(store, options, reference.File(OptionsFileName), n);
     }
-    return reference.Read(HandFile);
+    return handsAfterSave[n] = reference.Read(HandFile);
   }
 
   TemporaryFolder folder, reference;
   std::string firstHands, firstOptions;
+  std::map<int, std::string> handsAfterSave;
 };
 
 TEST_F(SaveKillTest, EveryKillLeavesTheOldOrTheNewContentAndNoTemporaryFile) {
   const unsigned seed = std::random_device{}();
   std::mt19937 random(seed);
-  // Up to 20 ms: a save of both files takes a few, so kills land before,
-  // during and between the writes.
-  std::uniform_int_distribution<int> delay(0, 20000);
   SCOPED_TRACE("random seed " + std::to_string(seed));
+  // Kills land anywhere in the time of the child's first save or two: a
+  // save, measured here, takes far longer on a loaded machine or under a
+  // sanitizer.
+  const auto start = std::chrono::steady_clock::now();
+  for (int n = 0; n < 3; ++n) HandsAfterSave(n);
+  const auto save = std::chrono::duration_cast<std::chrono::microseconds>(
+                        std::chrono::steady_clock::now() - start) /
+                    3;
+  std::uniform_int_distribution<long> delay(0, std::max<long>(1000, 2 * save.count()));
 
   const int kills = KillCount();
   int lastHands = -1, lastOptions = -1, cutShort = 0;
   for (int kill = 0; kill < kills; ++kill) {
     const int next = std::max(lastHands, lastOptions) + 1;
+    int ready[2];
+    ASSERT_EQ(::pipe(ready), 0);
     const pid_t child = ::fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
+      ::close(ready[0]);
       TINI store(folder.File(HandFile));
       OptionsRecord options;
       LoadOptions(options, OptionsFile());
+      // Started: the files are open and the saves begin.
+      if (::write(ready[1], "s", 1) != 1) std::_Exit(1);
       for (int n = next;; ++n) Save(store, options, OptionsFile(), n);
     }
+    ::close(ready[1]);
+    char started = 0;
+    ASSERT_EQ(::read(ready[0], &started, 1), 1) << "the saving child did not start";
+    ::close(ready[0]);
     ::usleep(static_cast<useconds_t>(delay(random)));
     ::kill(child, SIGKILL);
     int status = 0;
@@ -150,8 +170,8 @@ TEST_F(SaveKillTest, EveryKillLeavesTheOldOrTheNewContentAndNoTemporaryFile) {
     lastHands = handsSave;
     lastOptions = optionsSave;
   }
-  std::cout << kills << " kills, " << cutShort << " in the middle of a save, " << lastHands + 1
-            << " saves finished\n";
+  std::cout << kills << " kills up to " << delay.max() << " us after the start, " << cutShort
+            << " in the middle of a save, " << lastHands + 1 << " saves finished\n";
   EXPECT_GT(lastHands, 0) << "no save ever finished: the kills came too early to test anything";
 }
 
