@@ -29,20 +29,22 @@ inline void Check(bool holds, const char* property) {
 }
 
 // A folder of this process's own, in memory when the system offers it, so
-// the readers that want a file cost no disk.
+// the readers that want a file cost no disk. It is never destroyed, so it is
+// still there for the removal at exit.
 inline const std::filesystem::path& ScratchFolder() {
-  static const std::filesystem::path folder = [] {
+  static const auto* folder = [] {
     const std::filesystem::path base =
         std::filesystem::exists("/dev/shm") ? "/dev/shm" : std::filesystem::temp_directory_path();
     std::string pattern = (base / "tavlo-fuzz-XXXXXX").string();
     Check(::mkdtemp(pattern.data()) != nullptr, "a scratch folder can be made");
-    std::atexit([] {
-      std::error_code ignored;
-      std::filesystem::remove_all(ScratchFolder(), ignored);
-    });
-    return std::filesystem::path(pattern);
+    return new std::filesystem::path(pattern);
   }();
-  return folder;
+  static const bool removedAtExit = std::atexit([] {
+                                      std::error_code ignored;
+                                      std::filesystem::remove_all(*folder, ignored);
+                                    }) == 0;
+  (void)removedAtExit;
+  return *folder;
 }
 
 inline std::string ScratchFile(std::string_view name, std::string_view bytes) {
