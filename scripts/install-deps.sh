@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libdds-dev
+  clang libclang-rt-14-dev
   fonts-dejavu-core
   xvfb xauth
 )

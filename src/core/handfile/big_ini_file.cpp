@@ -1,9 +1,5 @@
 #include "handfile/big_ini_file.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
@@ -13,6 +9,7 @@
 #include <memory>
 
 #include "model/codes.h"
+#include "model/file_replace.h"
 
 namespace tavlo {
 
@@ -25,36 +22,6 @@ std::string SystemError(std::string_view action, const std::string& fileName, in
 std::string_view KeyOf(std::string_view line) {
   const auto equals = line.find('=');
   return equals == std::string_view::npos ? std::string_view{} : line.substr(0, equals);
-}
-
-// Writes all of text to fd, however many calls that takes.
-bool WriteAll(int fd, std::string_view text) {
-  while (!text.empty()) {
-    const auto chunk = std::min<std::size_t>(text.size(), TBigIniFile::TextBufferSize);
-    const auto written = ::write(fd, text.data(), chunk);
-    if (written < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    text.remove_prefix(static_cast<std::size_t>(written));
-  }
-  return true;
-}
-
-// The user's umask, read while the program starts. Reading it means setting
-// it and setting it back; done later, a file another thread creates in
-// between would get no mask at all.
-const mode_t StartUmask = [] {
-  const mode_t mask = ::umask(0);
-  ::umask(mask);
-  return mask;
-}();
-
-// The mode a new file gets: the old file's, or what the user's umask allows.
-mode_t ModeForReplacement(const std::string& fileName) {
-  struct stat old {};
-  if (::stat(fileName.c_str(), &old) == 0) return old.st_mode & 07777;
-  return 0666 & ~StartUmask;
 }
 
 }  // namespace
@@ -75,6 +42,7 @@ std::string TBigIniFile::SetFileName(std::string fileName) {
 }
 
 std::string TBigIniFile::LoadFile(const std::string& fileName) {
+  RemoveInterruptedSave(fileName);
   std::error_code error;
   if (!std::filesystem::exists(fileName, error)) {
     // A file we may not even look at is not a missing file.
@@ -106,7 +74,11 @@ std::string TBigIniFile::LoadFile(const std::string& fileName) {
     const auto end = rest.find('\n');
     std::string_view line = rest.substr(0, end);
     rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    // Every carriage return at the end belongs to the line end: a file whose
+    // line ends were converted twice ends its lines in two of them, and a
+    // header so ended would otherwise hide its hand among the lines of the
+    // hand before, until a rewrite brought it back.
+    while (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     if (line.empty() || line == "\x1a") continue;
     if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
       read.push_back({std::string(line.substr(1, line.size() - 2)), {}});
@@ -276,18 +248,7 @@ std::string TBigIniFile::UpdateFile() {
   std::string image;
   for (const auto& line : lines) image.append(line).push_back('\n');
 
-  std::string temporary = fileName_ + ".XXXXXX";
-  const int fd = ::mkstemp(temporary.data());
-  if (fd < 0) return SystemError("Could not write the file", fileName_, errno);
-  int error = 0;
-  if (::fchmod(fd, ModeForReplacement(fileName_)) != 0 || !WriteAll(fd, image) || ::fsync(fd) != 0)
-    error = errno;
-  if (::close(fd) != 0 && error == 0) error = errno;
-  if (error == 0 && ::rename(temporary.c_str(), fileName_.c_str()) != 0) error = errno;
-  if (error != 0) {
-    ::unlink(temporary.c_str());
-    return SystemError("Could not write the file", fileName_, error);
-  }
+  if (auto error = ReplaceFile(fileName_, image); !error.empty()) return error;
   modified_ = false;
   return {};
 }

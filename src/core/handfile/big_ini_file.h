@@ -18,8 +18,9 @@ namespace tavlo {
 
 class TBigIniFile {
  public:
-  // Opens the named file (an empty name gives a store without a file). A read
-  // error leaves the store empty; LoadError() tells why.
+  // Opens the named file (an empty name gives a store without a file),
+  // removing the temporary file of a save that was cut short. A read error
+  // leaves the store empty; LoadError() tells why.
   explicit TBigIniFile(std::string fileName);
   // Writes pending changes; an error here can no longer be shown, so owners
   // call UpdateFile() themselves before letting go of a changed store.
@@ -47,7 +48,7 @@ class TBigIniFile {
   void WriteToStrings(std::vector<std::string>& lines) const;
 
   // Writes the whole store to a temporary file beside the old one and renames
-  // it over it, so a crash or a full disk leaves the old file whole. On
+  // it over it (ReplaceFile), so a crash or a full disk leaves the old file whole. On
   // failure Modified stays set and the error text is returned.
   [[nodiscard]] std::string UpdateFile();
   // Writes pending changes of the old file, then opens the new one. When the

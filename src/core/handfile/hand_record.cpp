@@ -54,12 +54,23 @@ HandRecord ReadHandRecord(TBigIniFile& store, std::string_view section) {
 }
 
 std::string NextSectionName(const TBigIniFile& store) {
+  const TSectionList& sections = store.Sections();
   std::int64_t highest = 0;
-  for (int i = 0; i < store.Sections().Count(); ++i) {
-    const auto number = NumberOf(store.Sections().Name(i));
-    if (number && *number > highest && *number < INT32_MAX) highest = *number;
+  for (int i = 0; i < sections.Count(); ++i) {
+    const auto number = NumberOf(sections.Name(i));
+    if (number && *number > highest && *number <= INT32_MAX) highest = *number;
   }
-  return std::to_string(highest + 1);
+  if (highest < INT32_MAX) return std::to_string(highest + 1);
+  // No number a hand can be played by follows the highest, and taking the
+  // highest again would write over the hand saved there.
+  const auto taken = [&](const std::string& name) {
+    for (int i = 0; i < sections.Count(); ++i)
+      if (sections.Name(i) == name) return true;
+    return false;
+  };
+  std::int64_t lowest = 1;
+  while (taken(std::to_string(lowest))) ++lowest;
+  return std::to_string(lowest);
 }
 
 SaveResult SaveHand(TBigIniFile& store, const HandRecord& record, const PlayedHand& played,

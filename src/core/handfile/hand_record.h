@@ -44,8 +44,10 @@ struct PlayedHand {
 HandRecord ReadHandRecord(TBigIniFile& store, std::string_view section);
 
 // The name a newly saved hand gets: one more than the highest section whose
-// name is a number, "1" when there is none. Sections with other names are
-// passed over, so a stray name never stops a save.
+// name is a number, "1" when there is none; after 2147483647, the largest
+// number a hand can be played by, the lowest number not in use, so a save
+// never writes over a hand. Sections with other names are passed over, so a
+// stray name never stops a save.
 std::string NextSectionName(const TBigIniFile& store);
 
 struct SaveResult {

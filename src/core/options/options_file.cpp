@@ -1,7 +1,8 @@
 #include "options/options_file.h"
 
 #include <fstream>
-#include <system_error>
+
+#include "model/file_replace.h"
 
 namespace tavlo {
 
@@ -12,26 +13,12 @@ bool SetDefaults(OptionsRecord& options, const std::filesystem::path& file) {
 
 bool SaveOptions(const OptionsRecord& options, const std::filesystem::path& file) {
   const OptionsImage image = EncodeOptions(options);
-  std::filesystem::path temporary = file;
-  temporary += ".tmp";
-  {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(image.data()),
-              static_cast<std::streamsize>(image.size()));
-    out.close();
-    if (!out) {
-      std::error_code ignored;
-      std::filesystem::remove(temporary, ignored);
-      return false;
-    }
-  }
-  std::error_code error;
-  std::filesystem::rename(temporary, file, error);
-  if (error) std::filesystem::remove(temporary, error);
-  return !error;
+  return ReplaceFile(file.string(), {reinterpret_cast<const char*>(image.data()), image.size()})
+      .empty();
 }
 
 void LoadOptions(OptionsRecord& options, const std::filesystem::path& file) {
+  RemoveInterruptedSave(file.string());
   std::ifstream in(file, std::ios::binary);
   if (!in) {
     SetDefaults(options, file);

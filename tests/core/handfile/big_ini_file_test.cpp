@@ -41,6 +41,22 @@ TEST_F(BigIniFileTest, DuplicateSectionKeepsTheFirstAndLosesTheSecondAtTheNextRe
   EXPECT_EQ(folder.Read("hands.ini"), "[A]\nx=1\n\n[b]\ny=5\n\n");
 }
 
+// Found by fuzzing: a line ending in two carriage returns read as a line of
+// the hand before, and came back as a header only after a rewrite.
+TEST_F(BigIniFileTest, LineEndsConvertedTwiceReadTheSameBeforeAndAfterARewrite) {
+  folder.Write("hands.ini", "[1]\r\r\nDealer=N\r\r\n; a lesson\r\r\n[2]\r\r\nDealer=E\r\n");
+  TBigIniFile store(Name());
+  EXPECT_EQ(store.ReadString("2", "Dealer", "-"), "E");
+  std::vector<std::string> lines;
+  store.WriteToStrings(lines);
+  const std::vector<std::string> expected{"[1]",      "Dealer=N", "; a lesson", "", "[2]",
+                                          "Dealer=E", ""};
+  EXPECT_EQ(lines, expected);
+  store.WriteString("2", "Dealer", "W");
+  ASSERT_EQ(store.UpdateFile(), "");
+  EXPECT_EQ(folder.Read("hands.ini"), "[1]\nDealer=N\n; a lesson\n\n[2]\nDealer=W\n\n");
+}
+
 TEST_F(BigIniFileTest, NamesAndKeysAreTakenAsWrittenWithoutTrimming) {
   folder.Write("hands.ini", "[ my hand ]\nKey = value\nkey=second\n");
   TBigIniFile store(Name());

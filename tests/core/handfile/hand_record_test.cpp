@@ -139,6 +139,20 @@ TEST_F(HandRecordTest, SavesAreNumberedAfterTheHighestNumberedSection) {
                                              "7", "8", "9", "Notes"}));
 }
 
+// Saving after a hand numbered 2147483646 used to put every later hand into
+// section 2147483647, each one over the one before.
+TEST_F(HandRecordTest, SavesPastTheLargestNumberNeverWriteOverAHand) {
+  folder.Write("Saved Hands.INI", LessonFile(10) + "[2147483646]\nDeal=" + kLessonDeal + "\n");
+  TINI store(Name());
+  EXPECT_EQ(SaveHand(store, SampleRecord(), {}, "first").Section, "2147483647");
+  EXPECT_EQ(SaveHand(store, SampleRecord(), {}, "second").Section, "11");
+  EXPECT_EQ(SaveHand(store, SampleRecord(), {}, "third").Section, "12");
+  TINI again(Name());
+  EXPECT_EQ(ReadHandRecord(again, "2147483647").Comment, "first");
+  EXPECT_EQ(ReadHandRecord(again, "11").Comment, "second");
+  EXPECT_EQ(ReadHandRecord(again, "2147483646").DealText, kLessonDeal);
+}
+
 TEST_F(HandRecordTest, FirstSaveIntoAnEmptyFileIsHandOne) {
   TINI store(Name());
   EXPECT_EQ(SaveHand(store, SampleRecord(), {}, "").Section, "1");
