@@ -216,7 +216,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Alerts, EachAlertedBidAddsItsExplanation) {
   AuctionState state = Scripted(
       North, {"1N", "P", "2D(!)", "P", "2H", "P", "4N(!)", "P", "5D(", "P", "6H", "P", "P", "P"});
-  state.AlertNumbers = {7, 4};
+  state.Alerts = {"7", "4"};
   state.AlertTexts = {"4=Blackwood", "7=Jacoby Transfer", "17=4414 type / 11-15 HCP"};
   BidFromScript(state, 14);
   EXPECT_EQ(state.AlertLines, (Script{"(!)=Jacoby Transfer", "(!)=Blackwood"}));
@@ -253,7 +253,7 @@ TEST(TakeBack, RemovesExactlyTheLastBid) {
   const Script bids{"1H", "X(!)", "XX", "2C", "P", "P", "3H", "P"};
   AuctionState state = Scripted(East, bids);
   state.ScriptedLights = {"0", "G", "R", "Y", "0", "0", "G"};
-  state.AlertNumbers = {2};
+  state.Alerts = {"2"};
   state.AlertTexts = {"2=Negative Double"};
   EXPECT_FALSE(TakeBackBid(state));
   BidFromScript(state, 7);
@@ -261,7 +261,7 @@ TEST(TakeBack, RemovesExactlyTheLastBid) {
     ASSERT_TRUE(TakeBackBid(state));
     AuctionState expected = Scripted(East, bids);
     expected.ScriptedLights = state.ScriptedLights;
-    expected.AlertNumbers = state.AlertNumbers;
+    expected.Alerts = state.Alerts;
     expected.AlertTexts = state.AlertTexts;
     BidFromScript(expected, count);
     ExpectSameAuction(state, expected);
