@@ -91,28 +91,54 @@ std::optional<PbnBoard> BoardOfSection(TBigIniFile& store, std::string_view sect
   return board;
 }
 
-PbnExportResult ExportPbn(TBigIniFile& store, std::span<const std::string> sections,
-                          std::span<const std::string> alertTexts, const std::string& fileName,
-                          bool analyse) {
-  PbnExportResult result;
+std::vector<PbnExportBoard> ExportBoards(TBigIniFile& store, std::span<const std::string> sections,
+                                         std::span<const std::string> alertTexts,
+                                         std::vector<std::string>& problems) {
   std::vector<PbnExportBoard> boards;
   for (const std::string& section : sections) {
     std::string problem;
     std::optional<PbnBoard> board = BoardOfSection(store, section, alertTexts, problem);
-    if (!problem.empty()) result.Problems.push_back(problem);
-    if (!board) continue;
-    PbnExportBoard entry{std::move(*board), store.ReadString(section, "Comment", ""), {}};
-    if (analyse) {
-      if (const Solved<TrickTable> table = DoubleDummyTable(entry.Board.Deal)) {
-        if (const Solved<ParResult> par =
-                ParOfDeal(*table, entry.Board.Vulnerability, entry.Board.Dealer))
-          entry.Analysis = PbnAnalysis{*table, *par};
-      }
-    }
-    boards.push_back(std::move(entry));
+    if (!problem.empty()) problems.push_back(problem);
+    if (board)
+      boards.push_back({std::move(*board), store.ReadString(section, "Comment", ""), {}});
+  }
+  return boards;
+}
+
+PbnExportResult WritePbnFile(std::vector<PbnExportBoard> boards, const std::string& fileName,
+                             bool analyse) {
+  PbnExportResult result;
+  for (PbnExportBoard& entry : boards) {
+    if (!analyse) break;
+    // A deal the solver cannot take goes out without its facts.
+    const Solved<TrickTable> table = DoubleDummyTable(entry.Board.Deal);
+    if (!table) continue;
+    if (const Solved<ParResult> par =
+            ParOfDeal(*table, entry.Board.Vulnerability, entry.Board.Dealer))
+      entry.Analysis = PbnAnalysis{*table, *par};
   }
   result.Error = ReplaceFile(fileName, WritePbn(boards));
   if (result.Error.empty()) result.Count = static_cast<int>(boards.size());
+  return result;
+}
+
+std::string ExportReport(const PbnExportResult& result, std::string_view fileName) {
+  std::string report =
+      !result.Error.empty()
+          ? result.Error
+          : "Wrote " + std::to_string(result.Count) + (result.Count == 1 ? " board" : " boards") +
+                " to " + std::string(fileName) + ".";
+  for (const std::string& problem : result.Problems) report += "\n" + problem;
+  return report;
+}
+
+PbnExportResult ExportPbn(TBigIniFile& store, std::span<const std::string> sections,
+                          std::span<const std::string> alertTexts, const std::string& fileName,
+                          bool analyse) {
+  std::vector<std::string> problems;
+  std::vector<PbnExportBoard> boards = ExportBoards(store, sections, alertTexts, problems);
+  PbnExportResult result = WritePbnFile(std::move(boards), fileName, analyse);
+  result.Problems = std::move(problems);
   return result;
 }
 

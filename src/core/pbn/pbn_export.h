@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "handfile/big_ini_file.h"
-#include "pbn/pbn_board.h"
+#include "pbn/pbn_writer.h"
 
 namespace tavlo {
 
@@ -28,8 +28,24 @@ struct PbnExportResult {
   std::string Error;                  // why the file could not be written
 };
 
-// Writes the sections' hands to the file, replacing it whole. With analyse
-// set each board carries its double-dummy table and par.
+// The boards of the sections, with their comments; hands that cannot be
+// read go to problems.
+std::vector<PbnExportBoard> ExportBoards(TBigIniFile& store, std::span<const std::string> sections,
+                                         std::span<const std::string> alertTexts,
+                                         std::vector<std::string>& problems);
+
+// Writes the boards to the file, replacing it whole. With analyse set each
+// board first gets its double-dummy table and par, which takes the solver
+// a while; the hand file is not touched, so this may run aside from the
+// window.
+PbnExportResult WritePbnFile(std::vector<PbnExportBoard> boards, const std::string& fileName,
+                             bool analyse);
+
+// What an export did, for the user: how many boards went to the file, then
+// each problem on a line of its own.
+std::string ExportReport(const PbnExportResult& result, std::string_view fileName);
+
+// Both steps at once.
 PbnExportResult ExportPbn(TBigIniFile& store, std::span<const std::string> sections,
                           std::span<const std::string> alertTexts, const std::string& fileName,
                           bool analyse);

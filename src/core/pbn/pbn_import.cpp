@@ -2,7 +2,6 @@
 
 #include "analysis/double_dummy.h"
 #include "auction/call_rules.h"
-#include "handfile/hand_record.h"
 #include "model/bid_text.h"
 #include "model/comma_text.h"
 #include "model/deal_text.h"
@@ -127,13 +126,13 @@ std::vector<Bid> AuctionToContract(const PbnContract& contract, SeatCode declare
   return calls;
 }
 
-PbnImportResult ImportPbn(TBigIniFile& store, std::string_view bytes) {
+PbnImportPlan PlanPbnImport(std::string_view bytes) {
   PbnReading reading = ReadPbn(bytes);
-  PbnImportResult result;
-  result.Problems = std::move(reading.Problems);
+  PbnImportPlan plan;
+  plan.Problems = std::move(reading.Problems);
   for (const PbnBoard& board : reading.Boards) {
     const auto leaveOut = [&](const std::string& why) {
-      result.Problems.push_back("Board " + board.Board + " was left out: " + why + ".");
+      plan.Problems.push_back("Board " + board.Board + " was left out: " + why + ".");
     };
     const Calls calls = CallsOf(board);
     if (!calls.Problem.empty()) {
@@ -142,7 +141,8 @@ PbnImportResult ImportPbn(TBigIniFile& store, std::string_view bytes) {
     }
     const AuctionOutcome outcome = FollowCalls(calls.Bids, board.Dealer);
 
-    HandRecord record;
+    ImportedHand hand;
+    HandRecord& record = hand.Record;
     record.Dealer = board.Dealer;
     record.Declarer = outcome.ContractBid == Pass ? board.Dealer : outcome.Declarer;
     record.Vulnerability = board.Vulnerability;
@@ -165,7 +165,7 @@ PbnImportResult ImportPbn(TBigIniFile& store, std::string_view bytes) {
     record.ScriptedLights.assign(calls.Bids.size(), "0");
     if (!notes.empty()) record.Alerts = FittedAlerts(std::move(notes));
 
-    PlayedHand played;
+    PlayedHand& played = hand.Played;
     played.ContractBid = outcome.ContractBid;
     played.Doubling = outcome.Doubling;
     played.HandScore.reset();
@@ -178,8 +178,18 @@ PbnImportResult ImportPbn(TBigIniFile& store, std::string_view bytes) {
             outcome.ContractBid, outcome.Doubling, record.Declarer,
             IsVulnerable(board.Vulnerability, SideOfSeat(record.Declarer)), *board.Result);
     }
+    hand.Comment = CommentOf(board);
+    plan.Hands.push_back(std::move(hand));
+  }
+  return plan;
+}
+
+PbnImportResult AddImportedHands(TBigIniFile& store, PbnImportPlan plan) {
+  PbnImportResult result;
+  result.Problems = std::move(plan.Problems);
+  for (const ImportedHand& hand : plan.Hands) {
     const std::string section = NextSectionName(store);
-    WriteHandSection(store, section, record, played, CommentOf(board));
+    WriteHandSection(store, section, hand.Record, hand.Played, hand.Comment);
     result.Sections.push_back(section);
   }
   if (result.Sections.empty()) return result;
@@ -191,6 +201,29 @@ PbnImportResult ImportPbn(TBigIniFile& store, std::string_view bytes) {
     result.Sections.clear();
   }
   return result;
+}
+
+std::string ImportReport(const PbnImportResult& result) {
+  std::string report;
+  const auto count = result.Sections.size();
+  if (!result.Error.empty()) {
+    report = result.Error + "\nNo hand was added.";
+  } else if (count == 0) {
+    report = "No hand was added.";
+  } else {
+    std::string boards = result.Sections.front();
+    // Sections are handed out in a row, so the first and last name them all.
+    if (count > 1)
+      boards += (count == 2 ? " and " : " to ") + result.Sections.back();
+    report = count == 1 ? "Added 1 hand as board " + boards + "."
+                        : "Added " + std::to_string(count) + " hands as boards " + boards + ".";
+  }
+  for (const std::string& problem : result.Problems) report += "\n" + problem;
+  return report;
+}
+
+PbnImportResult ImportPbn(TBigIniFile& store, std::string_view bytes) {
+  return AddImportedHands(store, PlanPbnImport(bytes));
 }
 
 }  // namespace tavlo

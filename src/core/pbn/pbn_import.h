@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "handfile/big_ini_file.h"
+#include "handfile/hand_record.h"
 #include "pbn/pbn_board.h"
 
 namespace tavlo {
@@ -29,8 +30,32 @@ struct PbnImportResult {
 std::vector<Bid> AuctionToContract(const PbnContract& contract, SeatCode declarer,
                                    SeatCode dealer);
 
-// Adds every board the file's bytes hold as the next free sections and
-// writes the hand file once. What the file held before is never changed.
+// A board made into a hand of the hand file, before it is added.
+struct ImportedHand {
+  HandRecord Record;
+  PlayedHand Played;
+  std::string Comment;
+};
+
+struct PbnImportPlan {
+  std::vector<ImportedHand> Hands;
+  std::vector<std::string> Problems;
+};
+
+// Reads the file's bytes and makes each board a hand. The par contracts of
+// boards without a contract take the solver a while; the hand file is not
+// touched, so this may run aside from the window.
+PbnImportPlan PlanPbnImport(std::string_view bytes);
+
+// Adds the hands as the next free sections and writes the hand file once.
+// What the file held before is never changed.
+PbnImportResult AddImportedHands(TBigIniFile& store, PbnImportPlan plan);
+
+// What an import did, for the user: how many hands came in as which
+// boards, then each problem on a line of its own.
+std::string ImportReport(const PbnImportResult& result);
+
+// Both steps at once.
 PbnImportResult ImportPbn(TBigIniFile& store, std::string_view bytes);
 
 }  // namespace tavlo
