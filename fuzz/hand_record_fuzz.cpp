@@ -44,8 +44,7 @@ bool SameRecord(const HandRecord& a, const HandRecord& b) {
   return a.Dealer == b.Dealer && a.Declarer == b.Declarer && a.Vulnerability == b.Vulnerability &&
          a.DealText == b.DealText && a.PointsText == b.PointsText &&
          a.ScriptedAuction == b.ScriptedAuction && a.ScriptedLights == b.ScriptedLights &&
-         a.Alerts == b.Alerts && a.LeadDirector == b.LeadDirector &&
-         a.Comment == b.Comment;
+         a.Alerts == b.Alerts && a.LeadDirector == b.LeadDirector && a.Comment == b.Comment;
 }
 
 // Saves the hand into a store of its own and reads it back from the file

@@ -182,8 +182,7 @@ std::string AlertExplanation(std::span<const std::string> alertTexts, std::strin
 }
 
 bool IsAlertNumber(std::string_view alert) {
-  return !alert.empty() &&
-         alert.find_first_not_of("0123456789") == std::string_view::npos;
+  return !alert.empty() && alert.find_first_not_of("0123456789") == std::string_view::npos;
 }
 
 }  // namespace tavlo

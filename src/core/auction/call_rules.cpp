@@ -18,8 +18,8 @@ AuctionOutcome FollowCalls(std::span<const Bid> calls, SeatCode dealer) {
     const Bid call = calls[at];
     const auto seat = static_cast<SeatCode>((dealer + at) % 4);
     const auto refuse = [&](std::string_view why) {
-      outcome.Problem = "call " + std::to_string(at + 1) + " (" + BidShortText(call) + ") " +
-                        std::string(why);
+      outcome.Problem =
+          "call " + std::to_string(at + 1) + " (" + BidShortText(call) + ") " + std::string(why);
       return outcome;
     };
     if (outcome.Over) return refuse("comes after the auction is over");

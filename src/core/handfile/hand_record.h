@@ -39,7 +39,7 @@ struct HandRecord {
 struct PlayedHand {
   Bid ContractBid = Pass;  // Pass for a passed-out hand
   int Doubling = 0;
-  std::string PlaysText;  // the cards played, trick by trick; empty when passed out
+  std::string PlaysText;             // the cards played, trick by trick; empty when passed out
   std::optional<int> HandScore = 0;  // North-South's duplicate score, when known
 };
 

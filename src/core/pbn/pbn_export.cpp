@@ -1,5 +1,8 @@
 #include "pbn/pbn_export.h"
 
+#include <algorithm>
+#include <tuple>
+
 #include "auction/auction.h"
 #include "auction/call_rules.h"
 #include "handfile/hand_record.h"
@@ -73,8 +76,8 @@ std::optional<PbnBoard> BoardOfSection(TBigIniFile& store, std::string_view sect
     outcome = FollowCalls(calls, board.Dealer);
   }
   if (!outcome.Problem.empty()) {
-    problem = "Board " + board.Board + " was written without its auction, which is not legal: " +
-              outcome.Problem + ".";
+    problem = "Board " + board.Board +
+              " was written without its auction, which is not legal: " + outcome.Problem + ".";
     board.Auction.clear();
     return board;
   }
@@ -91,6 +94,18 @@ std::optional<PbnBoard> BoardOfSection(TBigIniFile& store, std::string_view sect
   return board;
 }
 
+std::vector<std::string> SectionsInBoardOrder(const TBigIniFile& store) {
+  std::vector<std::string> sections;
+  store.ReadSections(sections);
+  const auto key = [](const std::string& name) {
+    const bool number = !name.empty() && name.find_first_not_of("0123456789") == std::string::npos;
+    return std::tuple(!number, number ? name.size() : 0, name);
+  };
+  std::stable_sort(sections.begin(), sections.end(),
+                   [&](const std::string& a, const std::string& b) { return key(a) < key(b); });
+  return sections;
+}
+
 std::vector<PbnExportBoard> ExportBoards(TBigIniFile& store, std::span<const std::string> sections,
                                          std::span<const std::string> alertTexts,
                                          std::vector<std::string>& problems) {
@@ -99,8 +114,7 @@ std::vector<PbnExportBoard> ExportBoards(TBigIniFile& store, std::span<const std
     std::string problem;
     std::optional<PbnBoard> board = BoardOfSection(store, section, alertTexts, problem);
     if (!problem.empty()) problems.push_back(problem);
-    if (board)
-      boards.push_back({std::move(*board), store.ReadString(section, "Comment", ""), {}});
+    if (board) boards.push_back({std::move(*board), store.ReadString(section, "Comment", ""), {}});
   }
   return boards;
 }
@@ -123,11 +137,10 @@ PbnExportResult WritePbnFile(std::vector<PbnExportBoard> boards, const std::stri
 }
 
 std::string ExportReport(const PbnExportResult& result, std::string_view fileName) {
-  std::string report =
-      !result.Error.empty()
-          ? result.Error
-          : "Wrote " + std::to_string(result.Count) + (result.Count == 1 ? " board" : " boards") +
-                " to " + std::string(fileName) + ".";
+  std::string report = !result.Error.empty() ? result.Error
+                                             : "Wrote " + std::to_string(result.Count) +
+                                                   (result.Count == 1 ? " board" : " boards") +
+                                                   " to " + std::string(fileName) + ".";
   for (const std::string& problem : result.Problems) report += "\n" + problem;
   return report;
 }

@@ -28,6 +28,10 @@ struct PbnExportResult {
   std::string Error;                  // why the file could not be written
 };
 
+// Every section of the store, numbered boards first in the order of their
+// numbers (2 before 10), then the others by name.
+std::vector<std::string> SectionsInBoardOrder(const TBigIniFile& store);
+
 // The boards of the sections, with their comments; hands that cannot be
 // read go to problems.
 std::vector<PbnExportBoard> ExportBoards(TBigIniFile& store, std::span<const std::string> sections,

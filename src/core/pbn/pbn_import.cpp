@@ -66,8 +66,8 @@ Calls CallsOf(const PbnBoard& board) {
     return calls;
   }
   if (board.Contract && (board.Declarer || board.Contract->ContractBid == Pass)) {
-    calls.Bids = AuctionToContract(*board.Contract, board.Declarer.value_or(board.Dealer),
-                                   board.Dealer);
+    calls.Bids =
+        AuctionToContract(*board.Contract, board.Declarer.value_or(board.Dealer), board.Dealer);
   } else {
     const Solved<TrickTable> table = DoubleDummyTable(board.Deal);
     const Solved<ParResult> par =
@@ -213,8 +213,7 @@ std::string ImportReport(const PbnImportResult& result) {
   } else {
     std::string boards = result.Sections.front();
     // Sections are handed out in a row, so the first and last name them all.
-    if (count > 1)
-      boards += (count == 2 ? " and " : " to ") + result.Sections.back();
+    if (count > 1) boards += (count == 2 ? " and " : " to ") + result.Sections.back();
     report = count == 1 ? "Added 1 hand as board " + boards + "."
                         : "Added " + std::to_string(count) + " hands as boards " + boards + ".";
   }

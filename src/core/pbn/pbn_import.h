@@ -27,8 +27,7 @@ struct PbnImportResult {
 // pass until declarer bids it, an opponent doubles (and, redoubled, the
 // declaring side redoubles), then three passes. A passed-out contract gives
 // four passes.
-std::vector<Bid> AuctionToContract(const PbnContract& contract, SeatCode declarer,
-                                   SeatCode dealer);
+std::vector<Bid> AuctionToContract(const PbnContract& contract, SeatCode declarer, SeatCode dealer);
 
 // A board made into a hand of the hand file, before it is added.
 struct ImportedHand {

@@ -142,8 +142,7 @@ bool IsAnnotation(std::string_view token) {
 }
 
 std::string_view WithoutSuffix(std::string_view token) {
-  while (token.size() > 1 && (token.back() == '!' || token.back() == '?'))
-    token.remove_suffix(1);
+  while (token.size() > 1 && (token.back() == '!' || token.back() == '?')) token.remove_suffix(1);
   return token;
 }
 

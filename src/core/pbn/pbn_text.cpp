@@ -24,10 +24,14 @@ std::size_t Utf8SequenceLength(std::string_view text, std::size_t at) {
   std::size_t length = 0;
   unsigned lowest = 0;
   if (lead < 0x80) return 1;
-  if (lead >= 0xC2 && lead <= 0xDF) length = 2, lowest = 0x80;
-  else if (lead >= 0xE0 && lead <= 0xEF) length = 3, lowest = 0x800;
-  else if (lead >= 0xF0 && lead <= 0xF4) length = 4, lowest = 0x10000;
-  else return 0;
+  if (lead >= 0xC2 && lead <= 0xDF)
+    length = 2, lowest = 0x80;
+  else if (lead >= 0xE0 && lead <= 0xEF)
+    length = 3, lowest = 0x800;
+  else if (lead >= 0xF0 && lead <= 0xF4)
+    length = 4, lowest = 0x10000;
+  else
+    return 0;
   if (at + length > text.size()) return 0;
   unsigned code = lead & (0x3F >> (length - 1));
   for (std::size_t i = 1; i < length; ++i) {
@@ -98,8 +102,9 @@ Card ReadPbnCard(std::string_view token) {
 std::optional<SeatCode> ReadPbnSeat(std::string_view text) {
   const std::string upper = Upper(text);
   // "^S": a declarer other than the one the auction names; the seat counts.
-  const std::string_view seat = !upper.empty() && upper[0] == '^' ? std::string_view(upper).substr(1)
-                                                                   : std::string_view(upper);
+  const std::string_view seat = !upper.empty() && upper[0] == '^'
+                                    ? std::string_view(upper).substr(1)
+                                    : std::string_view(upper);
   if (seat.size() != 1) return std::nullopt;
   const auto at = std::string_view("NESW").find(seat[0]);
   if (at == std::string_view::npos) return std::nullopt;

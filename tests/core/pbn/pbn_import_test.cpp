@@ -27,9 +27,7 @@ const std::string kShippedHands =
 
 class PbnImportTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::filesystem::copy_file(kShippedHands, Name());
-  }
+  void SetUp() override { std::filesystem::copy_file(kShippedHands, Name()); }
   std::string Name() const { return folder.File("Saved Hands.INI"); }
   TemporaryFolder folder;
 };

@@ -55,11 +55,10 @@ TEST(PbnReader, FullAuctionWithNotesAndPlay) {
   EXPECT_TRUE(read.Problems.empty());
   ASSERT_EQ(read.Boards.size(), 2u);
   const PbnBoard& board = read.Boards[0];
-  EXPECT_EQ(CallsOf(board), (std::vector<Bid>{ContractBidCode(1, Diamonds),
-                                              ContractBidCode(1, Hearts), Pass,
-                                              ContractBidCode(2, Hearts), Double, Pass,
-                                              ContractBidCode(2, Spades), Pass,
-                                              ContractBidCode(4, Spades), Pass, Pass, Pass}));
+  EXPECT_EQ(CallsOf(board),
+            (std::vector<Bid>{ContractBidCode(1, Diamonds), ContractBidCode(1, Hearts), Pass,
+                              ContractBidCode(2, Hearts), Double, Pass, ContractBidCode(2, Spades),
+                              Pass, ContractBidCode(4, Spades), Pass, Pass, Pass}));
   for (std::size_t i = 0; i < board.Auction.size(); ++i)
     EXPECT_EQ(board.Auction[i].Note, i == 4 ? "Take-out: four ~S and 11+ HCP" : "") << i;
   EXPECT_EQ(board.Declarer, South);
@@ -116,10 +115,14 @@ TEST(PbnReader, BadBoardsAreLeftOutWithTheirReasons) {
 
 TEST(PbnReader, TextFormsOfCallsContractsAndCards) {
   const std::vector<std::pair<std::string, std::optional<Bid>>> calls{
-      {"1nt", ContractBidCode(1, NoTrump)}, {"7N", ContractBidCode(7, NoTrump)},
-      {"2c", ContractBidCode(2, Clubs)},    {"pass", Pass},
-      {"P", Pass},                          {"xx", Redouble},
-      {"8C", std::nullopt},                 {"1Z", std::nullopt},
+      {"1nt", ContractBidCode(1, NoTrump)},
+      {"7N", ContractBidCode(7, NoTrump)},
+      {"2c", ContractBidCode(2, Clubs)},
+      {"pass", Pass},
+      {"P", Pass},
+      {"xx", Redouble},
+      {"8C", std::nullopt},
+      {"1Z", std::nullopt},
       {"", std::nullopt}};
   for (const auto& [text, call] : calls) EXPECT_EQ(ReadPbnCall(text), call) << text;
   EXPECT_EQ(ReadPbnContract("3ntxx"), (PbnContract{ContractBidCode(3, NoTrump), 2}));
@@ -135,8 +138,8 @@ TEST(PbnReader, TextFormsOfCallsContractsAndCards) {
 // written out and read back.
 TEST(PbnReader, WrittenBoardsReadBackTheSame) {
   std::mt19937 random(23);
-  const std::vector<std::string> notes{"Stayman", "4~S & 5+ ~H", "quote \" and \\", "?", "#",
-                                       "\u00e6\u00f8\u00e5"};
+  const std::vector<std::string> notes{"Stayman", "4~S & 5+ ~H", "quote \" and \\",
+                                       "?",       "#",           "\u00e6\u00f8\u00e5"};
   std::vector<PbnExportBoard> boards;
   for (int n = 0; n < 40; ++n) {
     PbnBoard board;
