@@ -8,8 +8,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
-#include <functional>
 
 #include "cards/card_art.h"
 #include "dialogs/save_dialog.h"
@@ -17,41 +15,10 @@
 #include "dialogs/sort_grid.h"
 #include "handfile/big_ini_file.h"
 #include "lesson_table.h"
+#include "next_dialog.h"
 
 namespace tavlo {
 namespace {
-
-// Acts on the dialog the table opens modally, once it is up.
-template <typename Dialog>
-class NextDialog {
- public:
-  explicit NextDialog(std::function<void(Dialog&)> act) {
-    QObject::connect(&timer_, &QTimer::timeout, [this, act = std::move(act)] {
-      auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-      if (!dialog || !dialog->isVisible()) return;
-      timer_.stop();
-      seen = true;
-      act(*dialog);
-    });
-    timer_.start(0);
-  }
-  bool seen = false;
-
- private:
-  QTimer timer_;
-};
-
-QPoint RowPoint(const TSortGrid& grid, int row) {
-  return grid.visualRect(grid.model()->index(row, 1)).center();
-}
-
-void ClickRow(TSortGrid& grid, int row, Qt::KeyboardModifiers modifiers = {}) {
-  QTest::mouseClick(grid.viewport(), Qt::LeftButton, modifiers, RowPoint(grid, row));
-}
-
-void PressOk(QDialog& dialog) {
-  QTest::mouseClick(dialog.findChild<QPushButton*>("BitBtn1"), Qt::LeftButton);
-}
 
 class SavedHandsTest : public LessonTableTest {
  protected:
