@@ -236,6 +236,16 @@ TEST(Alerts, AnAlertWithoutTableNumberHasNoExplanation) {
   EXPECT_TRUE(state.AlertLines.empty());
 }
 
+// An alert is an alert-table number or, for a hand brought in from another
+// program, the explanation itself.
+TEST(Alerts, AnAlertThatIsNoNumberIsItsOwnExplanation) {
+  AuctionState state = Scripted(North, {"1N(!)", "2C(!)", "X(!)", "P"});
+  state.Alerts = {"007", "Both majors", "12x"};
+  state.AlertTexts = {"7=15-17 HCP", "12=Negative Double"};
+  BidFromScript(state, 4);
+  EXPECT_EQ(state.AlertLines, (Script{"(!)=15-17 HCP", "(!)=Both majors", "(!)=12x"}));
+}
+
 TEST(StopLight, EachLetterHoldsUntilTheNext) {
   AuctionState state = Scripted(North, {"1H", "P", "2H", "P", "4H"});
   state.ScriptedLights = {"Y", "0", "G", "", "R"};
