@@ -21,6 +21,7 @@
 #include "handfile/big_ini_file.h"
 #include "lesson_table.h"
 #include "scoped_environment.h"
+#include "table/running_marker.h"
 
 namespace tavlo {
 namespace {
@@ -191,6 +192,7 @@ TEST_F(InstalledProgramTest, AHandDealtAndSavedLeavesEveryFileOfTheUserInTheUser
   // The copy of the lessons is the user's to write, unlike the installed file.
   EXPECT_TRUE(QFileInfo(UserFile(HandFileName)).isWritable());
   EXPECT_EQ(table_->HandStore().Sections().Count(), 10);
+  EXPECT_TRUE(QFileInfo::exists(UserFile(RunningMarkerName)));
 
   // A first start: the first hand asks for the name, and the player picks
   // the dark card faces too.
