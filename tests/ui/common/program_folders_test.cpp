@@ -89,22 +89,5 @@ TEST_F(ProgramFoldersTest, TheLessonsAreCopiedAtTheFirstStartAndTheCopyIsNeverRe
   EXPECT_EQ(Contents(own), "[1]\nDeal=lesson\n[11]\nDeal=mine\n");
 }
 
-TEST_F(ProgramFoldersTest, AFolderThatCannotBeMadeIsNamedAndNothingIsCopied) {
-  Write(Path("share/tavlo/Saved Hands.INI"), "[1]\n");
-  Write(Path("blocked"), "a file where the folder should be");
-  const ProgramFolders folders{Path("share/tavlo"), Path("blocked/Tavlo")};
-  const QString error = PrepareUserFolder(folders);
-  EXPECT_TRUE(error.contains(Path("blocked/Tavlo"))) << error.toStdString();
-  // The shipped lessons are still found.
-  EXPECT_EQ(folders.Find(HandFileName), Path("share/tavlo/Saved Hands.INI"));
-}
-
-TEST_F(ProgramFoldersTest, WithoutShippedLessonsTheUserFolderIsMadeAndLeftEmpty) {
-  const ProgramFolders folders{Path("share/tavlo"), Path("data/Tavlo")};
-  EXPECT_EQ(PrepareUserFolder(folders), "");
-  EXPECT_TRUE(QFileInfo(Path("data/Tavlo")).isDir());
-  EXPECT_TRUE(QDir(Path("data/Tavlo")).isEmpty());
-}
-
 }  // namespace
 }  // namespace tavlo
