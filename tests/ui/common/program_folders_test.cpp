@@ -6,6 +6,7 @@
 #include "common/program_folders.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QCoreApplication>
 #include <QDir>
@@ -49,6 +50,18 @@ TEST_F(ProgramFoldersTest, AWritableFolderOfItsOwnKeepsEverythingBesideTheProgra
   EXPECT_EQ(PrepareUserFolder(folders), "");
   EXPECT_EQ(folders.Find(HandFileName), Path("stick/Saved Hands.INI"));
   EXPECT_FALSE(QFileInfo::exists(Path("data")));
+}
+
+TEST_F(ProgramFoldersTest, AFolderOfItsOwnThatCannotBeWrittenSendsTheUsersFilesToTheDataFolder) {
+  if (::geteuid() == 0) GTEST_SKIP() << "the superuser writes into read-only folders";
+  Write(Path("stick/Saved Hands.INI"), "[1]\n");
+  ASSERT_TRUE(QFile::setPermissions(Path("stick"), QFile::ReadOwner | QFile::ExeOwner));
+  const ProgramFolders folders = LocateProgramFolders(Path("stick"));
+  EXPECT_EQ(folders.Data, Path("stick"));
+  EXPECT_EQ(folders.User, Path("data/Tavlo"));
+  EXPECT_EQ(PrepareUserFolder(folders), "");
+  EXPECT_EQ(Contents(Path("data/Tavlo/Saved Hands.INI")), "[1]\n");
+  QFile::setPermissions(Path("stick"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 TEST_F(ProgramFoldersTest, AnInstallationKeepsTheUsersFilesOutOfItEvenWhereItCanBeWritten) {
