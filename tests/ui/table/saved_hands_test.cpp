@@ -21,26 +21,6 @@
 namespace tavlo {
 namespace {
 
-// Acts on the dialog the table opens modally, once it is up.
-template <typename Dialog>
-class NextDialog {
- public:
-  explicit NextDialog(std::function<void(Dialog&)> act) {
-    QObject::connect(&timer_, &QTimer::timeout, [this, act = std::move(act)] {
-      auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-      if (!dialog || !dialog->isVisible()) return;
-      timer_.stop();
-      seen = true;
-      act(*dialog);
-    });
-    timer_.start(0);
-  }
-  bool seen = false;
-
- private:
-  QTimer timer_;
-};
-
 QPoint RowPoint(const TSortGrid& grid, int row) {
   return grid.visualRect(grid.model()->index(row, 1)).center();
 }
@@ -49,35 +29,11 @@ void ClickRow(TSortGrid& grid, int row, Qt::KeyboardModifiers modifiers = {}) {
   QTest::mouseClick(grid.viewport(), Qt::LeftButton, modifiers, RowPoint(grid, row));
 }
 
-void PressOk(QDialog& dialog) {
-  QTest::mouseClick(dialog.findChild<QPushButton*>("BitBtn1"), Qt::LeftButton);
-}
-
 class SavedHandsTest : public LessonTableTest {
  protected:
   void SetUp() override {
     LessonTableTest::SetUp();
     ASSERT_TRUE(DrawCardSheet().save(Path("carddeck.bmp"), "BMP"));
-  }
-  void WaitForTheTable() {
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !table_->InputHeld(); }, 60000));
-  }
-  // The auction as the script says, then the computer plays every card
-  // under Finish Play, each trick cleared with Enter.
-  void BidAndFinish() {
-    BidToTheEnd(0, false);
-    ASSERT_EQ(Game().Table.TablePhase, Phase::EndOfBidding);
-    QTest::mouseClick(Control<QPushButton>("EOBStart"), Qt::LeftButton);
-    WaitForTheTable();
-    for (int step = 0; Game().Table.TablePhase == Phase::Play && step < 100; ++step) {
-      if (Game().Table.TrickWaiting) {
-        Key(Qt::Key_Return);
-      } else {
-        QTest::mouseClick(Control<QPushButton>("TPPFast"), Qt::LeftButton);
-      }
-      WaitForTheTable();
-    }
-    ASSERT_EQ(Game().Table.TablePhase, Phase::EndOfHand);
   }
   // The boards of the hand file on disk, as a fresh start reads it.
   std::vector<std::string> BoardsOnDisk() const {
