@@ -1,16 +1,15 @@
 #include "table/pbn_command_line.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <iostream>
 
 #include "common/notifier.h"
+#include "common/program_folders.h"
 #include "common/strings_resource.h"
 #include "handfile/big_ini_file.h"
 #include "pbn/pbn_export.h"
 #include "pbn/pbn_import.h"
-#include "table/desk_top.h"
 #include "table/running_marker.h"
 
 namespace tavlo {
@@ -47,14 +46,20 @@ std::optional<int> RunPbnCommandLine(const QStringList& arguments, const QString
     return 2;
   }
   const QString pbnFile = arguments[2];
+  // The hand file the table would open: the user's own copy.
+  const ProgramFolders folders = LocateProgramFolders(programFolder);
+  if (const QString problem = PrepareUserFolder(folders); !problem.isEmpty()) {
+    err << problem.toStdString() << '\n';
+    return 1;
+  }
   // A running copy holds the hand file in memory and would write its own
   // copy back over the hands added here.
-  const RunningMarker marker(programFolder);
+  const RunningMarker marker(folders.User);
   if (!marker.Held()) {
     err << AlreadyRunningMessage << " Close it first.\n";
     return 1;
   }
-  TINI store(QDir(programFolder).filePath(HandFileName).toStdString());
+  TINI store(folders.Find(HandFileName).toStdString());
   if (!store.LoadError().empty()) {
     err << store.LoadError() << '\n';
     return 1;
@@ -82,8 +87,10 @@ std::optional<int> RunPbnCommandLine(const QStringList& arguments, const QString
 
 std::optional<int> PbnCommandLine(int argc, char* argv[]) {
   if (argc < 2 || (argv[1] != ImportForm && argv[1] != ExportForm)) return std::nullopt;
-  // A core application gives the program folder and needs no display.
+  // A core application gives the program folder and needs no display; its
+  // name names the user's data folder.
   QCoreApplication app(argc, argv);
+  QCoreApplication::setApplicationName("Tavlo");
   return RunPbnCommandLine(QCoreApplication::arguments(), QCoreApplication::applicationDirPath(),
                            std::cout, std::cerr);
 }

@@ -11,10 +11,10 @@
 
 namespace tavlo {
 
-// Handles the arguments (the program's name first) on the hand file of the
-// program folder. Nothing when they ask for neither form, so the window
-// starts; otherwise the exit status: 0 done, 1 a file could not be read or
-// written (or the program is running), 2 a form without its file.
+// Handles the arguments (the program's name first) on the user's hand file
+// of the program in programFolder, the one the table opens. Nothing when they ask for neither form,
+// so the window starts; otherwise the exit status: 0 done, 1 a file could not be read or written
+// (or the program is running), 2 a form without its file.
 std::optional<int> RunPbnCommandLine(const QStringList& arguments, const QString& programFolder,
                                      std::ostream& out, std::ostream& err);
 

@@ -3,13 +3,19 @@
 // it: keys typed on the window, clicks on its controls, the lesson's
 // auction bid from its script.
 
+#include <QApplication>
+#include <QDialog>
 #include <QFile>
+#include <QPushButton>
 #include <QTest>
+#include <QTimer>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "auction/bid_keys.h"
+#include "dialogs/sort_grid.h"
 #include "model/bid_text.h"
 #include "options/options_file.h"
 #include "table/bid_box.h"
@@ -17,6 +23,36 @@
 #include "table_fixture.h"
 
 namespace tavlo {
+
+// Acts on the dialog the table opens modally, once it is up.
+template <typename Dialog>
+class NextDialog {
+ public:
+  explicit NextDialog(std::function<void(Dialog&)> act) {
+    QObject::connect(&timer_, &QTimer::timeout, [this, act = std::move(act)] {
+      auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+      if (!dialog || !dialog->isVisible()) return;
+      timer_.stop();
+      seen = true;
+      act(*dialog);
+    });
+    timer_.start(0);
+  }
+  bool seen = false;
+
+ private:
+  QTimer timer_;
+};
+
+inline void PressOk(QDialog& dialog) {
+  QTest::mouseClick(dialog.findChild<QPushButton*>("BitBtn1"), Qt::LeftButton);
+}
+
+// A click on a row of the saved-hand grid, with the keys held.
+inline void ClickRow(TSortGrid& grid, int row, Qt::KeyboardModifiers modifiers = {}) {
+  const QPoint middle = grid.visualRect(grid.model()->index(row, 1)).center();
+  QTest::mouseClick(grid.viewport(), Qt::LeftButton, modifiers, middle);
+}
 
 class LessonTableTest : public ProgramFolderTest {
  protected:
@@ -103,6 +139,26 @@ class LessonTableTest : public ProgramFolderTest {
       }
     }
     return {contract, doubling};
+  }
+  void WaitForTheTable() {
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !table_->InputHeld(); }, 60000));
+  }
+  // The auction as the script says, then the computer plays every card
+  // under Finish Play, each trick cleared with Enter.
+  void BidAndFinish() {
+    BidToTheEnd(0, false);
+    ASSERT_EQ(Game().Table.TablePhase, Phase::EndOfBidding);
+    QTest::mouseClick(Control<QPushButton>("EOBStart"), Qt::LeftButton);
+    WaitForTheTable();
+    for (int step = 0; Game().Table.TablePhase == Phase::Play && step < 100; ++step) {
+      if (Game().Table.TrickWaiting) {
+        Key(Qt::Key_Return);
+      } else {
+        QTest::mouseClick(Control<QPushButton>("TPPFast"), Qt::LeftButton);
+      }
+      WaitForTheTable();
+    }
+    ASSERT_EQ(Game().Table.TablePhase, Phase::EndOfHand);
   }
   void WriteHandFile(const QByteArray& text) const {
     QFile file(Path(HandFileName));

@@ -10,7 +10,6 @@
 #include "dialogs/saved_hand_picker.h"
 #include "handfile/big_ini_file.h"
 #include "lesson_table.h"
-#include "next_dialog.h"
 #include "pbn/pbn_reader.h"
 #include "table/pbn_command_line.h"
 
