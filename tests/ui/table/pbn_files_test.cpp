@@ -83,6 +83,18 @@ TEST_F(PbnFilesTest, MarkedHandsGoOutWithTheirDoubleDummyFacts) {
   EXPECT_NE(text.find("[OptimumScore \""), std::string::npos);
 }
 
+TEST_F(PbnFilesTest, AnEmptyHandFileHasNothingToExportUntilBoardsComeIn) {
+  WriteHandFile("");
+  StartNamed();
+  EXPECT_FALSE(table_->MenuItem("ExportPbn1")->isEnabled());
+  NextDialog<QFileDialog> choose(ChooseFile(kTestFiles + "voids.pbn"));
+  table_->MenuItem("ImportPbn1")->trigger();
+  ASSERT_TRUE(choose.seen);
+  EXPECT_EQ(notifier_.messages, QStringList{"Added 2 hands as boards 1 and 2."});
+  EXPECT_TRUE(table_->MenuItem("ExportPbn1")->isEnabled());
+  EXPECT_TRUE(table_->MenuItem("PlayaSavedHand1")->isEnabled());
+}
+
 TEST_F(PbnFilesTest, TheCommandLineImportsAndExportsWithoutAWindow) {
   std::ostringstream out, err;
   const auto run = [&](QStringList arguments) {
