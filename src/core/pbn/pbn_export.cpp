@@ -114,7 +114,10 @@ std::vector<PbnExportBoard> ExportBoards(TBigIniFile& store, std::span<const std
     std::string problem;
     std::optional<PbnBoard> board = BoardOfSection(store, section, alertTexts, problem);
     if (!problem.empty()) problems.push_back(problem);
-    if (board) boards.push_back({std::move(*board), store.ReadString(section, "Comment", ""), {}});
+    // A hand saved without typing a comment keeps a single blank.
+    if (board)
+      boards.push_back(
+          {std::move(*board), TrimTrailingSpaces(store.ReadString(section, "Comment", "")), {}});
   }
   return boards;
 }

@@ -154,6 +154,8 @@ TEST_F(PbnImportTest, AFileThatCannotBeWrittenAddsNoHands) {
   EXPECT_FALSE(imported.Error.empty());
   EXPECT_TRUE(imported.Sections.empty());
   EXPECT_EQ(store.Sections().Count(), 0);
+  const std::string report = ImportReport(imported);
+  EXPECT_EQ(report.rfind(imported.Error + "\nNo hand was added.", 0), 0u) << report;
 }
 
 // The lesson hands and imported ones go out and come back with the same
