@@ -33,12 +33,10 @@ bool FitsALine(std::string_view key, std::string_view value) {
 
 // The keys of a saved hand are cut at 255 characters like every line.
 bool SavedWhole(const HandRecord& record) {
-  std::vector<std::string> alerts;
-  for (int number : record.AlertNumbers) alerts.push_back(std::to_string(number));
   return FitsALine("Deal", record.DealText) && FitsALine("Points", record.PointsText) &&
          FitsALine("Bids", JoinCommaText(record.ScriptedAuction)) &&
          FitsALine("Lights", JoinCommaText(record.ScriptedLights)) &&
-         FitsALine("Alerts", JoinCommaText(alerts)) &&
+         FitsALine("Alerts", JoinCommaText(record.Alerts)) &&
          FitsALine("LeadDirector", record.LeadDirector) && FitsALine("Comment", record.Comment);
 }
 
@@ -46,8 +44,7 @@ bool SameRecord(const HandRecord& a, const HandRecord& b) {
   return a.Dealer == b.Dealer && a.Declarer == b.Declarer && a.Vulnerability == b.Vulnerability &&
          a.DealText == b.DealText && a.PointsText == b.PointsText &&
          a.ScriptedAuction == b.ScriptedAuction && a.ScriptedLights == b.ScriptedLights &&
-         a.AlertNumbers == b.AlertNumbers && a.LeadDirector == b.LeadDirector &&
-         a.Comment == b.Comment;
+         a.Alerts == b.Alerts && a.LeadDirector == b.LeadDirector && a.Comment == b.Comment;
 }
 
 // Saves the hand into a store of its own and reads it back from the file
@@ -71,6 +68,7 @@ HandRecord SavedForm(const HandRecord& record) {
   expected.PointsText = OneLine(record.PointsText);
   expected.ScriptedAuction = OneLine(record.ScriptedAuction);
   expected.ScriptedLights = OneLine(record.ScriptedLights);
+  expected.Alerts = OneLine(record.Alerts);
   expected.LeadDirector = OneLine(record.LeadDirector);
   const std::string kept = OneLine(TrimTrailingSpacesKeepOne(record.Comment));
   expected.Comment = kept.empty() ? "-" : kept;
@@ -83,7 +81,7 @@ void CheckAuction(const HandRecord& record) {
   auction.Declarer = record.Declarer;
   auction.ScriptedAuction = record.ScriptedAuction;
   auction.ScriptedLights = record.ScriptedLights;
-  auction.AlertNumbers = record.AlertNumbers;
+  auction.Alerts = record.Alerts;
   auction.LeadDirector = record.LeadDirector;
   ResetBids(auction);
   const int most = static_cast<int>(record.ScriptedAuction.size()) + 4;

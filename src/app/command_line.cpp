@@ -18,6 +18,8 @@ struct OptionLine {
 constexpr std::array OptionLines{
     OptionLine{"-h, --help", "print this help and exit"},
     OptionLine{"    --version", "print the version and exit"},
+    OptionLine{"    --import-pbn FILE", "add the boards of a PBN file to the saved hands and exit"},
+    OptionLine{"    --export-pbn FILE", "write every saved hand to a PBN file and exit"},
 };
 
 void PrintHelp() {

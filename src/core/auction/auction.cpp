@@ -26,10 +26,11 @@ void AddBid(AuctionState& state, int index) {
       index < static_cast<int>(state.ScriptedAuction.size()) ? state.ScriptedAuction[index] : "";
   std::string alertRef = AlertRefOf(item);
   if (!alertRef.empty()) {
-    // The alerted bids take the alert-table numbers in auction order.
+    // The alerted bids take the alerts in auction order.
     const auto alerted = state.AlertLines.size();
-    const int number = alerted < state.AlertNumbers.size() ? state.AlertNumbers[alerted] : 0;
-    state.AlertLines.push_back(alertRef + "=" + AlertText(state, number));
+    const std::string_view alert =
+        alerted < state.Alerts.size() ? std::string_view(state.Alerts[alerted]) : "";
+    state.AlertLines.push_back(alertRef + "=" + AlertExplanation(state.AlertTexts, alert));
   }
   PlaceInGrid(state.AuctionGrid, state.Dealer, index, state.CurrentBid, std::move(alertRef));
   state.AuctionRecord.push_back(BidShortText(state.CurrentBid));
@@ -172,8 +173,16 @@ bool TakeBackBid(AuctionState& state) {
   return true;
 }
 
-std::string AlertText(const AuctionState& state, int number) {
-  return ValueOfKey(state.AlertTexts, std::to_string(number));
+std::string AlertExplanation(std::span<const std::string> alertTexts, std::string_view alert) {
+  if (!IsAlertNumber(alert)) return std::string(alert);
+  // "007" names the same line as "7".
+  const auto digits = alert.find_first_not_of('0');
+  return digits == std::string_view::npos ? std::string()
+                                          : ValueOfKey(alertTexts, alert.substr(digits));
+}
+
+bool IsAlertNumber(std::string_view alert) {
+  return !alert.empty() && alert.find_first_not_of("0123456789") == std::string_view::npos;
 }
 
 }  // namespace tavlo

@@ -6,6 +6,7 @@
 // the auction state and say what happened.
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -51,7 +52,12 @@ std::string HelpBidPanel(AuctionState& state);
 // Returns false (and changes nothing) before the first bid.
 bool TakeBackBid(AuctionState& state);
 
-// The explanation of alert number in the alert table; empty when missing.
-std::string AlertText(const AuctionState& state, int number);
+// The explanation of one alert of the hand record: the alert-table line it
+// names when it is a number (empty when the table has none), else the
+// alert's own text.
+std::string AlertExplanation(std::span<const std::string> alertTexts, std::string_view alert);
+// Whether an alert names a line of the alert table rather than explaining
+// itself.
+bool IsAlertNumber(std::string_view alert);
 
 }  // namespace tavlo

@@ -32,10 +32,11 @@ struct AuctionState {
 
   // The script: one scripted bid text per bid from the dealer, each may end
   // in an alert reference such as "2C(!)"; one stop-light letter per bid; and
-  // the alert-table numbers of the alerted bids in auction order.
+  // the alerts of the alerted bids in auction order, each an alert-table
+  // number or the explanation itself.
   std::vector<std::string> ScriptedAuction;
   std::vector<std::string> ScriptedLights;
-  std::vector<int> AlertNumbers;
+  std::vector<std::string> Alerts;
   // The suits the hand's author wants led: the hand record's lead director,
   // of which the auction's reset keeps the first four characters.
   std::string LeadDirector;

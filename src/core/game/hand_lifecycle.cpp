@@ -71,7 +71,7 @@ DealProblem ReadSavedHand(Game& game, TBigIniFile& store, int lessonNumber) {
   game.Auction.Declarer = record.Declarer;
   game.Auction.ScriptedAuction = record.ScriptedAuction;
   game.Auction.ScriptedLights = record.ScriptedLights;
-  game.Auction.AlertNumbers = record.AlertNumbers;
+  game.Auction.Alerts = record.Alerts;
   game.Auction.LeadDirector = record.LeadDirector;
   // A new hand has no play yet: the last one was of another deal.
   game.Play.PlayRecord = {};

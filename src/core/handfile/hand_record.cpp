@@ -18,18 +18,6 @@ std::optional<std::int64_t> NumberOf(std::string_view text) {
   return value;
 }
 
-// An item that is no number keeps its place as 0, an entry with no text, so
-// the alerts after it still meet their own bids.
-std::vector<int> AlertNumbersOf(std::string_view text) {
-  std::vector<int> numbers;
-  for (const auto& item : SplitCommaText(text)) {
-    const auto number = NumberOf(item);
-    numbers.push_back(number && *number > 0 && *number <= INT32_MAX ? static_cast<int>(*number)
-                                                                    : 0);
-  }
-  return numbers;
-}
-
 std::string ContractText(const PlayedHand& played) {
   std::string text = BidLongText(played.ContractBid, played.Doubling);
   if (const auto tilde = text.find('~'); tilde != std::string::npos) text.erase(tilde, 1);
@@ -46,7 +34,8 @@ HandRecord ReadHandRecord(TBigIniFile& store, std::string_view section) {
   record.DealText = store.ReadString(section, "Deal", "-");
   record.PointsText = store.ReadString(section, "Points", "-");
   record.ScriptedAuction = SplitCommaText(store.ReadString(section, "Bids", "-"));
-  record.AlertNumbers = AlertNumbersOf(store.ReadString(section, "Alerts", ""));
+  const std::string alerts = store.ReadString(section, "Alerts", "");
+  if (!alerts.empty()) record.Alerts = SplitCommaText(alerts);
   record.LeadDirector = store.ReadString(section, "LeadDirector", "-");
   record.ScriptedLights = SplitCommaText(store.ReadString(section, "Lights", "-"));
   record.Comment = store.ReadString(section, "Comment", "-");
@@ -76,27 +65,27 @@ std::string NextSectionName(const TBigIniFile& store) {
 SaveResult SaveHand(TBigIniFile& store, const HandRecord& record, const PlayedHand& played,
                     std::string_view comment) {
   SaveResult result{NextSectionName(store), {}};
-  const std::string& section = result.Section;
+  WriteHandSection(store, result.Section, record, played, comment);
+  result.Error = store.UpdateFile();
+  return result;
+}
+
+void WriteHandSection(TBigIniFile& store, std::string_view section, const HandRecord& record,
+                      const PlayedHand& played, std::string_view comment) {
   store.WriteString(section, "Dealer", SeatLetters[record.Dealer]);
   store.WriteString(section, "Vulnerability", VulnerabilityNames[record.Vulnerability & 3]);
   store.WriteString(section, "Deal", record.DealText);
   store.WriteString(section, "Declarer", SeatLetters[record.Declarer]);
   store.WriteString(section, "Bids", JoinCommaText(record.ScriptedAuction));
-  if (!record.AlertNumbers.empty()) {
-    std::vector<std::string> numbers;
-    for (int number : record.AlertNumbers) numbers.push_back(std::to_string(number));
-    store.WriteString(section, "Alerts", JoinCommaText(numbers));
-  }
+  if (!record.Alerts.empty()) store.WriteString(section, "Alerts", JoinCommaText(record.Alerts));
   store.WriteString(section, "Lights", JoinCommaText(record.ScriptedLights));
   store.WriteString(section, "Points", record.PointsText);
   store.WriteString(section, "LeadDirector", record.LeadDirector);
   store.WriteString(section, "Plays", played.PlaysText);
   store.WriteString(section, "Contract", ContractText(played));
-  store.WriteString(section, "Score", std::to_string(played.HandScore));
+  if (played.HandScore) store.WriteString(section, "Score", std::to_string(*played.HandScore));
   if (const auto kept = TrimTrailingSpacesKeepOne(comment); !kept.empty())
     store.WriteString(section, "Comment", kept);
-  result.Error = store.UpdateFile();
-  return result;
 }
 
 }  // namespace tavlo

@@ -5,6 +5,7 @@
 // comment. Lesson hands are sections "1" to "10"; saved hands follow and add
 // the contract, the score and the cards played.
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,8 +27,10 @@ struct HandRecord {
   std::vector<std::string> ScriptedAuction{"-"};
   // One stop-light letter per bid: "R", "Y", "G", or "0" for no change.
   std::vector<std::string> ScriptedLights{"-"};
-  // The alert-table number (1..192) of each alerted bid, in auction order.
-  std::vector<int> AlertNumbers;
+  // One item per alerted bid, in auction order: a number names a line of the
+  // alert table (1..192); any other item is the explanation itself, as a
+  // hand brought in from another program carries its own.
+  std::vector<std::string> Alerts;
   std::string LeadDirector = "-";
   std::string Comment = "-";
 };
@@ -36,8 +39,8 @@ struct HandRecord {
 struct PlayedHand {
   Bid ContractBid = Pass;  // Pass for a passed-out hand
   int Doubling = 0;
-  std::string PlaysText;  // the cards played, trick by trick; empty when passed out
-  int HandScore = 0;      // North-South's duplicate score
+  std::string PlaysText;             // the cards played, trick by trick; empty when passed out
+  std::optional<int> HandScore = 0;  // North-South's duplicate score, when known
 };
 
 // Reads the hand of one section; a missing section gives every default.
@@ -49,6 +52,12 @@ HandRecord ReadHandRecord(TBigIniFile& store, std::string_view section);
 // never writes over a hand. Sections with other names are passed over, so a
 // stray name never stops a save.
 std::string NextSectionName(const TBigIniFile& store);
+
+// Writes the hand and its game into the section, in memory only. A comment
+// of blanks alone keeps one blank; an empty one is left out, and so is an
+// unknown score.
+void WriteHandSection(TBigIniFile& store, std::string_view section, const HandRecord& record,
+                      const PlayedHand& played, std::string_view comment);
 
 struct SaveResult {
   std::string Section;  // the section the hand went into

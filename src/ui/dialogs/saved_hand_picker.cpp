@@ -42,6 +42,7 @@ TGetSavedHandForm::TGetSavedHandForm(TBigIniFile& handStore, QWidget* parent)
   sh_->setObjectName("SH");
   HiddenLabel(this, "Label2", "Click the hand you wish to play");
   HiddenLabel(this, "Label3", "Click the hand you wish to delete");
+  HiddenLabel(this, "Label4", "Mark the hands to export, or none for all");
   HiddenLabel(this, "LabelBoard", "Board");
   HiddenLabel(this, "LabelContract", "Contract");
   HiddenLabel(this, "LabelScore", "Score");
@@ -86,8 +87,10 @@ void TGetSavedHandForm::FormActivate() {
   for (const char* name : {"LabelBoard", "LabelContract", "LabelScore", "LabelComment"})
     headers << findChild<QLabel*>(name)->text();
   sh_->SetHeaders(headers);
-  label1_->setText(
-      findChild<QLabel*>(pickMode_ == SavedHandPickMode::Play ? "Label2" : "Label3")->text());
+  const char* instruction = pickMode_ == SavedHandPickMode::Play     ? "Label2"
+                            : pickMode_ == SavedHandPickMode::Delete ? "Label3"
+                                                                     : "Label4";
+  label1_->setText(findChild<QLabel*>(instruction)->text());
   FillCells();
   QHeaderView* header = sh_->horizontalHeader();
   for (int column = 0; column < 3; ++column) header->resizeSection(column, NarrowColumn);

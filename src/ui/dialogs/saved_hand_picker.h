@@ -20,7 +20,7 @@ class TBigIniFile;
 class TMultiLang;
 class TSortGrid;
 
-enum class SavedHandPickMode : std::uint8_t { Delete = 0, Play = 1 };
+enum class SavedHandPickMode : std::uint8_t { Delete = 0, Play = 1, Export = 2 };
 
 class TGetSavedHandForm : public QDialog {
   Q_OBJECT

@@ -352,6 +352,7 @@ void TDeskTop::HandMenuButtons() {
   endOfHand_->SavedHandButton()->setEnabled(anyHand);
   MenuItem("PlayaSavedHand1")->setEnabled(anyHand);
   MenuItem("DeleteaSavedHand1")->setEnabled(anyHand);
+  MenuItem("ExportPbn1")->setEnabled(anyHand);
 }
 
 void TDeskTop::ClosePanels() {

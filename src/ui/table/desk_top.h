@@ -122,6 +122,10 @@ class TDeskTop : public QMainWindow {
   void PrintHandClick();
   void ExportPdfClick();
   void ReviewHandClick();
+  // Hands in Portable Bridge Notation: a file the user chooses comes into
+  // the hand file as new saved hands; chosen hands (or all) go out to one.
+  void ImportPbnClick();
+  void ExportPbnClick();
 
  protected:
   void showEvent(QShowEvent* event) override;

@@ -127,6 +127,10 @@ void TDeskTop::CreateMenu() {
           &TDeskTop::PrintHandClick);
   connect(AddItem(file, "ExportPdf1", "Export as &PDF…"), &QAction::triggered, this,
           &TDeskTop::ExportPdfClick);
+  connect(AddItem(file, "ImportPbn1", "&Import PBN…"), &QAction::triggered, this,
+          &TDeskTop::ImportPbnClick);
+  connect(AddItem(file, "ExportPbn1", "Expo&rt PBN…"), &QAction::triggered, this,
+          &TDeskTop::ExportPbnClick);
   file->addSeparator();
   connect(AddItem(file, "Exit1", "E&xit"), &QAction::triggered, this, &QWidget::close);
 

@@ -216,7 +216,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Alerts, EachAlertedBidAddsItsExplanation) {
   AuctionState state = Scripted(
       North, {"1N", "P", "2D(!)", "P", "2H", "P", "4N(!)", "P", "5D(", "P", "6H", "P", "P", "P"});
-  state.AlertNumbers = {7, 4};
+  state.Alerts = {"7", "4"};
   state.AlertTexts = {"4=Blackwood", "7=Jacoby Transfer", "17=4414 type / 11-15 HCP"};
   BidFromScript(state, 14);
   EXPECT_EQ(state.AlertLines, (Script{"(!)=Jacoby Transfer", "(!)=Blackwood"}));
@@ -236,6 +236,16 @@ TEST(Alerts, AnAlertWithoutTableNumberHasNoExplanation) {
   EXPECT_TRUE(state.AlertLines.empty());
 }
 
+// An alert is an alert-table number or, for a hand brought in from another
+// program, the explanation itself.
+TEST(Alerts, AnAlertThatIsNoNumberIsItsOwnExplanation) {
+  AuctionState state = Scripted(North, {"1N(!)", "2C(!)", "X(!)", "P"});
+  state.Alerts = {"007", "Both majors", "12x"};
+  state.AlertTexts = {"7=15-17 HCP", "12=Negative Double"};
+  BidFromScript(state, 4);
+  EXPECT_EQ(state.AlertLines, (Script{"(!)=15-17 HCP", "(!)=Both majors", "(!)=12x"}));
+}
+
 TEST(StopLight, EachLetterHoldsUntilTheNext) {
   AuctionState state = Scripted(North, {"1H", "P", "2H", "P", "4H"});
   state.ScriptedLights = {"Y", "0", "G", "", "R"};
@@ -253,7 +263,7 @@ TEST(TakeBack, RemovesExactlyTheLastBid) {
   const Script bids{"1H", "X(!)", "XX", "2C", "P", "P", "3H", "P"};
   AuctionState state = Scripted(East, bids);
   state.ScriptedLights = {"0", "G", "R", "Y", "0", "0", "G"};
-  state.AlertNumbers = {2};
+  state.Alerts = {"2"};
   state.AlertTexts = {"2=Negative Double"};
   EXPECT_FALSE(TakeBackBid(state));
   BidFromScript(state, 7);
@@ -261,7 +271,7 @@ TEST(TakeBack, RemovesExactlyTheLastBid) {
     ASSERT_TRUE(TakeBackBid(state));
     AuctionState expected = Scripted(East, bids);
     expected.ScriptedLights = state.ScriptedLights;
-    expected.AlertNumbers = state.AlertNumbers;
+    expected.Alerts = state.Alerts;
     expected.AlertTexts = state.AlertTexts;
     BidFromScript(expected, count);
     ExpectSameAuction(state, expected);

@@ -35,7 +35,7 @@ TEST_F(HandRecordTest, MissingSectionReadsEveryDefault) {
   EXPECT_EQ(record.PointsText, "-");
   EXPECT_EQ(record.ScriptedAuction, std::vector<std::string>{"-"});
   EXPECT_EQ(record.ScriptedLights, std::vector<std::string>{"-"});
-  EXPECT_TRUE(record.AlertNumbers.empty());
+  EXPECT_TRUE(record.Alerts.empty());
   EXPECT_EQ(record.LeadDirector, "-");
   EXPECT_EQ(record.Comment, "-");
 }
@@ -54,7 +54,7 @@ TEST_F(HandRecordTest, ReadsEveryKeyOfALessonHand) {
   EXPECT_EQ(record.PointsText, "N:9,13,0,1");
   EXPECT_EQ(record.ScriptedAuction,
             (std::vector<std::string>{"1N", "P", "2C(!)", "P", "2H", "P", "P", "P"}));
-  EXPECT_EQ(record.AlertNumbers, (std::vector<int>{0, 2}));
+  EXPECT_EQ(record.Alerts, (std::vector<std::string>{"7x", "2"}));
   EXPECT_EQ(record.ScriptedLights,
             (std::vector<std::string>{"0", "0", "G", "0", "Y", "0", "0", "0"}));
   EXPECT_EQ(record.LeadDirector, "SKQJ");
@@ -92,7 +92,7 @@ HandRecord SampleRecord() {
   record.PointsText = "N:12,11,1,0";
   record.ScriptedAuction = {"P", "1S", "P", "2C(!)", "P", "2H", "P", "4S", "P", "P", "P"};
   record.ScriptedLights = {"0", "0", "0", "G", "0", "0", "0", "R", "0", "0", "0"};
-  record.AlertNumbers = {37};
+  record.Alerts = {"37"};
   record.LeadDirector = "-";
   return record;
 }
@@ -115,7 +115,7 @@ TEST_F(HandRecordTest, SavedHandReadsBackAsItWasDealtInTheFileLayout) {
   EXPECT_EQ(back.PointsText, sample.PointsText);
   EXPECT_EQ(back.ScriptedAuction, sample.ScriptedAuction);
   EXPECT_EQ(back.ScriptedLights, sample.ScriptedLights);
-  EXPECT_EQ(back.AlertNumbers, sample.AlertNumbers);
+  EXPECT_EQ(back.Alerts, sample.Alerts);
   EXPECT_EQ(back.Comment, "Played too fast");
 
   std::vector<std::string> lines;
@@ -201,7 +201,7 @@ INSTANTIATE_TEST_SUITE_P(Comments, CommentTest,
 TEST_F(HandRecordTest, HandWithoutAlertsSavesNoAlertsKey) {
   TINI store(Name());
   HandRecord record = SampleRecord();
-  record.AlertNumbers.clear();
+  record.Alerts.clear();
   SaveHand(store, record, {}, "");
   EXPECT_EQ(store.ReadString("1", "Alerts", "missing"), "missing");
 }

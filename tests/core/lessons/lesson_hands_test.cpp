@@ -116,7 +116,7 @@ TEST_P(LessonHandTest, EveryAlertedBidIsExplained) {
   AuctionState state;
   state.Dealer = record.Dealer;
   state.ScriptedAuction = record.ScriptedAuction;
-  state.AlertNumbers = record.AlertNumbers;
+  state.Alerts = record.Alerts;
   state.AlertTexts = testing_support::ShippedStringTable("Alerts");
   ASSERT_EQ(state.AlertTexts.size(), 192u);
   ResetBids(state);
@@ -129,7 +129,7 @@ TEST_P(LessonHandTest, EveryAlertedBidIsExplained) {
     FetchScriptedBid(state);
     MakeBid(state);
   }
-  EXPECT_EQ(static_cast<int>(record.AlertNumbers.size()), alerted);
+  EXPECT_EQ(static_cast<int>(record.Alerts.size()), alerted);
   ASSERT_EQ(static_cast<int>(state.AlertLines.size()), alerted);
   for (const auto& line : state.AlertLines) EXPECT_GT(line.size(), 4u) << line;
 }

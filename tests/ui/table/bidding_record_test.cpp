@@ -21,7 +21,7 @@ AuctionState Alerted() {
   state.Dealer = North;
   state.ScriptedAuction = {"1N", "P", "2D(!)", "X", "2H", "P", "4N(!)", "P", "5D", "P", "6H"};
   state.ScriptedLights = {"Y", "0", "G", "0", "R", "0", "G", "0", "G", "0", "R"};
-  state.AlertNumbers = {7, 4};
+  state.Alerts = {"7", "4"};
   state.AlertTexts = {"4=Blackwood", "7=Jacoby Transfer: 5+ ~H"};
   ResetBids(state);
   for (int n = 0; n < 11; ++n) BidForComputer(state);

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "auction/bid_keys.h"
+#include "dialogs/sort_grid.h"
 #include "model/bid_text.h"
 #include "options/options_file.h"
 #include "table/bid_box.h"
@@ -45,6 +46,12 @@ class NextDialog {
 
 inline void PressOk(QDialog& dialog) {
   QTest::mouseClick(dialog.findChild<QPushButton*>("BitBtn1"), Qt::LeftButton);
+}
+
+// A click on a row of the saved-hand grid, with the keys held.
+inline void ClickRow(TSortGrid& grid, int row, Qt::KeyboardModifiers modifiers = {}) {
+  const QPoint middle = grid.visualRect(grid.model()->index(row, 1)).center();
+  QTest::mouseClick(grid.viewport(), Qt::LeftButton, modifiers, middle);
 }
 
 class LessonTableTest : public ProgramFolderTest {

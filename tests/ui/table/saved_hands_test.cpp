@@ -21,14 +21,6 @@
 namespace tavlo {
 namespace {
 
-QPoint RowPoint(const TSortGrid& grid, int row) {
-  return grid.visualRect(grid.model()->index(row, 1)).center();
-}
-
-void ClickRow(TSortGrid& grid, int row, Qt::KeyboardModifiers modifiers = {}) {
-  QTest::mouseClick(grid.viewport(), Qt::LeftButton, modifiers, RowPoint(grid, row));
-}
-
 class SavedHandsTest : public LessonTableTest {
  protected:
   void SetUp() override {

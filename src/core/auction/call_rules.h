@@ -1,0 +1,29 @@
+#pragma once
+// The laws of the auction for calls that come from outside the lesson
+// scripts (hands brought in from other programs): which call may follow
+// which, when the auction is over, and the contract and declarer it ends in.
+
+#include <span>
+#include <string>
+
+#include "model/codes.h"
+
+namespace tavlo {
+
+struct AuctionOutcome {
+  Bid ContractBid = Pass;  // Pass while no level bid has been made
+  int Doubling = 0;
+  // The first of the declaring side to name the strain; the dealer while no
+  // level bid has been made.
+  SeatCode Declarer = North;
+  // Three passes after a bid, or four passes from the start.
+  bool Over = false;
+  // Why a call is not allowed where it stands, with the call's number
+  // counted from 1; empty for a legal auction.
+  std::string Problem;
+};
+
+// Follows the calls (bid codes) made from the dealer.
+AuctionOutcome FollowCalls(std::span<const Bid> calls, SeatCode dealer);
+
+}  // namespace tavlo

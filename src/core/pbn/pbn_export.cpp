@@ -1,0 +1,161 @@
+#include "pbn/pbn_export.h"
+
+#include <algorithm>
+#include <tuple>
+
+#include "auction/auction.h"
+#include "auction/call_rules.h"
+#include "handfile/hand_record.h"
+#include "model/bid_text.h"
+#include "model/comma_text.h"
+#include "model/deal_text.h"
+#include "model/file_replace.h"
+#include "pbn/pbn_writer.h"
+
+namespace tavlo {
+
+namespace {
+
+// The hand file's play text: thirteen tricks of four cards from declarer's
+// left, a sign after each trick's winning card. Nothing unless it is whole.
+std::optional<std::vector<PbnTrick>> TricksOfPlaysText(std::string_view text) {
+  const std::vector<std::string> items = SplitCommaText(text);
+  if (items.size() != 52) return std::nullopt;
+  std::vector<PbnTrick> tricks(13);
+  for (std::size_t at = 0; at < items.size(); ++at) {
+    std::string item = items[at];
+    if (!item.empty() && (item.back() == '+' || item.back() == '-')) item.pop_back();
+    if (item.size() != 2 || RankOfLetter(item[0]) == 0 ||
+        std::string_view("CDHS").find(item[1]) == std::string_view::npos)
+      return std::nullopt;
+    tricks[at / 4][at % 4] = MakeCard(RankOfLetter(item[0]), SuitOfLetter(item.substr(1)));
+  }
+  return tricks;
+}
+
+int DeclarerTricksOf(std::string_view text) {
+  int tricks = 0;
+  for (const char c : text) tricks += c == '+';
+  return tricks;
+}
+
+}  // namespace
+
+std::optional<PbnBoard> BoardOfSection(TBigIniFile& store, std::string_view section,
+                                       std::span<const std::string> alertTexts,
+                                       std::string& problem) {
+  const HandRecord record = ReadHandRecord(store, section);
+  PbnBoard board;
+  board.Board = std::string(section);
+  board.Event = "Tavlo";
+  board.Dealer = record.Dealer;
+  board.Vulnerability = record.Vulnerability;
+  if (const DealProblem why = ParseDeal(record.DealText, board.Deal)) {
+    problem = "Board " + board.Board + " was left out: " + *why + ".";
+    return std::nullopt;
+  }
+  const bool scripted = !(record.ScriptedAuction.size() == 1 && record.ScriptedAuction[0] == "-");
+  std::vector<Bid> calls;
+  std::size_t alerted = 0;
+  for (const std::string& item : scripted ? record.ScriptedAuction : std::vector<std::string>{}) {
+    PbnCall call{BidCode(item), {}};
+    if (item.find('(') != std::string::npos && item.find(')') != std::string::npos) {
+      const std::string_view alert =
+          alerted < record.Alerts.size() ? std::string_view(record.Alerts[alerted]) : "";
+      call.Note = AlertExplanation(alertTexts, alert);
+      ++alerted;
+    }
+    calls.push_back(call.Call);
+    board.Auction.push_back(std::move(call));
+  }
+  AuctionOutcome outcome = FollowCalls(calls, board.Dealer);
+  // The table completes a script that stops short with passes.
+  while (!calls.empty() && outcome.Problem.empty() && !outcome.Over) {
+    calls.push_back(Pass);
+    board.Auction.push_back({Pass, {}});
+    outcome = FollowCalls(calls, board.Dealer);
+  }
+  if (!outcome.Problem.empty()) {
+    problem = "Board " + board.Board +
+              " was written without its auction, which is not legal: " + outcome.Problem + ".";
+    board.Auction.clear();
+    return board;
+  }
+  if (board.Auction.empty()) return board;
+  board.Contract = PbnContract{outcome.ContractBid, outcome.Doubling};
+  if (outcome.ContractBid == Pass) return board;
+  board.Declarer = outcome.Declarer;
+  const std::string plays = store.ReadString(section, "Plays", "");
+  if (const auto tricks = TricksOfPlaysText(plays)) {
+    board.PlaySeat = NextSeat(outcome.Declarer);
+    board.Play = *tricks;
+    board.Result = DeclarerTricksOf(plays);
+  }
+  return board;
+}
+
+std::vector<std::string> SectionsInBoardOrder(const TBigIniFile& store) {
+  std::vector<std::string> sections;
+  store.ReadSections(sections);
+  const auto key = [](const std::string& name) {
+    const bool number = !name.empty() && name.find_first_not_of("0123456789") == std::string::npos;
+    return std::tuple(!number, number ? name.size() : 0, name);
+  };
+  std::stable_sort(sections.begin(), sections.end(),
+                   [&](const std::string& a, const std::string& b) { return key(a) < key(b); });
+  return sections;
+}
+
+std::vector<PbnExportBoard> ExportBoards(TBigIniFile& store, std::span<const std::string> sections,
+                                         std::span<const std::string> alertTexts,
+                                         std::vector<std::string>& problems) {
+  std::vector<PbnExportBoard> boards;
+  for (const std::string& section : sections) {
+    std::string problem;
+    std::optional<PbnBoard> board = BoardOfSection(store, section, alertTexts, problem);
+    if (!problem.empty()) problems.push_back(problem);
+    // A hand saved without typing a comment keeps a single blank.
+    if (board)
+      boards.push_back(
+          {std::move(*board), TrimTrailingSpaces(store.ReadString(section, "Comment", "")), {}});
+  }
+  return boards;
+}
+
+PbnExportResult WritePbnFile(std::vector<PbnExportBoard> boards, const std::string& fileName,
+                             bool analyse) {
+  PbnExportResult result;
+  for (PbnExportBoard& entry : boards) {
+    if (!analyse) break;
+    // A deal the solver cannot take goes out without its facts.
+    const Solved<TrickTable> table = DoubleDummyTable(entry.Board.Deal);
+    if (!table) continue;
+    if (const Solved<ParResult> par =
+            ParOfDeal(*table, entry.Board.Vulnerability, entry.Board.Dealer))
+      entry.Analysis = PbnAnalysis{*table, *par};
+  }
+  result.Error = ReplaceFile(fileName, WritePbn(boards));
+  if (result.Error.empty()) result.Count = static_cast<int>(boards.size());
+  return result;
+}
+
+std::string ExportReport(const PbnExportResult& result, std::string_view fileName) {
+  std::string report = !result.Error.empty() ? result.Error
+                                             : "Wrote " + std::to_string(result.Count) +
+                                                   (result.Count == 1 ? " board" : " boards") +
+                                                   " to " + std::string(fileName) + ".";
+  for (const std::string& problem : result.Problems) report += "\n" + problem;
+  return report;
+}
+
+PbnExportResult ExportPbn(TBigIniFile& store, std::span<const std::string> sections,
+                          std::span<const std::string> alertTexts, const std::string& fileName,
+                          bool analyse) {
+  std::vector<std::string> problems;
+  std::vector<PbnExportBoard> boards = ExportBoards(store, sections, alertTexts, problems);
+  PbnExportResult result = WritePbnFile(std::move(boards), fileName, analyse);
+  result.Problems = std::move(problems);
+  return result;
+}
+
+}  // namespace tavlo

@@ -1,0 +1,228 @@
+#include "pbn/pbn_import.h"
+
+#include "analysis/double_dummy.h"
+#include "auction/call_rules.h"
+#include "model/bid_text.h"
+#include "model/comma_text.h"
+#include "model/deal_text.h"
+#include "model/hand_data.h"
+#include "model/play_record_text.h"
+#include "pbn/pbn_reader.h"
+#include "scoring/duplicate_score.h"
+
+namespace tavlo {
+
+namespace {
+
+// The room a value has on its line of the hand file after "key=".
+bool FitsLine(std::string_view key, std::string_view value) {
+  return key.size() + 1 + value.size() <= TBigIniFile::MaxLineLength;
+}
+
+// Long notes are cut, the longest first, until the alerts fit their line.
+std::vector<std::string> FittedAlerts(std::vector<std::string> notes) {
+  while (!FitsLine("Alerts", JoinCommaText(notes))) {
+    std::string* longest = &notes.front();
+    for (std::string& note : notes)
+      if (note.size() > longest->size()) longest = &note;
+    if (longest->empty()) break;
+    longest->resize(FirstCharacters(*longest, longest->size() - 1).size());
+  }
+  return notes;
+}
+
+std::string PointsTextOf(const DealHoldings& deal) {
+  HandSet hands;
+  hands.Deal(deal);
+  return "N:" + std::to_string(hands[North].HighCardPoints) + "," +
+         std::to_string(hands[South].HighCardPoints) + "," +
+         std::to_string(hands[North].LengthPoints) + "," +
+         std::to_string(hands[South].LengthPoints);
+}
+
+// The declarer of a par contract: of the seats that may declare it, the
+// first to bid from the dealer.
+SeatCode ParDeclarer(const ParContract& par, SeatCode dealer) {
+  for (int i = 0; i < 4; ++i) {
+    const auto seat = static_cast<SeatCode>((dealer + i) % 4);
+    if (par.Seats.find(SeatLetters[seat][0]) != std::string::npos) return seat;
+  }
+  return dealer;
+}
+
+struct Calls {
+  std::vector<Bid> Bids;
+  std::vector<std::string> Notes;  // per call; empty when not alerted
+  std::string Problem;
+};
+
+Calls CallsOf(const PbnBoard& board) {
+  Calls calls;
+  if (!board.Auction.empty()) {
+    for (const PbnCall& call : board.Auction) {
+      calls.Bids.push_back(call.Call);
+      calls.Notes.push_back(call.Note);
+    }
+    return calls;
+  }
+  if (board.Contract && (board.Declarer || board.Contract->ContractBid == Pass)) {
+    calls.Bids =
+        AuctionToContract(*board.Contract, board.Declarer.value_or(board.Dealer), board.Dealer);
+  } else {
+    const Solved<TrickTable> table = DoubleDummyTable(board.Deal);
+    const Solved<ParResult> par =
+        table ? ParOfDeal(*table, board.Vulnerability, board.Dealer) : Solved<ParResult>{};
+    if (!par) {
+      calls.Problem = "its par contract could not be found: " + (table ? par.Error : table.Error);
+      return calls;
+    }
+    PbnContract contract;
+    SeatCode declarer = board.Dealer;
+    if (!par->Contracts.empty()) {
+      const ParContract& best = par->Contracts.front();
+      contract = {ContractBidCode(best.Level, best.Strain), best.Doubled ? 1 : 0};
+      declarer = ParDeclarer(best, board.Dealer);
+    }
+    calls.Bids = AuctionToContract(contract, declarer, board.Dealer);
+  }
+  calls.Notes.resize(calls.Bids.size());
+  return calls;
+}
+
+// The play as the hand file keeps it, for a play of all thirteen tricks.
+std::string PlaysTextOf(const PbnBoard& board, SeatCode declarer, int trump) {
+  if (board.Play.size() != 13) return {};
+  std::vector<PlayRecordEntry> record;
+  SeatCode leader = NextSeat(declarer);
+  for (const PbnTrick& trick : board.Play) {
+    std::array<Card, 4> played{};
+    for (int i = 0; i < 4; ++i) {
+      const auto seat = static_cast<SeatCode>((leader + i) % 4);
+      played[i] = trick[(seat - board.PlaySeat + 4) % 4];
+      record.push_back({static_cast<std::uint16_t>(played[i]), seat});
+    }
+    leader = TrickWinner(played, leader, trump);
+  }
+  record.push_back({0, leader});
+  return PlayRecordText(record, declarer);
+}
+
+std::string CommentOf(const PbnBoard& board) {
+  const std::string name = "Board " + board.Board;
+  return board.Event.empty() ? name : board.Event + ", " + name;
+}
+
+}  // namespace
+
+std::vector<Bid> AuctionToContract(const PbnContract& contract, SeatCode declarer,
+                                   SeatCode dealer) {
+  if (!IsContractBid(contract.ContractBid)) return {Pass, Pass, Pass, Pass};
+  std::vector<Bid> calls;
+  for (SeatCode seat = dealer; seat != declarer; seat = NextSeat(seat)) calls.push_back(Pass);
+  calls.push_back(contract.ContractBid);
+  if (contract.Doubling >= 1) calls.push_back(Double);
+  if (contract.Doubling == 2) calls.push_back(Redouble);
+  calls.insert(calls.end(), 3, Pass);
+  return calls;
+}
+
+PbnImportPlan PlanPbnImport(std::string_view bytes) {
+  PbnReading reading = ReadPbn(bytes);
+  PbnImportPlan plan;
+  plan.Problems = std::move(reading.Problems);
+  for (const PbnBoard& board : reading.Boards) {
+    const auto leaveOut = [&](const std::string& why) {
+      plan.Problems.push_back("Board " + board.Board + " was left out: " + why + ".");
+    };
+    const Calls calls = CallsOf(board);
+    if (!calls.Problem.empty()) {
+      leaveOut(calls.Problem);
+      continue;
+    }
+    const AuctionOutcome outcome = FollowCalls(calls.Bids, board.Dealer);
+
+    ImportedHand hand;
+    HandRecord& record = hand.Record;
+    record.Dealer = board.Dealer;
+    record.Declarer = outcome.ContractBid == Pass ? board.Dealer : outcome.Declarer;
+    record.Vulnerability = board.Vulnerability;
+    record.DealText = WriteDealText(board.Deal);
+    record.PointsText = PointsTextOf(board.Deal);
+    record.ScriptedAuction.clear();
+    std::vector<std::string> notes;
+    for (std::size_t i = 0; i < calls.Bids.size(); ++i) {
+      std::string bid = BidShortText(calls.Bids[i]);
+      if (!calls.Notes[i].empty()) {
+        bid += "(!)";
+        notes.push_back(calls.Notes[i]);
+      }
+      record.ScriptedAuction.push_back(bid);
+    }
+    if (!FitsLine("Bids", JoinCommaText(record.ScriptedAuction))) {
+      leaveOut("its auction is too long for the hand file");
+      continue;
+    }
+    record.ScriptedLights.assign(calls.Bids.size(), "0");
+    if (!notes.empty()) record.Alerts = FittedAlerts(std::move(notes));
+
+    PlayedHand& played = hand.Played;
+    played.ContractBid = outcome.ContractBid;
+    played.Doubling = outcome.Doubling;
+    played.HandScore.reset();
+    if (outcome.ContractBid == Pass) {
+      played.HandScore = 0;
+    } else {
+      played.PlaysText = PlaysTextOf(board, record.Declarer, BidStrain(outcome.ContractBid));
+      if (board.Result)
+        played.HandScore = DuplicateScore(
+            outcome.ContractBid, outcome.Doubling, record.Declarer,
+            IsVulnerable(board.Vulnerability, SideOfSeat(record.Declarer)), *board.Result);
+    }
+    hand.Comment = CommentOf(board);
+    plan.Hands.push_back(std::move(hand));
+  }
+  return plan;
+}
+
+PbnImportResult AddImportedHands(TBigIniFile& store, PbnImportPlan plan) {
+  PbnImportResult result;
+  result.Problems = std::move(plan.Problems);
+  for (const ImportedHand& hand : plan.Hands) {
+    const std::string section = NextSectionName(store);
+    WriteHandSection(store, section, hand.Record, hand.Played, hand.Comment);
+    result.Sections.push_back(section);
+  }
+  if (result.Sections.empty()) return result;
+  result.Error = store.UpdateFile();
+  if (!result.Error.empty()) {
+    // What is not in the file is not kept either: the store stays as the
+    // file is, and a later save does not bring these hands in unasked.
+    for (const std::string& section : result.Sections) store.EraseSection(section);
+    result.Sections.clear();
+  }
+  return result;
+}
+
+std::string ImportReport(const PbnImportResult& result) {
+  std::string report;
+  const auto count = result.Sections.size();
+  if (!result.Error.empty()) {
+    report = result.Error + "\nNo hand was added.";
+  } else if (count == 0) {
+    report = "No hand was added.";
+  } else {
+    std::string boards = result.Sections.front();
+    // Sections are handed out in a row, so the first and last name them all.
+    if (count > 1) boards += (count == 2 ? " and " : " to ") + result.Sections.back();
+    report = count == 1 ? "Added 1 hand as board " + boards + "."
+                        : "Added " + std::to_string(count) + " hands as boards " + boards + ".";
+  }
+  for (const std::string& problem : result.Problems) report += "\n" + problem;
+  return report;
+}
+
+PbnImportResult ImportPbn(TBigIniFile& store, std::string_view bytes) {
+  return AddImportedHands(store, PlanPbnImport(bytes));
+}
+
+}  // namespace tavlo

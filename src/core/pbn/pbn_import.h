@@ -1,0 +1,60 @@
+#pragma once
+// Bringing the boards of a Portable Bridge Notation file into the hand file
+// as new saved hands, each with an auction the table can play out: the
+// file's own, a short one to the file's contract, or one to the par
+// contract when the file gives neither.
+
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "handfile/big_ini_file.h"
+#include "handfile/hand_record.h"
+#include "pbn/pbn_board.h"
+
+namespace tavlo {
+
+struct PbnImportResult {
+  std::vector<std::string> Sections;  // the new hands, in the file's order
+  // The boards left out, or read in part, with the reasons.
+  std::vector<std::string> Problems;
+  // Why the hand file could not be written; the hands are then not added.
+  std::string Error;
+};
+
+// The calls of a short auction to the contract: the seats from the dealer
+// pass until declarer bids it, an opponent doubles (and, redoubled, the
+// declaring side redoubles), then three passes. A passed-out contract gives
+// four passes.
+std::vector<Bid> AuctionToContract(const PbnContract& contract, SeatCode declarer, SeatCode dealer);
+
+// A board made into a hand of the hand file, before it is added.
+struct ImportedHand {
+  HandRecord Record;
+  PlayedHand Played;
+  std::string Comment;
+};
+
+struct PbnImportPlan {
+  std::vector<ImportedHand> Hands;
+  std::vector<std::string> Problems;
+};
+
+// Reads the file's bytes and makes each board a hand. The par contracts of
+// boards without a contract take the solver a while; the hand file is not
+// touched, so this may run aside from the window.
+PbnImportPlan PlanPbnImport(std::string_view bytes);
+
+// Adds the hands as the next free sections and writes the hand file once.
+// What the file held before is never changed.
+PbnImportResult AddImportedHands(TBigIniFile& store, PbnImportPlan plan);
+
+// What an import did, for the user: how many hands came in as which
+// boards, then each problem on a line of its own.
+std::string ImportReport(const PbnImportResult& result);
+
+// Both steps at once.
+PbnImportResult ImportPbn(TBigIniFile& store, std::string_view bytes);
+
+}  // namespace tavlo

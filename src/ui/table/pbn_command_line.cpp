@@ -1,0 +1,98 @@
+#include "table/pbn_command_line.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <iostream>
+
+#include "common/notifier.h"
+#include "common/program_folders.h"
+#include "common/strings_resource.h"
+#include "handfile/big_ini_file.h"
+#include "pbn/pbn_export.h"
+#include "pbn/pbn_import.h"
+#include "table/running_marker.h"
+
+namespace tavlo {
+
+namespace {
+
+constexpr std::string_view ImportForm = "--import-pbn", ExportForm = "--export-pbn";
+
+// Without a display the messages of the string tables go to the error
+// stream instead of a message box.
+class StreamNotifier final : public Notifier {
+ public:
+  explicit StreamNotifier(std::ostream& err) : err_(err), previous_(Install(this)) {}
+  ~StreamNotifier() override { Install(previous_); }
+  StreamNotifier(const StreamNotifier&) = delete;
+  StreamNotifier& operator=(const StreamNotifier&) = delete;
+  void Message(const QString& text) override { err_ << text.toStdString() << '\n'; }
+  bool Ask(const QString&) override { return false; }
+
+ private:
+  std::ostream& err_;
+  Notifier* previous_;
+};
+
+}  // namespace
+
+std::optional<int> RunPbnCommandLine(const QStringList& arguments, const QString& programFolder,
+                                     std::ostream& out, std::ostream& err) {
+  if (arguments.size() < 2) return std::nullopt;
+  const std::string form = arguments[1].toStdString();
+  if (form != ImportForm && form != ExportForm) return std::nullopt;
+  if (arguments.size() != 3) {
+    err << "Usage: tavlo " << form << " FILE\n";
+    return 2;
+  }
+  const QString pbnFile = arguments[2];
+  // The hand file the table would open: the user's own copy.
+  const ProgramFolders folders = LocateProgramFolders(programFolder);
+  if (const QString problem = PrepareUserFolder(folders); !problem.isEmpty()) {
+    err << problem.toStdString() << '\n';
+    return 1;
+  }
+  // A running copy holds the hand file in memory and would write its own
+  // copy back over the hands added here.
+  const RunningMarker marker(folders.User);
+  if (!marker.Held()) {
+    err << AlreadyRunningMessage << " Close it first.\n";
+    return 1;
+  }
+  TINI store(folders.Find(HandFileName).toStdString());
+  if (!store.LoadError().empty()) {
+    err << store.LoadError() << '\n';
+    return 1;
+  }
+  if (form == ImportForm) {
+    QFile file(pbnFile);
+    if (!file.open(QIODevice::ReadOnly)) {
+      err << "The file " << pbnFile.toStdString() << " could not be read.\n";
+      return 1;
+    }
+    const QByteArray bytes = file.readAll();
+    const PbnImportResult result =
+        ImportPbn(store, {bytes.constData(), static_cast<std::size_t>(bytes.size())});
+    out << ImportReport(result) << '\n';
+    return result.Error.empty() ? 0 : 1;
+  }
+  const StreamNotifier notifier(err);
+  std::vector<std::string> alertTexts;
+  LoadStringsResource("Alerts", alertTexts);
+  const PbnExportResult result =
+      ExportPbn(store, SectionsInBoardOrder(store), alertTexts, pbnFile.toStdString(), true);
+  out << ExportReport(result, pbnFile.toStdString()) << '\n';
+  return result.Error.empty() ? 0 : 1;
+}
+
+std::optional<int> PbnCommandLine(int argc, char* argv[]) {
+  if (argc < 2 || (argv[1] != ImportForm && argv[1] != ExportForm)) return std::nullopt;
+  // A core application gives the program folder and needs no display; its
+  // name names the user's data folder.
+  QCoreApplication app(argc, argv);
+  QCoreApplication::setApplicationName("Tavlo");
+  return RunPbnCommandLine(QCoreApplication::arguments(), QCoreApplication::applicationDirPath(),
+                           std::cout, std::cerr);
+}
+
+}  // namespace tavlo
