@@ -159,9 +159,11 @@ TReviewForm::TReviewForm(QWidget* parent)
 
 QString TReviewForm::Word(const char* name) const { return findChild<QLabel*>(name)->text(); }
 
-void TReviewForm::ReviewHand(const Game& game, int language) {
+void TReviewForm::ReviewHand(const Game& game, int language,
+                             const std::array<QString, 3>& callCaptions) {
   language_ = language;
   multiLang_->SetActiveLanguage(language);
+  auction_->SetCallCaptions(callCaptions[0], callCaptions[1], callCaptions[2]);
   auction_->SetLanguage(language);
   auction_->ShowAuction(game.Auction);
   // The record's columns from the left: West, North, East, South.

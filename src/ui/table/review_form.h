@@ -28,9 +28,10 @@ class TReviewForm : public QDialog {
  public:
   explicit TReviewForm(QWidget* parent = nullptr);
 
-  // Shows the hand of game in the language and analyses it away from the
-  // window; the play and the summary come when the analysis is done.
-  void ReviewHand(const Game& game, int language);
+  // Shows the hand of game in the language, its calls named by callCaptions
+  // (redouble, double, pass) as the table names them, and analyses it away
+  // from the window; the play and the summary come when the analysis is done.
+  void ReviewHand(const Game& game, int language, const std::array<QString, 3>& callCaptions);
 
   bool Analysing() const { return watcher_.isRunning(); }
   const std::optional<HandReview>& Review() const { return review_; }

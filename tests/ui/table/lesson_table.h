@@ -3,8 +3,11 @@
 // it: keys typed on the window, clicks on its controls, the lesson's
 // auction bid from its script.
 
+#include <QApplication>
 #include <QFile>
 #include <QTest>
+#include <QTimer>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -17,6 +20,26 @@
 #include "table_fixture.h"
 
 namespace tavlo {
+
+// Acts on the dialog the table opens modally, once it is up.
+template <typename Dialog>
+class NextDialog {
+ public:
+  explicit NextDialog(std::function<void(Dialog&)> act) {
+    QObject::connect(&timer_, &QTimer::timeout, [this, act = std::move(act)] {
+      auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+      if (!dialog || !dialog->isVisible()) return;
+      timer_.stop();
+      seen = true;
+      act(*dialog);
+    });
+    timer_.start(0);
+  }
+  bool seen = false;
+
+ private:
+  QTimer timer_;
+};
 
 class LessonTableTest : public ProgramFolderTest {
  protected:

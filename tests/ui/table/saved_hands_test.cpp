@@ -4,12 +4,9 @@
 // the file at once; the commands off while the file holds no hand.
 
 #include <QAction>
-#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
-#include <functional>
 
 #include "cards/card_art.h"
 #include "dialogs/save_dialog.h"
@@ -20,26 +17,6 @@
 
 namespace tavlo {
 namespace {
-
-// Acts on the dialog the table opens modally, once it is up.
-template <typename Dialog>
-class NextDialog {
- public:
-  explicit NextDialog(std::function<void(Dialog&)> act) {
-    QObject::connect(&timer_, &QTimer::timeout, [this, act = std::move(act)] {
-      auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-      if (!dialog || !dialog->isVisible()) return;
-      timer_.stop();
-      seen = true;
-      act(*dialog);
-    });
-    timer_.start(0);
-  }
-  bool seen = false;
-
- private:
-  QTimer timer_;
-};
 
 QPoint RowPoint(const TSortGrid& grid, int row) {
   return grid.visualRect(grid.model()->index(row, 1)).center();
