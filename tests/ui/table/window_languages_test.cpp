@@ -67,9 +67,29 @@ void AddCells(WindowTexts& texts, const QString& place, const QAbstractItemModel
   }
 }
 
+// Every caption on view has the room its words need: a line its whole
+// width, wrapped text its whole height.
+void ExpectNothingClipped(const QWidget& window, const std::string& where) {
+  for (const QWidget* control : window.findChildren<QWidget*>()) {
+    if (control->window() != &window || !control->isVisibleTo(&window)) continue;
+    const auto* label = qobject_cast<const QLabel*>(control);
+    const auto* button = qobject_cast<const QPushButton*>(control);
+    if (!button && !(label && !label->text().isEmpty() && label->pixmap().isNull())) continue;
+    const QString text = label ? label->text() : button->text();
+    if (label && label->wordWrap()) {
+      EXPECT_GE(label->height(), label->heightForWidth(label->width()))
+          << where << ": " << text.toStdString() << " is cut off below";
+    } else {
+      EXPECT_GE(control->width(), control->sizeHint().width())
+          << where << ": " << text.toStdString() << " is cut off at the side";
+    }
+  }
+}
+
 // The texts a person sees in window: its title, the captions, hints, list
 // items and cells of its controls on view, and its menu items.
 WindowTexts ShownTexts(const QWidget& window) {
+  ExpectNothingClipped(window, window.objectName().toStdString());
   WindowTexts texts{{"title", window.windowTitle()}};
   for (const QWidget* control : window.findChildren<QWidget*>()) {
     if (control->window() != &window || !control->isVisibleTo(&window)) continue;
@@ -326,7 +346,8 @@ TEST_F(WindowLanguagesTest, EveryDialogSpeaksEveryLanguage) {
   Walk("review", [&](int language) {
     table_->ReviewHandClick();
     auto* review = table_->findChild<TReviewForm*>();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !review->Analysing(); }, 60000));
+    // The first trick is shown once the analysis has come back to the window.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return review->Trick() == 1; }, 60000));
     Picture(*review, "review", language);
     WindowTexts texts = ShownTexts(*review);
     review->close();
@@ -362,6 +383,7 @@ TEST_F(WindowLanguagesTest, EveryDialogSpeaksEveryLanguage) {
   TSplashScreen splash;
   Walk("splash_screen", [&](int language) {
     splash.SwitchLanguage(language);
+    splash.show();
     Picture(splash, "splash_screen", language);
     return ShownTexts(splash);
   });
