@@ -10,8 +10,10 @@
 #include <QTableWidget>
 #include <QtConcurrent/QtConcurrentRun>
 
+#include "common/symbol_text_painter.h"
 #include "dialogs/dialog_translations.h"
 #include "language/multi_lang.h"
+#include "model/symbol_text.h"
 #include "table/bidding_record.h"
 
 namespace tavlo {
@@ -180,7 +182,7 @@ void TReviewForm::ReviewHand(const Game& game, int language,
   for (int row = 0; row < 5; ++row) {
     const StrainCode strain = TableStrains[row];
     ddTable_->setVerticalHeaderItem(
-        row, new QTableWidgetItem(strain == NoTrump ? QString(StrainLetters[NoTrump].data()) + "T"
+        row, new QTableWidgetItem(strain == NoTrump ? SymbolGlyph(SymbolOfLetter('N', language))
                                                     : SuitSign(strain)));
   }
 

@@ -57,6 +57,9 @@ QString PlaceOf(const QObject* control, const QObject* window) {
 }
 
 void AddCells(WindowTexts& texts, const QString& place, const QAbstractItemModel& model) {
+  for (int row = 0; row < model.rowCount(); ++row)
+    texts[place + QString("/row heading %1").arg(row)] =
+        model.headerData(row, Qt::Vertical).toString();
   for (int column = 0; column < model.columnCount(); ++column) {
     texts[place + QString("/heading %1").arg(column)] =
         model.headerData(column, Qt::Horizontal).toString();
