@@ -228,11 +228,20 @@ class WindowLanguagesTest : public LessonTableTest {
     return texts;
   }
 
-  // Shows the window in English, each other language, and English again.
+  // Shows the window in English, each other language, and English again;
+  // then each language once more, coming from another language than the
+  // first time, so no word of the language before stays behind.
   void Walk(const QString& name, const std::function<WindowTexts(int)>& show) {
     const WindowTexts english = ShowIn(English, show);
-    for (const int language : {Danish, Norwegian, French, German, Swedish})
-      ExpectTheLanguage(name, english, ShowIn(language, show), language);
+    std::map<int, WindowTexts> shown;
+    for (const int language : {Danish, Norwegian, French, German, Swedish}) {
+      shown[language] = ShowIn(language, show);
+      ExpectTheLanguage(name, english, shown[language], language);
+    }
+    for (const int language : {Swedish, French, Danish, German, Norwegian}) {
+      EXPECT_EQ(ShowIn(language, show), shown[language])
+          << name.toStdString() << " in " << LanguageName(language) << " after another language";
+    }
     const WindowTexts back = ShowIn(English, show);
     for (const auto& [place, text] : english) {
       EXPECT_EQ(back.count(place) ? back.at(place) : "(gone)", text)
