@@ -29,9 +29,6 @@ namespace {
 
 class LessonPlayTest : public LessonTableTest {
  protected:
-  void WaitForTheTable() {
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !table_->InputHeld(); }, 60000));
-  }
   // Bids lesson n as its script says and starts the play.
   void BidAndPlay(int n) {
     DealLesson(n);

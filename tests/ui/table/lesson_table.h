@@ -112,6 +112,29 @@ class LessonTableTest : public ProgramFolderTest {
     EXPECT_EQ(Auction().AuctionRecord, record);
     EXPECT_EQ(Game().Table.TablePhase, Phase::Bidding);
   }
+  void WaitForTheTable() {
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !table_->InputHeld(); }, 60000));
+  }
+  // The rest of the play under Finish Play, each trick cleared with Enter.
+  void FinishTheHand() {
+    for (int step = 0; Game().Table.TablePhase == Phase::Play && step < 100; ++step) {
+      if (Game().Table.TrickWaiting) {
+        Key(Qt::Key_Return);
+      } else {
+        QTest::mouseClick(table_->findChild<QWidget*>("TPPFast"), Qt::LeftButton);
+      }
+      WaitForTheTable();
+    }
+    ASSERT_EQ(Game().Table.TablePhase, Phase::EndOfHand);
+  }
+  // The auction as the script says, then the computer plays every card.
+  void BidAndFinish() {
+    BidToTheEnd(0, false);
+    ASSERT_EQ(Game().Table.TablePhase, Phase::EndOfBidding);
+    QTest::mouseClick(table_->findChild<QWidget*>("EOBStart"), Qt::LeftButton);
+    WaitForTheTable();
+    FinishTheHand();
+  }
   // The contract the script ends in: its last level bid and the doubles after it.
   static std::pair<Bid, int> ScriptedContract(const std::vector<std::string>& script) {
     Bid contract = Pass;

@@ -36,26 +36,6 @@ class SavedHandsTest : public LessonTableTest {
     LessonTableTest::SetUp();
     ASSERT_TRUE(DrawCardSheet().save(Path("carddeck.bmp"), "BMP"));
   }
-  void WaitForTheTable() {
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !table_->InputHeld(); }, 60000));
-  }
-  // The auction as the script says, then the computer plays every card
-  // under Finish Play, each trick cleared with Enter.
-  void BidAndFinish() {
-    BidToTheEnd(0, false);
-    ASSERT_EQ(Game().Table.TablePhase, Phase::EndOfBidding);
-    QTest::mouseClick(Control<QPushButton>("EOBStart"), Qt::LeftButton);
-    WaitForTheTable();
-    for (int step = 0; Game().Table.TablePhase == Phase::Play && step < 100; ++step) {
-      if (Game().Table.TrickWaiting) {
-        Key(Qt::Key_Return);
-      } else {
-        QTest::mouseClick(Control<QPushButton>("TPPFast"), Qt::LeftButton);
-      }
-      WaitForTheTable();
-    }
-    ASSERT_EQ(Game().Table.TablePhase, Phase::EndOfHand);
-  }
   // The boards of the hand file on disk, as a fresh start reads it.
   std::vector<std::string> BoardsOnDisk() const {
     TINI store(Path(HandFileName).toStdString());

@@ -198,9 +198,6 @@ class WindowLanguagesTest : public LessonTableTest {
     for (const QString& name : QDir(TAVLO_SOURCE_DIR "/resources/help").entryList({"*.hlp"}))
       ASSERT_TRUE(QFile::copy(TAVLO_SOURCE_DIR "/resources/help/" + name, Path(name)));
   }
-  void WaitForTheTable() {
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !table_->InputHeld(); }, 60000));
-  }
   static void Picture(QWidget& window, const QString& name, int language) {
     if (language == French || language == German) {
       window.grab().save(QDir::temp().filePath(
@@ -316,33 +313,14 @@ TEST_F(WindowLanguagesTest, TheTableAtEveryStepOfAHandSpeaksEveryLanguage) {
     return Table("table_play", language);
   });
 
-  for (int step = 0; Game().Table.TablePhase == Phase::Play && step < 100; ++step) {
-    if (Game().Table.TrickWaiting) {
-      Key(Qt::Key_Return);
-    } else {
-      QTest::mouseClick(Control<QPushButton>("TPPFast"), Qt::LeftButton);
-    }
-    WaitForTheTable();
-  }
-  ASSERT_EQ(Game().Table.TablePhase, Phase::EndOfHand);
+  FinishTheHand();
   Walk("table_end_of_hand", [&](int language) { return Table("table_end_of_hand", language); });
 }
 
 TEST_F(WindowLanguagesTest, EveryDialogSpeaksEveryLanguage) {
   StartNamed();
   DealLesson(3);
-  BidToTheEnd(0, false);
-  QTest::mouseClick(Control<QPushButton>("EOBStart"), Qt::LeftButton);
-  WaitForTheTable();
-  for (int step = 0; Game().Table.TablePhase == Phase::Play && step < 100; ++step) {
-    if (Game().Table.TrickWaiting) {
-      Key(Qt::Key_Return);
-    } else {
-      QTest::mouseClick(Control<QPushButton>("TPPFast"), Qt::LeftButton);
-    }
-    WaitForTheTable();
-  }
-  ASSERT_EQ(Game().Table.TablePhase, Phase::EndOfHand);
+  BidAndFinish();
 
   auto menu = [&](const char* item) { return [this, item] { table_->MenuItem(item)->trigger(); }; };
   for (const auto& [name, item] :
