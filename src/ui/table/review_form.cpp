@@ -161,6 +161,21 @@ TReviewForm::TReviewForm(QWidget* parent)
 
 QString TReviewForm::Word(const char* name) const { return findChild<QLabel*>(name)->text(); }
 
+QString TReviewForm::StrainSign(StrainCode strain) const {
+  return strain == NoTrump ? SymbolGlyph(SymbolOfLetter('N', language_)) : SuitSign(strain);
+}
+
+QString TReviewForm::ParSign(const ParContract& contract) const {
+  QString text = QString::number(contract.Level) + StrainSign(contract.Strain);
+  if (contract.Doubled) text += "x";
+  text += "-";
+  for (const char seat : contract.Seats)
+    text += Word(SeatWords[SeatOfLetter(std::string_view(&seat, 1))]).left(1);
+  if (contract.Overtricks > 0) text += QString(" +%1").arg(contract.Overtricks);
+  if (contract.Undertricks > 0) text += QString(" -%1").arg(contract.Undertricks);
+  return text;
+}
+
 void TReviewForm::ReviewHand(const Game& game, int language,
                              const std::array<QString, 3>& callCaptions) {
   language_ = language;
@@ -181,9 +196,7 @@ void TReviewForm::ReviewHand(const Game& game, int language,
   }
   for (int row = 0; row < 5; ++row) {
     const StrainCode strain = TableStrains[row];
-    ddTable_->setVerticalHeaderItem(
-        row, new QTableWidgetItem(strain == NoTrump ? SymbolGlyph(SymbolOfLetter('N', language))
-                                                    : SuitSign(strain)));
+    ddTable_->setVerticalHeaderItem(row, new QTableWidgetItem(StrainSign(strain)));
   }
 
   // What the analysis needs, copied: the table may go on meanwhile.
@@ -234,8 +247,7 @@ void TReviewForm::ShowTable() {
       ddTable_->setItem(row, column, item);
     }
   QStringList contracts;
-  for (const ParContract& contract : review_->Par.Contracts)
-    contracts << QString::fromStdString(contract.Text());
+  for (const ParContract& contract : review_->Par.Contracts) contracts << ParSign(contract);
   par_->setText(Word("LabelPar")
                     .arg(contracts.isEmpty() ? "-" : contracts.join(", "),
                          QString::number(review_->Par.ScoreNorthSouth)));

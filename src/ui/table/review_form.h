@@ -48,6 +48,11 @@ class TReviewForm : public QDialog {
   void ShowPlay();
   void ShowSummary();
   QString Word(const char* name) const;
+  // A strain as the language shows it: the suit's sign, or its no-trump sign.
+  QString StrainSign(StrainCode strain) const;
+  // A par contract with the language's strain sign and seat letters
+  // ("4♠-NS", "5♥x-OW -2").
+  QString ParSign(const ParContract& contract) const;
 
   DealHoldings deal_{};
   std::vector<Card> played_;

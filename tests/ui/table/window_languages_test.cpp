@@ -384,5 +384,24 @@ TEST_F(WindowLanguagesTest, EveryDialogSpeaksEveryLanguage) {
   });
 }
 
+// Lesson 3 scores par with four spades by North-South: the review writes it
+// with the suit's sign and the seat letters of the language.
+TEST_F(WindowLanguagesTest, TheReviewWritesParInTheLanguage) {
+  StartNamed();
+  DealLesson(3);
+  BidAndFinish();
+  const std::array<QString, LanguageCount> par{
+      "Par: 4♠-NS, 420 for North-South", "Par: 4♠-NS, 420 til Nord-Syd",
+      "Par: 4♠-NS, 420 til Nord-Syd",    "Par : 4♠-NS, 420 pour Nord-Sud",
+      "Par: 4♠-NS, 420 für Nord-Süd",    "Par: 4♠-NS, 420 för Nord-Syd"};
+  for (int language = English; language < LanguageCount; ++language) {
+    table_->LanguageClick(language);
+    table_->ReviewHandClick();
+    auto* review = table_->findChild<TReviewForm*>();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return review->Trick() == 1; }, 60000));
+    EXPECT_EQ(review->findChild<QLabel*>("ParLabel")->text(), par[language]);
+  }
+}
+
 }  // namespace
 }  // namespace tavlo
