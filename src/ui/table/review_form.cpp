@@ -218,6 +218,7 @@ void TReviewForm::ReviewHand(const Game& game, int language,
   const Bid contract = game.Auction.ContractBid;
   const SeatCode declarer = game.Auction.Declarer, dealer = game.Auction.Dealer;
   const int vulnerability = game.Record.Vulnerability;
+  analysing_ = true;
   watcher_.setFuture(QtConcurrent::run(
       [deal = deal_, contract, declarer, vulnerability, dealer, played = played_] {
         return tavlo::ReviewHand(deal, contract, declarer, vulnerability, dealer, played);
@@ -225,6 +226,7 @@ void TReviewForm::ReviewHand(const Game& game, int language,
 }
 
 void TReviewForm::AnalysisDone() {
+  analysing_ = false;
   progress_->hide();
   const Solved<HandReview> result = watcher_.result();
   if (!result) {

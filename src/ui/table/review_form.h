@@ -33,7 +33,8 @@ class TReviewForm : public QDialog {
   // from the window; the play and the summary come when the analysis is done.
   void ReviewHand(const Game& game, int language, const std::array<QString, 3>& callCaptions);
 
-  bool Analysing() const { return watcher_.isRunning(); }
+  // From the start of the analysis until its answer is on the window.
+  bool Analysing() const { return analysing_; }
   const std::optional<HandReview>& Review() const { return review_; }
   // The trick shown, 1..13; 0 before the analysis is done.
   int Trick() const { return trick_; }
@@ -57,6 +58,7 @@ class TReviewForm : public QDialog {
   DealHoldings deal_{};
   std::vector<Card> played_;
   int language_ = 0;
+  bool analysing_ = false;
   std::optional<HandReview> review_;
   int trick_ = 0;
   QFutureWatcher<Solved<HandReview>> watcher_;

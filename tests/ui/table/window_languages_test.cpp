@@ -336,8 +336,7 @@ TEST_F(WindowLanguagesTest, EveryDialogSpeaksEveryLanguage) {
   Walk("review", [&](int language) {
     table_->ReviewHandClick();
     auto* review = table_->findChild<TReviewForm*>();
-    // The first trick is shown once the analysis has come back to the window.
-    EXPECT_TRUE(QTest::qWaitFor([&] { return review->Trick() == 1; }, 60000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !review->Analysing(); }, 60000));
     Picture(*review, "review", language);
     WindowTexts texts = ShownTexts(*review);
     review->close();
@@ -398,7 +397,7 @@ TEST_F(WindowLanguagesTest, TheReviewWritesParInTheLanguage) {
     table_->LanguageClick(language);
     table_->ReviewHandClick();
     auto* review = table_->findChild<TReviewForm*>();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return review->Trick() == 1; }, 60000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !review->Analysing(); }, 60000));
     EXPECT_EQ(review->findChild<QLabel*>("ParLabel")->text(), par[language]);
   }
 }
