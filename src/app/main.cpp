@@ -1,10 +1,13 @@
 // Start-up: the program folder is the folder of the executable; the table
-// makes it the current folder, so the plain file names of the hand file, the
-// options file and the picture sheet refer to it.
+// finds its data and the user's files from there.
+#include "command_line.h"
 #include "table/program_start.h"
 #include "table/tavlo_application.h"
 
 int main(int argc, char* argv[]) {
+  if (const std::optional<int> exitCode = tavlo::AnswerPrintingOptions(argc, argv)) {
+    return *exitCode;
+  }
   tavlo::TavloApplication app(argc, argv);
   return tavlo::RunProgram(QCoreApplication::applicationDirPath());
 }

@@ -1,7 +1,6 @@
 #include "cards/card_pictures.h"
 
 #include <QCursor>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -24,7 +23,7 @@ constexpr int SwitchHeight = BackRow * CardHeight - 1;
 constexpr int FaceSetProbeX = 4, FaceSetProbeY = 9;
 
 struct PictureTables {
-  QString programFolder;
+  ProgramFolders folders;
   std::array<std::array<QImage, SheetColumns>, 4> faces;
   std::array<QImage, BackDesignCount> backs;
   FaceColourSet faceSet = LightFaces;
@@ -34,8 +33,6 @@ PictureTables& Tables() {
   static PictureTables tables;
   return tables;
 }
-
-QString SheetPath() { return QDir(Tables().programFolder).filePath(CardSheetFileName); }
 
 QImage ReadSheet(const QString& path) {
   QFile file(path);
@@ -96,10 +93,10 @@ bool FailSwitch(const QString& reason) {
 
 }  // namespace
 
-void LoadCardPictures(const QString& programFolder) {
+void LoadCardPictures(const ProgramFolders& folders) {
   PictureTables& tables = Tables();
-  tables.programFolder = programFolder;
-  const QString path = SheetPath();
+  tables.folders = folders;
+  const QString path = folders.Find(CardSheetFileName);
   if (!QFileInfo::exists(path)) return;
   const QImage sheet = ReadSheet(path);
   if (sheet.isNull()) return;
@@ -127,14 +124,15 @@ bool SetDarkFaces(bool dark) {
   const FaceColourSet wanted = dark ? DarkFaces : LightFaces;
   if (wanted == Tables().faceSet) return true;
   const WaitCursor hourglass;
-  const QString path = SheetPath();
+  const ProgramFolders& folders = Tables().folders;
+  const QString path = folders.Find(CardSheetFileName);
   if (!QFileInfo::exists(path)) return FailSwitch(QStringLiteral("%1 is missing").arg(path));
   QImage sheet = ReadSheet(path);
   if (sheet.isNull()) return FailSwitch(QStringLiteral("%1 cannot be read").arg(path));
   SwitchFaceColours(sheet, dark);
-  const QString error = SaveSheetAtomically(sheet, path);
+  const QString error = SaveSheetAtomically(sheet, folders.UserFile(CardSheetFileName));
   if (!error.isEmpty()) return FailSwitch(error);
-  LoadCardPictures(Tables().programFolder);
+  LoadCardPictures(folders);
   Tables().faceSet = wanted;
   return true;
 }

@@ -1,12 +1,14 @@
 #pragma once
 // The shared card pictures: the faces of every suit and rank and the back
-// designs, cut from the picture sheet "carddeck.bmp" in the program folder.
+// designs, cut from the picture sheet "carddeck.bmp": the user's own sheet
+// once the face colours have been switched, else the one shipped.
 // Every card control copies its picture from here, so switching the face
 // colours or recolouring a back shows on a card only once it rebuilds.
 
 #include <QImage>
 #include <QString>
 
+#include "common/program_folders.h"
 #include "model/codes.h"
 
 namespace tavlo {
@@ -25,17 +27,17 @@ inline constexpr QRgb DarkRed = 0xFF800000, DarkYellow = 0xFF808000;
 enum FaceColourSet { LightFaces = 0, DarkFaces = 1 };
 
 // Cuts the face pictures (and, the first time, the back pictures) from the
-// sheet in programFolder and derives the face set. A missing or unreadable
+// sheet found in folders and derives the face set. A missing or unreadable
 // sheet leaves the pictures as they were: blank cards at the first start.
-void LoadCardPictures(const QString& programFolder);
+void LoadCardPictures(const ProgramFolders& folders);
 // Drops every picture; the next load starts afresh, backs included.
 void FreeCardPictures();
 // The face colour set in force, derived from the sheet at every load.
 FaceColourSet FaceSet();
-// Switches the faces to the dark or light set by rewriting the sheet (which
-// keeps the choice across restarts) and reloading. The sheet is replaced
-// whole or not at all; on failure the user is told, and the face set and the
-// sheet stay as they were. Returns whether the faces are now in the set asked.
+// Switches the faces to the dark or light set by writing the switched sheet
+// into the user folder (which keeps the choice across restarts) and reloading. The sheet is
+// replaced whole or not at all; on failure the user is told, and the face set and the sheet stay as
+// they were. Returns whether the faces are now in the set asked.
 bool SetDarkFaces(bool dark);
 // Gives the background of a back design (the colour of its pixel (10, 10))
 // the colour; a second recolouring starts from the colour set the first time.

@@ -8,15 +8,13 @@
 
 namespace tavlo {
 
-HelpSystem::HelpSystem(QString programFolder) : programFolder_(std::move(programFolder)) {}
+HelpSystem::HelpSystem(QString dataFolder) : dataFolder_(std::move(dataFolder)) {}
 
 HelpSystem::~HelpSystem() = default;
 
 void HelpSystem::ChooseHelpFile(int language) { language_ = language; }
 
-QString HelpSystem::HelpFile() const {
-  return QDir(programFolder_).filePath(HelpFileName(language_));
-}
+QString HelpSystem::HelpFile() const { return QDir(dataFolder_).filePath(HelpFileName(language_)); }
 
 bool HelpSystem::ShowContents() {
   const QString path = HelpFile();

@@ -16,8 +16,8 @@ inline constexpr char HelpMissingMessage[] = "The Tavlo .HLP system is not avail
 
 class HelpSystem {
  public:
-  // The help files lie in programFolder; English is chosen until a language is.
-  explicit HelpSystem(QString programFolder);
+  // The help files lie in dataFolder; English is chosen until a language is.
+  explicit HelpSystem(QString dataFolder);
   ~HelpSystem();
   HelpSystem(const HelpSystem&) = delete;
   HelpSystem& operator=(const HelpSystem&) = delete;
@@ -36,7 +36,7 @@ class HelpSystem {
   THelpViewer* Viewer() const { return viewer_.get(); }
 
  private:
-  QString programFolder_;
+  QString dataFolder_;
   int language_ = English;
   std::unique_ptr<THelpViewer> viewer_;
 };

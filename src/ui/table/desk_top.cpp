@@ -69,11 +69,11 @@ bool HeldWhileWaiting(QEvent::Type type) {
 
 TDeskTop::TDeskTop(TableSetup setup)
     : clock_(*setup.TimeSource),
-      programFolder_(setup.ProgramFolder),
+      folders_(setup.Folders),
       handStore_(std::move(setup.HandStore)),
       marker_(std::move(setup.Marker)),
       splash_(setup.Splash),
-      help_(std::make_unique<HelpSystem>(setup.ProgramFolder)),
+      help_(std::make_unique<HelpSystem>(setup.Folders.Data)),
       multiLang_(new TMultiLang(this)),
       startWait_(new TimedStep(clock_, this)) {
   setObjectName("DeskTop");
@@ -135,7 +135,7 @@ void TDeskTop::showEvent(QShowEvent* event) {
 }
 
 void TDeskTop::FormShow() {
-  const bool developerMode = QFile::exists(QDir(programFolder_).filePath(DeveloperMarkerName));
+  const bool developerMode = QFile::exists(folders_.Find(DeveloperMarkerName));
   // The splash screen has its time from here on; the table gets ready
   // meanwhile and holds the user's input until it is over.
   if (!developerMode) startWait_->After(SplashSeconds, [this] { EndOfStart(); });
@@ -144,7 +144,7 @@ void TDeskTop::FormShow() {
     QTimer::singleShot(0, splash_, [splash = splash_] { splash->raise(); });
   }
   QApplication::setOverrideCursor(Qt::WaitCursor);
-  QDir::setCurrent(programFolder_);
+  QDir::setCurrent(folders_.User);
 
   StartUpInitialisation(game_, clock_, developerMode);
   LoadStringsResource("Alerts", game_.Auction.AlertTexts);
@@ -153,7 +153,7 @@ void TDeskTop::FormShow() {
                                                   "SWEDISHLEADS"};
   for (std::size_t system = 0; system < leadTables.size(); ++system)
     LoadStringsResource(leadTables[system], game_.LeadTables[system]);
-  LoadCardPictures(programFolder_);
+  LoadCardPictures(folders_);
   const bool darkFaces = game_.Options.DarkCards != 0;
   if (darkFaces != (FaceSet() == DarkFaces)) SetDarkFaces(darkFaces);
   if (game_.Options.CardBackDesign >= FirstRecolourableDesign) {
@@ -508,7 +508,7 @@ void TDeskTop::closeEvent(QCloseEvent* event) {
 void TDeskTop::SaveOptionsOnExit() {
   // A user who deleted the options file while playing asked for a fresh
   // start: only an existing file is written back.
-  const QString file = QDir(programFolder_).filePath(OptionsFileName);
+  const QString file = folders_.UserFile(OptionsFileName);
   if (QFile::exists(file)) SaveOptions(game_.Options, file.toStdString());
 }
 
@@ -529,8 +529,8 @@ void TDeskTop::LayOutAllHands(bool faceUp) {
 // The preferences.
 
 void TDeskTop::SetupOptions1Click() {
-  TSetupOptions dialog(game_.Options, QDir(programFolder_).filePath(OptionsFileName),
-                       newPlayerMessage_, desk_->findChildren<TMyCard*>(), this);
+  TSetupOptions dialog(game_.Options, folders_.UserFile(OptionsFileName), newPlayerMessage_,
+                       desk_->findChildren<TMyCard*>(), this);
   if (dialog.exec() == QDialog::Accepted) PreferencesChosen();
   // The screen colours are the table's at once, however the dialog closed.
   ApplyColourScheme(this, game_.Options.ColourScheme, true);

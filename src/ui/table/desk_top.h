@@ -12,6 +12,7 @@
 #include <array>
 #include <memory>
 
+#include "common/program_folders.h"
 #include "game/game.h"
 #include "game/redraw.h"
 #include "hands/hand_display.h"
@@ -44,7 +45,6 @@ class TMultiLang;
 class TSplashScreen;
 struct HandStart;
 
-inline constexpr char HandFileName[] = "Saved Hands.INI";
 inline constexpr char DeveloperMarkerName[] = "RFR.CDA";
 inline constexpr char NewPlayerMessageText[] =
     "Go to the \"Preferences\" screen and type in a New Player Name";
@@ -53,7 +53,7 @@ inline constexpr double SplashSeconds = 6.0;
 
 // What the start-up hands to the table.
 struct TableSetup {
-  QString ProgramFolder;
+  ProgramFolders Folders;
   const Clock* TimeSource = nullptr;
   OptionsRecord Options;
   std::unique_ptr<TBigIniFile> HandStore;
@@ -178,7 +178,7 @@ class TDeskTop : public QMainWindow {
 
   Game game_;
   const Clock& clock_;
-  QString programFolder_;
+  ProgramFolders folders_;
   std::unique_ptr<TBigIniFile> handStore_;
   std::unique_ptr<RunningMarker> marker_;
   TSplashScreen* splash_;

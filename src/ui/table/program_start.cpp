@@ -14,29 +14,34 @@
 namespace tavlo {
 
 std::unique_ptr<TDeskTop> StartProgram(const QString& programFolder, const Clock& clock) {
-  QDir::setCurrent(programFolder);
-  const QDir folder(programFolder);
-  auto handStore = std::make_unique<TINI>(folder.filePath(HandFileName).toStdString());
+  // The user's data folder is named after the application.
+  QApplication::setApplicationName("Tavlo");
+  const ProgramFolders folders = LocateProgramFolders(programFolder);
+  const QString folderError = PrepareUserFolder(folders);
+  QDir::setCurrent(folders.User);
+  // The user's copy of the hand file; when it could not be made, the
+  // shipped lessons can still be played.
+  auto handStore = std::make_unique<TINI>(folders.Find(HandFileName).toStdString());
 
   auto* splash = new TSplashScreen;
   OptionsRecord options;
-  LoadOptions(options, folder.filePath(OptionsFileName).toStdString());
+  LoadOptions(options, folders.UserFile(OptionsFileName).toStdString());
   if (options.Language < LanguageCount) splash->SwitchLanguage(options.Language);
   splash->ShowNow();
 
-  QApplication::setApplicationName("Tavlo");
-  auto marker = std::make_unique<RunningMarker>(programFolder);
+  auto marker = std::make_unique<RunningMarker>(folders.User);
   if (!marker->Held()) {
     delete splash;
     Notifier::Current().Message(AlreadyRunningMessage);
     return nullptr;
   }
+  if (!folderError.isEmpty()) Notifier::Current().Message(folderError);
   if (!handStore->LoadError().empty()) {
     Notifier::Current().Message(QString::fromStdString(handStore->LoadError()));
   }
 
   TableSetup setup;
-  setup.ProgramFolder = programFolder;
+  setup.Folders = folders;
   setup.TimeSource = &clock;
   setup.Options = options;
   setup.HandStore = std::move(handStore);

@@ -5,9 +5,9 @@
 
 namespace tavlo {
 
-RunningMarker::RunningMarker(const QString& programFolder) {
-  const QFileInfo folder(programFolder);
-  const QDir place = folder.isDir() && folder.isWritable() ? QDir(programFolder) : QDir::temp();
+RunningMarker::RunningMarker(const QString& userFolder) {
+  const QFileInfo folder(userFolder);
+  const QDir place = folder.isDir() && folder.isWritable() ? QDir(userFolder) : QDir::temp();
   lock_ = std::make_unique<QLockFile>(place.filePath(RunningMarkerName));
   // Only a lock whose process is gone is stale: a copy that has been running
   // for hours still holds its marker.

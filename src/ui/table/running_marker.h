@@ -1,7 +1,7 @@
 #pragma once
 // The marker that refuses a second running copy of the program. It is a lock
-// file named "PROGRAM_RUNNING" in the program folder (or the temporary folder
-// when the program folder cannot be written). The lock names the process that
+// file named "PROGRAM_RUNNING" in the user folder (or the temporary folder
+// when that cannot be written). The lock names the process that
 // holds it, so a copy that crashed leaves a stale lock that the next start
 // takes over instead of locking the user out.
 
@@ -16,8 +16,8 @@ inline constexpr char AlreadyRunningMessage[] = "You have the program running al
 
 class RunningMarker {
  public:
-  // Takes the marker for programFolder. Check Held() before going on.
-  explicit RunningMarker(const QString& programFolder);
+  // Takes the marker in userFolder. Check Held() before going on.
+  explicit RunningMarker(const QString& userFolder);
   RunningMarker(const RunningMarker&) = delete;
   RunningMarker& operator=(const RunningMarker&) = delete;
   // Removes the marker.

@@ -1,5 +1,6 @@
 #include "table/tavlo_application.h"
 
+#include <QIcon>
 #include <QProxyStyle>
 #include <exception>
 
@@ -23,6 +24,10 @@ class TableStyle : public QProxyStyle {
 
 TavloApplication::TavloApplication(int& argc, char** argv) : QApplication(argc, argv) {
   setApplicationName("Tavlo");
+  // The desktop matches the window to the menu entry and its icon, which an
+  // installation puts into the icon theme.
+  setDesktopFileName("tavlo");
+  setWindowIcon(QIcon::fromTheme("tavlo"));
   setStyle(new TableStyle);
 }
 

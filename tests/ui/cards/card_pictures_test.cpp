@@ -54,7 +54,7 @@ TEST_F(CardPicturesTest, DarkThenLightRestoresRedsAndYellows) {
 
   // A later start derives the dark set from the sheet itself.
   FreeCardPictures();
-  LoadCardPictures(folder.path());
+  LoadCardPictures(ProgramFolders::Beside(folder.path()));
   EXPECT_EQ(FaceSet(), DarkFaces);
 
   ASSERT_TRUE(SetDarkFaces(false));
@@ -75,7 +75,7 @@ TEST_F(CardPicturesTest, MaroonAlreadyOnTheSheetTurnsRedOnTheWayBack) {
   QImage sheet = DrawnSheet();
   sheet.setPixel(30, 30, DarkRed);
   WriteSheet(sheet);
-  LoadCardPictures(folder.path());
+  LoadCardPictures(ProgramFolders::Beside(folder.path()));
   ASSERT_TRUE(SetDarkFaces(true));
   ASSERT_TRUE(SetDarkFaces(false));
   EXPECT_EQ(SheetOnDisk().pixel(30, 30), LightRed);

@@ -27,7 +27,7 @@ class CardSheetTest : public testing::Test {
   void SetUp() override {
     ASSERT_TRUE(folder.isValid());
     WriteSheet(DrawnSheet());
-    LoadCardPictures(folder.path());
+    LoadCardPictures(ProgramFolders::Beside(folder.path()));
   }
   void TearDown() override { FreeCardPictures(); }
 

@@ -165,7 +165,7 @@ class CornerTest : public MyCardTest {
     sheet.setPixel(3 * CardWidth + 30, 30, SheetCorner);
     WriteSheet(sheet);
     FreeCardPictures();
-    LoadCardPictures(folder.path());
+    LoadCardPictures(ProgramFolders::Beside(folder.path()));
   }
 };
 
@@ -198,7 +198,7 @@ TEST_F(CornerTest, OtherColourRepaintsOnlyTheCorners) {
 TEST(MissingSheet, CardsStayBlankWithoutAMessage) {
   const RecordingNotifier notifier;
   QTemporaryDir emptyFolder;
-  LoadCardPictures(emptyFolder.path());
+  LoadCardPictures(ProgramFolders::Beside(emptyFolder.path()));
   TMyCard faceUp, faceDown;
   faceUp.SetShowFront(true);
   faceUp.SetRank(Ace);

@@ -4,7 +4,9 @@
 // auction bid from its script.
 
 #include <QApplication>
+#include <QDialog>
 #include <QFile>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -40,6 +42,10 @@ class NextDialog {
  private:
   QTimer timer_;
 };
+
+inline void PressOk(QDialog& dialog) {
+  QTest::mouseClick(dialog.findChild<QPushButton*>("BitBtn1"), Qt::LeftButton);
+}
 
 class LessonTableTest : public ProgramFolderTest {
  protected:
@@ -121,17 +127,18 @@ class LessonTableTest : public ProgramFolderTest {
       if (Game().Table.TrickWaiting) {
         Key(Qt::Key_Return);
       } else {
-        QTest::mouseClick(table_->findChild<QWidget*>("TPPFast"), Qt::LeftButton);
+        QTest::mouseClick(Control<QPushButton>("TPPFast"), Qt::LeftButton);
       }
       WaitForTheTable();
     }
     ASSERT_EQ(Game().Table.TablePhase, Phase::EndOfHand);
   }
-  // The auction as the script says, then the computer plays every card.
+  // The auction as the script says, then the computer plays every card
+  // under Finish Play, each trick cleared with Enter.
   void BidAndFinish() {
     BidToTheEnd(0, false);
     ASSERT_EQ(Game().Table.TablePhase, Phase::EndOfBidding);
-    QTest::mouseClick(table_->findChild<QWidget*>("EOBStart"), Qt::LeftButton);
+    QTest::mouseClick(Control<QPushButton>("EOBStart"), Qt::LeftButton);
     WaitForTheTable();
     FinishTheHand();
   }

@@ -26,10 +26,6 @@ void ClickRow(TSortGrid& grid, int row, Qt::KeyboardModifiers modifiers = {}) {
   QTest::mouseClick(grid.viewport(), Qt::LeftButton, modifiers, RowPoint(grid, row));
 }
 
-void PressOk(QDialog& dialog) {
-  QTest::mouseClick(dialog.findChild<QPushButton*>("BitBtn1"), Qt::LeftButton);
-}
-
 class SavedHandsTest : public LessonTableTest {
  protected:
   void SetUp() override {
