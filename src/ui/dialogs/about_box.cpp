@@ -50,6 +50,9 @@ TAboutBox::TAboutBox(int language, QWidget* parent)
 void TAboutBox::showEvent(QShowEvent* event) {
   multiLang_->SetActiveLanguage(language_);
   findChild<QLabel*>("Comments")->setFixedWidth(200);
+  // The box was laid out for the English words; the language's may wrap
+  // into more lines.
+  adjustSize();
   QDialog::showEvent(event);
 }
 

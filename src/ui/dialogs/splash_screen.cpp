@@ -37,7 +37,10 @@ TSplashScreen::TSplashScreen(QWidget* parent)
   layout->setContentsMargins(40, 30, 40, 30);
   layout->setSpacing(16);
   AddLabel(this, layout, "ProductName", "Tavlo 1", 28)->setStyleSheet("font-weight: bold");
-  AddLabel(this, layout, "Comments", "Learn bridge bidding and play at the card table", 12);
+  // The description is the longest line, longer in French than the window
+  // is wide: it may take two lines.
+  AddLabel(this, layout, "Comments", "Learn bridge bidding and play at the card table", 12)
+      ->setWordWrap(true);
   AddLabel(this, layout, "LoadingLabel", ". . .  loading files", 10);
   setFixedSize(460, 220);
   LoadDialogTranslations(*multiLang_, "splash_screen.tsv");

@@ -24,6 +24,7 @@ class BidReviewGrid : public QTableWidget {
   // The captions of redouble, double and pass in the language ("ReDbl",
   // "Dbl", "Pass"), and the language of the no-trump sign.
   void SetCallCaptions(const QString& redouble, const QString& dbl, const QString& pass);
+  const std::array<QString, 3>& CallCaptions() const { return callCaptions_; }
   void SetLanguage(int language);
   // Lays out the bids of state and its explanations, and shows the last row.
   void ShowAuction(const AuctionState& state);

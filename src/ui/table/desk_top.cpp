@@ -567,7 +567,8 @@ void TDeskTop::PrintHandClick() {
 
 void TDeskTop::ReviewHandClick() {
   if (!reviewForm_) reviewForm_ = new TReviewForm(this);
-  reviewForm_->ReviewHand(game_, game_.Options.Language);
+  reviewForm_->ReviewHand(game_, game_.Options.Language,
+                          auction_->Review()->Grid()->CallCaptions());
   reviewForm_->show();
   reviewForm_->raise();
 }

@@ -10,8 +10,10 @@
 #include <QTableWidget>
 #include <QtConcurrent/QtConcurrentRun>
 
+#include "common/symbol_text_painter.h"
 #include "dialogs/dialog_translations.h"
 #include "language/multi_lang.h"
+#include "model/symbol_text.h"
 #include "table/bidding_record.h"
 
 namespace tavlo {
@@ -159,9 +161,26 @@ TReviewForm::TReviewForm(QWidget* parent)
 
 QString TReviewForm::Word(const char* name) const { return findChild<QLabel*>(name)->text(); }
 
-void TReviewForm::ReviewHand(const Game& game, int language) {
+QString TReviewForm::StrainSign(StrainCode strain) const {
+  return strain == NoTrump ? SymbolGlyph(SymbolOfLetter('N', language_)) : SuitSign(strain);
+}
+
+QString TReviewForm::ParSign(const ParContract& contract) const {
+  QString text = QString::number(contract.Level) + StrainSign(contract.Strain);
+  if (contract.Doubled) text += "x";
+  text += "-";
+  for (const char seat : contract.Seats)
+    text += Word(SeatWords[SeatOfLetter(std::string_view(&seat, 1))]).left(1);
+  if (contract.Overtricks > 0) text += QString(" +%1").arg(contract.Overtricks);
+  if (contract.Undertricks > 0) text += QString(" -%1").arg(contract.Undertricks);
+  return text;
+}
+
+void TReviewForm::ReviewHand(const Game& game, int language,
+                             const std::array<QString, 3>& callCaptions) {
   language_ = language;
   multiLang_->SetActiveLanguage(language);
+  auction_->SetCallCaptions(callCaptions[0], callCaptions[1], callCaptions[2]);
   auction_->SetLanguage(language);
   auction_->ShowAuction(game.Auction);
   // The record's columns from the left: West, North, East, South.
@@ -177,9 +196,7 @@ void TReviewForm::ReviewHand(const Game& game, int language) {
   }
   for (int row = 0; row < 5; ++row) {
     const StrainCode strain = TableStrains[row];
-    ddTable_->setVerticalHeaderItem(
-        row, new QTableWidgetItem(strain == NoTrump ? QString(StrainLetters[NoTrump].data()) + "T"
-                                                    : SuitSign(strain)));
+    ddTable_->setVerticalHeaderItem(row, new QTableWidgetItem(StrainSign(strain)));
   }
 
   // What the analysis needs, copied: the table may go on meanwhile.
@@ -201,6 +218,7 @@ void TReviewForm::ReviewHand(const Game& game, int language) {
   const Bid contract = game.Auction.ContractBid;
   const SeatCode declarer = game.Auction.Declarer, dealer = game.Auction.Dealer;
   const int vulnerability = game.Record.Vulnerability;
+  analysing_ = true;
   watcher_.setFuture(QtConcurrent::run(
       [deal = deal_, contract, declarer, vulnerability, dealer, played = played_] {
         return tavlo::ReviewHand(deal, contract, declarer, vulnerability, dealer, played);
@@ -208,6 +226,7 @@ void TReviewForm::ReviewHand(const Game& game, int language) {
 }
 
 void TReviewForm::AnalysisDone() {
+  analysing_ = false;
   progress_->hide();
   const Solved<HandReview> result = watcher_.result();
   if (!result) {
@@ -230,8 +249,7 @@ void TReviewForm::ShowTable() {
       ddTable_->setItem(row, column, item);
     }
   QStringList contracts;
-  for (const ParContract& contract : review_->Par.Contracts)
-    contracts << QString::fromStdString(contract.Text());
+  for (const ParContract& contract : review_->Par.Contracts) contracts << ParSign(contract);
   par_->setText(Word("LabelPar")
                     .arg(contracts.isEmpty() ? "-" : contracts.join(", "),
                          QString::number(review_->Par.ScoreNorthSouth)));

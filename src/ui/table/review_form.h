@@ -28,11 +28,13 @@ class TReviewForm : public QDialog {
  public:
   explicit TReviewForm(QWidget* parent = nullptr);
 
-  // Shows the hand of game in the language and analyses it away from the
-  // window; the play and the summary come when the analysis is done.
-  void ReviewHand(const Game& game, int language);
+  // Shows the hand of game in the language, its calls named by callCaptions
+  // (redouble, double, pass) as the table names them, and analyses it away
+  // from the window; the play and the summary come when the analysis is done.
+  void ReviewHand(const Game& game, int language, const std::array<QString, 3>& callCaptions);
 
-  bool Analysing() const { return watcher_.isRunning(); }
+  // From the start of the analysis until its answer is on the window.
+  bool Analysing() const { return analysing_; }
   const std::optional<HandReview>& Review() const { return review_; }
   // The trick shown, 1..13; 0 before the analysis is done.
   int Trick() const { return trick_; }
@@ -47,10 +49,16 @@ class TReviewForm : public QDialog {
   void ShowPlay();
   void ShowSummary();
   QString Word(const char* name) const;
+  // A strain as the language shows it: the suit's sign, or its no-trump sign.
+  QString StrainSign(StrainCode strain) const;
+  // A par contract with the language's strain sign and seat letters
+  // ("4♠-NS", "5♥x-OW -2").
+  QString ParSign(const ParContract& contract) const;
 
   DealHoldings deal_{};
   std::vector<Card> played_;
   int language_ = 0;
+  bool analysing_ = false;
   std::optional<HandReview> review_;
   int trick_ = 0;
   QFutureWatcher<Solved<HandReview>> watcher_;

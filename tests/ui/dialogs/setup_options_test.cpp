@@ -318,10 +318,10 @@ INSTANTIATE_TEST_SUITE_P(
     Languages, SetupOptionsLanguage,
     ::testing::Values(LanguageCase{English, "Tavlo 1 Preferences", "Red Hatch", "&Cancel"},
                       LanguageCase{Danish, "Tavlo 1 Indstillinger", "Rød skravering", "&Fortryd"},
-                      LanguageCase{Norwegian, "Tavlo 1 preferanser", "Rød skravering", "&Avbryt"},
+                      LanguageCase{Norwegian, "Tavlo 1 Innstillinger", "Rød skravering", "&Avbryt"},
                       LanguageCase{French, "Tavlo 1 Réglages", "Hachure rouge", "&Annuler"},
                       LanguageCase{German, "Tavlo 1 Einstellungen", "Rote Karos ", "&Abbrechen"},
-                      LanguageCase{Swedish, "Tavlo 1 Preferenser", "Röd storrutigt", "&Avbryt"}));
+                      LanguageCase{Swedish, "Tavlo 1 Inställningar", "Röd storrutigt", "&Avbryt"}));
 
 TEST_F(SetupOptionsTest, EveryWordOfTheTranslationTableNamesAControl) {
   Open();

@@ -4,14 +4,18 @@
 
 #include <QDirIterator>
 #include <QFile>
+#include <QMap>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextDocument>
 
 #include "language/help_viewer.h"
+#include "language/translation_table.h"
 #include "qt_application.h"
 #include "recording_notifier.h"
 
@@ -225,8 +229,187 @@ TEST(HelpFilesTest, EnglishHelpDescribesEveryKeyAndCommand) {
                            "Card Back",
                            "Color",
                            "Norwegian",
-                           "Swedish"})
+                           "Swedish",
+                           "Ctrl+R",
+                           "Review Hand",
+                           "Export as PDF",
+                           "Import PBN",
+                           "Export PBN",
+                           "tavlo --import-pbn FILE",
+                           "tavlo --export-pbn FILE",
+                           "Saved Hands.INI",
+                           "Options.DAT",
+                           "~/.local/share"})
     EXPECT_TRUE(help.contains(term)) << term;
+}
+
+// The named anchors and the links of a help page as the viewer laid it out:
+// each anchor at its position, each link at the position of its first
+// character.
+struct HelpPageLinks {
+  QMap<int, QString> anchors;
+  QList<std::pair<int, QString>> links;
+};
+
+HelpPageLinks LinksOfPage(const QTextDocument& page) {
+  HelpPageLinks found;
+  int linkEnd = -1;
+  for (QTextBlock block = page.begin(); block.isValid(); block = block.next()) {
+    // An anchor standing before a heading names the heading's block.
+    for (const QString& name : block.charFormat().anchorNames())
+      found.anchors.insert(block.position(), name);
+    for (auto it = block.begin(); !it.atEnd(); ++it) {
+      const QTextFragment fragment = it.fragment();
+      const QTextCharFormat format = fragment.charFormat();
+      for (const QString& name : format.anchorNames())
+        found.anchors.insert(fragment.position(), name);
+      const QString href = format.anchorHref();
+      if (href.isEmpty()) continue;
+      // A link drawn in several styles (a suit sign, bold words) is one link.
+      if (found.links.isEmpty() || found.links.last().second != href ||
+          fragment.position() != linkEnd)
+        found.links.append({fragment.position(), href});
+      linkEnd = fragment.position() + fragment.length();
+    }
+  }
+  return found;
+}
+
+// Each help file a learner can open, by the language that opens it.
+class HelpFileWalkTest : public ::testing::TestWithParam<int> {
+ protected:
+  void SetUp() override {
+    QDirIterator files(HelpSource, {"*.hlp"});
+    while (files.hasNext()) {
+      const QString path = files.next();
+      ASSERT_TRUE(QFile::copy(path, folder.filePath(QFileInfo(path).fileName())));
+    }
+  }
+
+  QTemporaryDir folder;
+  RecordingNotifier notifier;
+};
+
+// The learner opens the help at its contents and clicks every link of every
+// topic: each opens a topic of the file with that topic in sight, and every
+// topic can be reached from the contents.
+TEST_P(HelpFileWalkTest, ContentsLeadsToEveryTopicAndEveryLinkOpensItsTopic) {
+  HelpSystem help(folder.path());
+  help.ChooseHelpFile(GetParam());
+  ASSERT_TRUE(help.ShowContents());
+  QTextBrowser* text = help.Viewer()->Text();
+  const QTextDocument& page = *text->document();
+  const HelpPageLinks found = LinksOfPage(page);
+  const std::string file = HelpFileName(GetParam()).toStdString();
+  ASSERT_TRUE(found.anchors.values().contains("Contents")) << file;
+  ASSERT_FALSE(found.links.isEmpty()) << file;
+
+  QMap<QString, QSet<QString>> linksOfTopic;
+  for (const auto& [position, href] : found.links) {
+    ASSERT_TRUE(href.startsWith('#')) << file << ": " << href.toStdString();
+    const QString topic = std::prev(found.anchors.upperBound(position)).value();
+    const QString target = href.mid(1);
+    linksOfTopic[topic] << target;
+
+    QTextCursor cursor(text->document());
+    cursor.setPosition(position + 1);
+    text->setTextCursor(cursor);
+    text->ensureCursorVisible();
+    const QPoint firstLetter = text->cursorRect(cursor).center() - QPoint(2, 0);
+    QTest::mouseClick(text->viewport(), Qt::LeftButton, {}, firstLetter);
+
+    ASSERT_EQ(text->source().fragment(), target)
+        << file << ": the link to " << href.toStdString() << " in topic " << topic.toStdString();
+    const int anchorAt = found.anchors.key(target, -1);
+    ASSERT_GE(anchorAt, 0) << file << ": no topic " << target.toStdString();
+    QTextCursor anchor(text->document());
+    anchor.setPosition(anchorAt);
+    EXPECT_TRUE(text->viewport()->rect().contains(text->cursorRect(anchor).center()))
+        << file << ": topic " << target.toStdString() << " is not in sight";
+  }
+
+  QSet<QString> reached{"Contents"};
+  QStringList toVisit{"Contents"};
+  while (!toVisit.isEmpty()) {
+    for (const QString& target : linksOfTopic.value(toVisit.takeFirst())) {
+      if (!reached.contains(target)) toVisit << target;
+      reached << target;
+    }
+  }
+  for (const QString& topic : found.anchors.values())
+    EXPECT_TRUE(reached.contains(topic))
+        << file << ": topic " << topic.toStdString() << " cannot be reached from the contents";
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, HelpFileWalkTest,
+                         ::testing::Values(English, Danish, French, German, Swedish),
+                         [](const auto& info) { return std::to_string(info.param); });
+
+QString PlainTextOfHelp(const QString& name) {
+  QFile file(HelpSource + name);
+  EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
+  QTextDocument document;
+  document.setHtml(QString::fromUtf8(file.readAll()));
+  return document.toPlainText().simplified();
+}
+
+QStringList MatchesOf(const QString& pattern, const QString& name) {
+  QFile file(HelpSource + name);
+  EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
+  QStringList matches;
+  for (const auto& match :
+       QRegularExpression(pattern).globalMatch(QString::fromUtf8(file.readAll())))
+    matches << match.captured(1);
+  return matches;
+}
+
+// A learner reading the help in their language finds the same topics as in
+// English, linked the same way, and the commands under the very words the
+// windows show in that language.
+TEST(HelpFilesTest, EachLanguagesHelpFollowsTheEnglishAndNamesTheWindowsWords) {
+  const QStringList englishTopics = MatchesOf(R"(<a name="([^"]+)\")", "English.hlp");
+  const QStringList englishLinks = MatchesOf(R"(href="#([^"]+)\")", "English.hlp");
+  const std::optional<QStringList> table =
+      ReadTranslationTable(TAVLO_SOURCE_DIR "/resources/lang/table.tsv");
+  const std::optional<QStringList> preferences =
+      ReadTranslationTable(TAVLO_SOURCE_DIR "/resources/lang/setup_options.tsv");
+  const std::optional<QStringList> review =
+      ReadTranslationTable(TAVLO_SOURCE_DIR "/resources/lang/review_form.tsv");
+  ASSERT_TRUE(table && preferences && review);
+  // The caption of key in language, as the learner reads it (no accelerator).
+  auto caption = [](const QStringList& words, const QString& key, int language) {
+    for (qsizetype at = 0; at + LanguageCount < words.size(); at += LanguageCount + 1)
+      if (words[at] == key) return QString(words[at + 1 + language]).remove('&').trimmed();
+    ADD_FAILURE() << "no " << key.toStdString();
+    return QString();
+  };
+  const QList<std::pair<const QStringList*, QStringList>> commands{
+      {&*table, {"File1",           "SetupOptions1",     "NewHand1",      "SaveHandMenu",
+                 "PlayaSavedHand1", "DeleteaSavedHand1", "PrintHand1",    "ExportPdf1",
+                 "Exit1",           "PlayOptions1",      "ReplayHand1",   "RebidHand1",
+                 "ReviewHand1",     "ShowHands",         "HideHands",     "ReviewBidding",
+                 "BiddingSystem1",  "Language1",         "Contents1",     "AboutTavlo1",
+                 "EOBStart",        "EOBRebid",          "EOBNewHand",    "EOBTakeBack",
+                 "EOSNewHand",      "ButSavedHand",      "ButReplayHand", "ButReviewHand",
+                 "ButHint",         "ButPlayHint",       "TPPFast",       "TPPBackup",
+                 "ButClearTable",   "PassBut",           "XButDbl",       "XButRedbl",
+                 "ButMakeBid",      "ButHintBid",        "LabelYourScore"}},
+      {&*preferences,
+       {"PlayerNameBox", "ThinkingTimeBox", "ScreenColorBox", "CardFaceBox", "CardBackBox",
+        "Label3", "NewColorButton"}},
+      {&*review, {"PrevTrick", "NextTrick"}}};
+
+  for (const int language : {English, Danish, French, German, Swedish}) {
+    const QString name = HelpFileName(language);
+    EXPECT_EQ(MatchesOf(R"(<a name="([^"]+)\")", name), englishTopics) << name.toStdString();
+    EXPECT_EQ(MatchesOf(R"(href="#([^"]+)\")", name), englishLinks) << name.toStdString();
+    const QString help = PlainTextOfHelp(name);
+    for (const auto& [words, keys] : commands)
+      for (const QString& key : keys)
+        EXPECT_TRUE(help.contains(caption(*words, key, language)))
+            << name.toStdString() << " does not name " << key.toStdString() << " \""
+            << caption(*words, key, language).toStdString() << "\"";
+  }
 }
 
 }  // namespace

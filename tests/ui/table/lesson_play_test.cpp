@@ -17,6 +17,7 @@
 #include "dialogs/test_play_dialog.h"
 #include "engine/legal_cards.h"
 #include "game/play_flow.h"
+#include "language/languages.h"
 #include "lesson_table.h"
 #include "print/print_form.h"
 #include "print/print_page.h"
@@ -374,6 +375,49 @@ TEST_F(LessonPlayTest, FTwelveShowsTheSearchAndTheTablePlaysOn) {
   EXPECT_EQ(notifier_.informationBeeps, 0);
   EXPECT_EQ(notifier_.warningBeeps, 0);
 }
+
+class PlayLettersTest : public LessonPlayTest, public ::testing::WithParamInterface<int> {};
+
+// Lesson 3, South declaring 4S: every card of South and dummy typed as its
+// rank and the suit letter of the language. Where the language spells a
+// suit otherwise, its English letter after a rank plays nothing.
+TEST_P(PlayLettersTest, TheHandIsPlayedWithTheLettersOfTheLanguage) {
+  const int language = GetParam();
+  StartNamed(language);
+  DealLesson(3);
+  BidToTheEnd(language, false);
+  ASSERT_EQ(Game().Table.TablePhase, Phase::EndOfBidding);
+  QTest::mouseClick(Control<QPushButton>("EOBStart"), Qt::LeftButton);
+  WaitForTheTable();
+  const std::string_view suitLetters = BidKeyLetters[language].substr(0, 4);
+  int typed = 0;
+  for (int step = 0; Game().Table.TablePhase == Phase::Play && step < 100; ++step) {
+    if (Game().Table.TrickWaiting) {
+      Key(Qt::Key_Return);
+    } else {
+      const Card card = LowestLegal();
+      const char english = StrainLetters[CardSuit(card)][0];
+      const int played = Play().CardsPlayed;
+      if (suitLetters.find(english) == std::string_view::npos) {
+        Key(RankLetters[CardRank(card)]);
+        Key(english);
+        EXPECT_EQ(Play().CardsPlayed, played) << english;
+      }
+      Key(RankLetters[CardRank(card)]);
+      Key(suitLetters[CardSuit(card)]);
+      EXPECT_EQ(Play().CardsPlayed, played + 1) << CardText(card);
+      ++typed;
+    }
+    WaitForTheTable();
+  }
+  EXPECT_EQ(Game().Table.TablePhase, Phase::EndOfHand);
+  EXPECT_EQ(typed, 26);
+  EXPECT_EQ(notifier_.warningBeeps, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, PlayLettersTest,
+                         ::testing::Values(English, Danish, Norwegian, French, German, Swedish),
+                         [](const auto& info) { return std::to_string(info.param); });
 
 }  // namespace
 }  // namespace tavlo

@@ -125,6 +125,30 @@ class LessonTableTest : public ProgramFolderTest {
     EXPECT_EQ(Auction().AuctionRecord, record);
     EXPECT_EQ(Game().Table.TablePhase, Phase::Bidding);
   }
+  void WaitForTheTable() {
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !table_->InputHeld(); }, 60000));
+  }
+  // The rest of the play under Finish Play, each trick cleared with Enter.
+  void FinishTheHand() {
+    for (int step = 0; Game().Table.TablePhase == Phase::Play && step < 100; ++step) {
+      if (Game().Table.TrickWaiting) {
+        Key(Qt::Key_Return);
+      } else {
+        QTest::mouseClick(Control<QPushButton>("TPPFast"), Qt::LeftButton);
+      }
+      WaitForTheTable();
+    }
+    ASSERT_EQ(Game().Table.TablePhase, Phase::EndOfHand);
+  }
+  // The auction as the script says, then the computer plays every card
+  // under Finish Play, each trick cleared with Enter.
+  void BidAndFinish() {
+    BidToTheEnd(0, false);
+    ASSERT_EQ(Game().Table.TablePhase, Phase::EndOfBidding);
+    QTest::mouseClick(Control<QPushButton>("EOBStart"), Qt::LeftButton);
+    WaitForTheTable();
+    FinishTheHand();
+  }
   // The contract the script ends in: its last level bid and the doubles after it.
   static std::pair<Bid, int> ScriptedContract(const std::vector<std::string>& script) {
     Bid contract = Pass;
@@ -139,26 +163,6 @@ class LessonTableTest : public ProgramFolderTest {
       }
     }
     return {contract, doubling};
-  }
-  void WaitForTheTable() {
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !table_->InputHeld(); }, 60000));
-  }
-  // The auction as the script says, then the computer plays every card
-  // under Finish Play, each trick cleared with Enter.
-  void BidAndFinish() {
-    BidToTheEnd(0, false);
-    ASSERT_EQ(Game().Table.TablePhase, Phase::EndOfBidding);
-    QTest::mouseClick(Control<QPushButton>("EOBStart"), Qt::LeftButton);
-    WaitForTheTable();
-    for (int step = 0; Game().Table.TablePhase == Phase::Play && step < 100; ++step) {
-      if (Game().Table.TrickWaiting) {
-        Key(Qt::Key_Return);
-      } else {
-        QTest::mouseClick(Control<QPushButton>("TPPFast"), Qt::LeftButton);
-      }
-      WaitForTheTable();
-    }
-    ASSERT_EQ(Game().Table.TablePhase, Phase::EndOfHand);
   }
   void WriteHandFile(const QByteArray& text) const {
     QFile file(Path(HandFileName));

@@ -4,12 +4,9 @@
 // the file at once; the commands off while the file holds no hand.
 
 #include <QAction>
-#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
-#include <functional>
 
 #include "cards/card_art.h"
 #include "dialogs/save_dialog.h"
