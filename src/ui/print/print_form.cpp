@@ -22,18 +22,27 @@ const QColor Navy(0, 0, 128), Blue(0, 0, 255), Green(0, 128, 0);
 // The page's texts in the page's own units, whatever the resolution it is
 // drawn at: a size-11 text is 13 units high, a size-10 one 12, which gives
 // the wide sans face the room the narrow screen face of the layout had.
-QFont PrintFont(int pointSize, int style) {
+QFont PrintFont(const PrintText& text) {
   QFont font("DejaVu Sans");
-  font.setPixelSize(pointSize == 10 ? 12 : 13);
-  font.setBold(style & BoldStyle);
-  font.setUnderline(style & UnderlineStyle);
+  font.setPixelSize(text.PixelSize > 0 ? text.PixelSize : text.PointSize == 10 ? 12 : 13);
+  font.setBold(text.Style & BoldStyle);
+  font.setUnderline(text.Style & UnderlineStyle);
   return font;
 }
 
-int TextWidth(const PrintText& text, int language) {
-  const QFont font = PrintFont(text.PointSize, text.Style);
-  if (text.Symbols) return SymbolTextWidth(font, text.Style, text.Text.toStdString(), language);
-  return QFontMetrics(font).horizontalAdvance(text.Text);
+// Shrinks the texts of one stretch of a row together, as little as needed,
+// until they fit its room with a small gap after each: the longer words of
+// French or German would otherwise run into their values or out of the frame.
+void ShrinkToFit(std::initializer_list<PrintText*> texts, int room, int language) {
+  constexpr int Gap = 4, SmallestSize = 8;
+  const auto width = [&] {
+    int sum = 0;
+    for (const PrintText* text : texts) sum += PrintTextWidth(*text, language) + Gap;
+    return sum;
+  };
+  for (int size = PrintFont(**texts.begin()).pixelSize() - 1;
+       width() > room && size >= SmallestSize; --size)
+    for (PrintText* text : texts) text->PixelSize = size;
 }
 
 int LineTop(int line) { return line * LineHeight + 1; }
@@ -44,9 +53,15 @@ constexpr std::array<int, 4> HandFirstLine{0, 5, 10, 5};
 constexpr std::array<int, 4> AuctionLeft{81, 161, 241, 3};  // by seat
 constexpr std::array<int, 4> PlayLeft{300, 350, 400, 450};
 constexpr int LeftLabel = 1, RightLabel = 175, LeftValueEdge = 74, RightValueEdge = 288,
-              AlertLeft = 290;
+              AlertLeft = 290, PlayFrameRight = 493;
 
 }  // namespace
+
+int PrintTextWidth(const PrintText& text, int language) {
+  const QFont font = PrintFont(text);
+  if (text.Symbols) return SymbolTextWidth(font, text.Style, text.Text.toStdString(), language);
+  return QFontMetrics(font).horizontalAdvance(text.Text);
+}
 
 TPrintForm::TPrintForm(QWidget* parent) : QWidget(parent), multiLang_(new TMultiLang(this)) {
   setObjectName("PrintForm");
@@ -74,13 +89,13 @@ PrintPage TPrintForm::PrintHandOnCanvas(const Game& game, int language) {
   const auto items = static_cast<int>(auction.ScriptedAuction.size());
   const int auctionRows = (items + (auction.Dealer + 1) % 4 + 3) / 4;
   const int rows = std::max(auctionRows, static_cast<int>(auction.AlertLines.size()));
-  page.Frames = {QRect(0, 0, 295, 280), QRect(295, 0, 198, 280),
+  page.Frames = {QRect(0, 0, 295, 280), QRect(295, 0, PlayFrameRight - 295, 280),
                  QRect(0, 280, 493, (rows + 18) * LineHeight - 280)};
   Show4Hands(page, game);
   ShowInformation(page, game, language);
   ShowBids(page, game);
   ShowAlerts(page, game);
-  ShowPlay(page, game);
+  ShowPlay(page, game, language);
   return page;
 }
 
@@ -101,39 +116,46 @@ void TPrintForm::ShowInformation(PrintPage& page, const Game& game, int language
   const AuctionState& auction = game.Auction;
   // Each row: a label at the left and one at the middle, in bold blue, each
   // with its value ending at its edge.
-  const auto labels = [&](const char* left, const char* right, int line) {
-    page.Texts.push_back({Label(left), LeftLabel, LineTop(line), false, false, BoldStyle, Blue});
-    page.Texts.push_back({Label(right), RightLabel, LineTop(line), false, false, BoldStyle, Blue});
+  const auto label = [&](const char* name, int left, int line) {
+    return PrintText{Label(name), left, LineTop(line), false, false, BoldStyle, Blue};
   };
   const auto value = [&](const QString& text, int edge, int line) {
-    page.Texts.push_back({text, edge, LineTop(line), true});
+    return PrintText{text, edge, LineTop(line), true};
   };
-  labels("LabelDeal", "LabelBid", 0);
-  value(QString::number(game.Table.LessonNumber), LeftValueEdge, 0);
+  const auto show = [&](PrintText labelText, PrintText valueText) {
+    ShrinkToFit({&labelText, &valueText}, valueText.X - labelText.X, language);
+    page.Texts.push_back(std::move(labelText));
+    page.Texts.push_back(std::move(valueText));
+  };
+  show(label("LabelDeal", LeftLabel, 0),
+       value(QString::number(game.Table.LessonNumber), LeftValueEdge, 0));
   if (auction.ContractBid == Pass) {
-    value("Passed Out", RightValueEdge, 0);
+    show(label("LabelBid", RightLabel, 0), value("Passed Out", RightValueEdge, 0));
   } else {
-    const PrintText letter{TranslatedSeatName(auction.Declarer).left(1),
-                           RightValueEdge,
-                           LineTop(0),
-                           true,
-                           false,
-                           BoldStyle,
-                           Green};
-    page.Texts.push_back(letter);
+    PrintText contractLabel = label("LabelBid", RightLabel, 0);
+    PrintText letter = value(TranslatedSeatName(auction.Declarer).left(1), RightValueEdge, 0);
+    letter.Style = BoldStyle;
+    letter.Colour = Green;
     const std::string contract =
         BidLongText(auction.ContractBid, auction.Doubling) + " " + Label("Labelby").toStdString();
-    page.Texts.push_back({QString::fromStdString(contract),
-                          RightValueEdge - TextWidth(letter, language), LineTop(0), true, true});
+    PrintText contractText = value(QString::fromStdString(contract), RightValueEdge, 0);
+    contractText.Symbols = true;
+    ShrinkToFit({&contractLabel, &contractText, &letter}, RightValueEdge - RightLabel, language);
+    contractText.X = RightValueEdge - PrintTextWidth(letter, language);
+    page.Texts.push_back(std::move(contractLabel));
+    page.Texts.push_back(std::move(letter));
+    page.Texts.push_back(std::move(contractText));
   }
-  labels("LabelDlr", "LabelTrks", 1);
-  value(TranslatedSeatName(auction.Dealer), LeftValueEdge, 1);
-  value(QString::asprintf("%4d", game.Play.DeclarerTricks), RightValueEdge, 1);
-  labels("LabelVul", "LabelScore", 2);
+  show(label("LabelDlr", LeftLabel, 1),
+       value(TranslatedSeatName(auction.Dealer), LeftValueEdge, 1));
+  show(label("LabelTrks", RightLabel, 1),
+       value(QString::asprintf("%4d", game.Play.DeclarerTricks), RightValueEdge, 1));
   constexpr std::array<const char*, 4> vulnerability{"LabelNone", "LabelNS", "LabelEW",
                                                      "LabelBoth"};
-  value(Label(vulnerability[game.Record.Vulnerability & 3]), LeftValueEdge, 2);
-  value(QString::asprintf("%6d", game.Table.HandScore).left(8), RightValueEdge, 2);
+  show(label("LabelVul", LeftLabel, 2),
+       value(Label(vulnerability[game.Record.Vulnerability & 3]), LeftValueEdge, 2));
+  show(label("LabelScore", RightLabel, 2),
+       value(QString::asprintf("%6d", game.Table.HandScore).left(8), RightValueEdge, 2));
 }
 
 void TPrintForm::ShowBids(PrintPage& page, const Game& game) const {
@@ -173,8 +195,10 @@ void TPrintForm::ShowAlerts(PrintPage& page, const Game& game) const {
   }
 }
 
-void TPrintForm::ShowPlay(PrintPage& page, const Game& game) const {
-  page.Texts.push_back({Label("LabelMsg"), PlayLeft[0], 1, false, false, BoldStyle, Qt::black, 10});
+void TPrintForm::ShowPlay(PrintPage& page, const Game& game, int language) const {
+  PrintText heading{Label("LabelMsg"), PlayLeft[0], 1, false, false, BoldStyle, Qt::black, 10};
+  ShrinkToFit({&heading}, PlayFrameRight - PlayLeft[0], language);
+  page.Texts.push_back(std::move(heading));
   const SeatCode declarer = game.Play.Declarer;
   for (int column = 0; column < 4; ++column)
     page.Texts.push_back({TranslatedSeatName((declarer + 1 + column) % 4), PlayLeft[column],
@@ -200,9 +224,9 @@ void TPrintForm::PaintPage(QPainter& painter, const PrintPage& page, int languag
   painter.setBrush(Qt::NoBrush);
   for (const QRect& frame : page.Frames) painter.drawRect(frame);
   for (const PrintText& text : page.Texts) {
-    const QFont font = PrintFont(text.PointSize, text.Style);
+    const QFont font = PrintFont(text);
     painter.setFont(font);
-    const int x = text.RightAligned ? text.X - TextWidth(text, language) : text.X;
+    const int x = text.RightAligned ? text.X - PrintTextWidth(text, language) : text.X;
     if (text.Symbols) {
       DrawSymbolText(painter, x, text.Top, text.Style, text.Colour, text.Text.toStdString(),
                      language);

@@ -30,12 +30,16 @@ struct PrintText {
   int Style = 0;  // FontStyleFlag bits
   QColor Colour = Qt::black;
   int PointSize = 11;
+  int PixelSize = 0;  // when shrunk to fit its room; 0 keeps the size's own
 };
 
 struct PrintPage {
   std::vector<QRect> Frames;  // navy one-pixel frames
   std::vector<PrintText> Texts;
 };
+
+// The width of a text on the page, in the page's units.
+int PrintTextWidth(const PrintText& text, int language);
 
 // Never shown: it holds the print-out's labels in the six languages.
 class TPrintForm : public QWidget {
@@ -56,7 +60,7 @@ class TPrintForm : public QWidget {
   void ShowInformation(PrintPage& page, const Game& game, int language) const;
   void ShowBids(PrintPage& page, const Game& game) const;
   void ShowAlerts(PrintPage& page, const Game& game) const;
-  void ShowPlay(PrintPage& page, const Game& game) const;
+  void ShowPlay(PrintPage& page, const Game& game, int language) const;
 
   TMultiLang* multiLang_;
 };

@@ -11,6 +11,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QTemporaryDir>
+#include <map>
 
 #include "engine/legal_cards.h"
 #include "engine/play_state.h"
@@ -143,6 +144,33 @@ TEST(PrintForm, TheLabelsFollowTheLanguage) {
     EXPECT_NE(Find(german, label), nullptr) << label;
   const PrintPage english = form.PrintHandOnCanvas(PlayedHand(), 0);
   EXPECT_NE(Find(english, "Deal:"), nullptr);
+}
+
+// In every language, each text of the information rows and of the play's
+// heading stays clear of its neighbours and inside its frame: French and
+// German labels are long enough to run into their values at full size.
+TEST(PrintForm, NoTextOfTheTopRowsRunsIntoAnotherInAnyLanguage) {
+  TPrintForm form;
+  Game passedOut = PlayedHand();
+  passedOut.Auction.ContractBid = Pass;
+  for (const Game& game : {PlayedHand(), passedOut}) {
+    for (int language = 0; language < 6; ++language) {
+      std::map<int, std::vector<std::pair<int, int>>> spans;  // by top: left, right
+      for (const PrintText& text : form.PrintHandOnCanvas(game, language).Texts) {
+        if (text.Top > 2 * 18 + 1) continue;
+        const int width = PrintTextWidth(text, language);
+        const int left = text.RightAligned ? text.X - width : text.X;
+        spans[text.Top].emplace_back(left, left + width);
+        EXPECT_TRUE(left >= 295 || left + width <= 295) << text.Text.toStdString();
+        EXPECT_LE(left + width, 493) << text.Text.toStdString();
+      }
+      for (auto& [top, line] : spans) {
+        std::sort(line.begin(), line.end());
+        for (std::size_t i = 1; i < line.size(); ++i)
+          EXPECT_LE(line[i - 1].second, line[i].first) << "language " << language << " top " << top;
+      }
+    }
+  }
 }
 
 // The page drawn: the frames in navy and the texts in black on white, on an
