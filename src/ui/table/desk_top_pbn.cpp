@@ -4,7 +4,6 @@
 // from the window, which keeps painting while it holds the user's input.
 
 #include <QApplication>
-#include <QEventLoop>
 #include <QFile>
 #include <QFileDialog>
 #include <QFutureWatcher>
@@ -23,22 +22,23 @@ namespace {
 
 constexpr char PbnFilter[] = "PBN (*.pbn);;*";
 
-// Runs work on another thread and waits for its answer with the window
-// disabled and the wait cursor up, so nothing touches the hand file
-// meanwhile.
-template <typename Work>
-auto RunAside(QWidget* window, Work work) {
+// Runs work on another thread with the window disabled and the wait cursor
+// up, so nothing touches the hand file meanwhile, and hands its answer to
+// then on the window's thread once it is ready.
+template <typename Work, typename Then>
+void RunAside(QWidget* window, Work work, Then then) {
   using Answer = decltype(work());
   QApplication::setOverrideCursor(Qt::WaitCursor);
   window->setEnabled(false);
-  QFutureWatcher<Answer> watcher;
-  QEventLoop loop;
-  QObject::connect(&watcher, &QFutureWatcher<Answer>::finished, &loop, &QEventLoop::quit);
-  watcher.setFuture(QtConcurrent::run(std::move(work)));
-  if (!watcher.isFinished()) loop.exec();
-  window->setEnabled(true);
-  QApplication::restoreOverrideCursor();
-  return watcher.result();
+  auto* watcher = new QFutureWatcher<Answer>(window);
+  QObject::connect(watcher, &QFutureWatcher<Answer>::finished, window,
+                   [window, watcher, then = std::move(then)]() mutable {
+                     window->setEnabled(true);
+                     QApplication::restoreOverrideCursor();
+                     watcher->deleteLater();
+                     then(watcher->result());
+                   });
+  watcher->setFuture(QtConcurrent::run(std::move(work)));
 }
 
 // A menu item's caption without its short-cut mark, as a dialog's title.
@@ -55,13 +55,16 @@ void TDeskTop::ImportPbnClick() {
     Notifier::Current().Message("The file " + path + " could not be read.");
     return;
   }
-  const QByteArray bytes = file.readAll();
-  PbnImportPlan plan = RunAside(this, [&bytes] {
-    return PlanPbnImport({bytes.constData(), std::size_t(bytes.size())});
-  });
-  const PbnImportResult result = AddImportedHands(*handStore_, std::move(plan));
-  HandMenuButtons();
-  Notifier::Current().Message(QString::fromStdString(ImportReport(result)));
+  RunAside(
+      this,
+      [bytes = file.readAll()] {
+        return PlanPbnImport({bytes.constData(), std::size_t(bytes.size())});
+      },
+      [this](PbnImportPlan plan) {
+        const PbnImportResult result = AddImportedHands(*handStore_, std::move(plan));
+        HandMenuButtons();
+        Notifier::Current().Message(QString::fromStdString(ImportReport(result)));
+      });
 }
 
 void TDeskTop::ExportPbnClick() {
@@ -76,11 +79,15 @@ void TDeskTop::ExportPbnClick() {
   std::vector<std::string> problems;
   std::vector<PbnExportBoard> boards =
       ExportBoards(*handStore_, sections, game_.Auction.AlertTexts, problems);
-  PbnExportResult result = RunAside(this, [&boards, file = path.toStdString()] {
-    return WritePbnFile(std::move(boards), file, true);
-  });
-  result.Problems = std::move(problems);
-  Notifier::Current().Message(QString::fromStdString(ExportReport(result, path.toStdString())));
+  RunAside(
+      this,
+      [boards = std::move(boards), file = path.toStdString()]() mutable {
+        return WritePbnFile(std::move(boards), file, true);
+      },
+      [problems = std::move(problems), file = path.toStdString()](PbnExportResult result) mutable {
+        result.Problems = std::move(problems);
+        Notifier::Current().Message(QString::fromStdString(ExportReport(result, file)));
+      });
 }
 
 }  // namespace tavlo
