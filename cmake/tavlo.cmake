@@ -32,7 +32,7 @@ function(tavlo_folder_tests layer folder)
     target_link_libraries(${target} PRIVATE ${library} ${ARG_DEPENDS} GTest::gtest_main)
     target_compile_definitions(${target} PRIVATE TAVLO_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
     target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support)
-    gtest_discover_tests(${target} DISCOVERY_TIMEOUT 60 PROPERTIES ${ARG_PROPERTIES})
+    gtest_discover_tests(${target} DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES PROPERTIES ${ARG_PROPERTIES})
   endforeach()
 endfunction()
 

@@ -2,9 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <cstdio>
-
 #include "card_sheet_fixture.h"
 
 namespace tavlo {
@@ -98,13 +95,22 @@ TEST(CardArt, EveryPictureIsItsOwn) {
   }
 }
 
-// Writes the contact sheet for a person to look over.
-TEST(CardArt, ContactSheetIsWritten) {
-  const QImage contact = ContactSheet(DrawnSheet());
-  EXPECT_EQ(contact.width(), DrawnSheet().width() * 3 + 24);
-  const QString path = QDir::current().filePath("card_contact_sheet.png");
-  ASSERT_TRUE(contact.save(path, "PNG"));
-  std::printf("contact sheet: %s\n", qPrintable(path));
+// The contact sheet the card-deck tool writes for a person to look over
+// holds the sheet as drawn, and beside it every pixel doubled.
+TEST(CardArt, ContactSheetShowsTheSheetAtScaleOneAndTwo) {
+  const QImage& sheet = DrawnSheet();
+  const QImage contact = ContactSheet(sheet);
+  constexpr int gap = 8;
+  ASSERT_EQ(contact.size(), QSize(sheet.width() * 3 + gap * 3, sheet.height() * 2 + gap * 2));
+  for (int y = 0; y < sheet.height(); y += 7) {
+    for (int x = 0; x < sheet.width(); x += 5) {
+      const QRgb drawn = sheet.pixel(x, y);
+      ASSERT_EQ(contact.pixel(gap + x, gap + y), drawn) << x << "," << y;
+      const int left = sheet.width() + gap * 2 + 2 * x, top = gap + 2 * y;
+      for (const QPoint p : {QPoint(left, top), QPoint(left + 1, top + 1)})
+        ASSERT_EQ(contact.pixel(p), drawn) << x << "," << y;
+    }
+  }
 }
 
 }  // namespace
