@@ -139,26 +139,22 @@ void ZipBids(AuctionState& state) {
 
 bool ProcessBid(AuctionState& state) {
   Bid typed = NoBid;
-  const bool made = !AuctionIsOver(state) && ReadTypedBid(state, typed) &&
-                    typed == FetchScriptedBid(state) &&
-                    !(IsContractBid(typed) && state.ContractBid >= typed);
+  if (!ReadTypedBid(state, typed)) {
+    ZipBids(state);
+    return false;
+  }
+  return ProcessCall(state, typed);
+}
+
+bool ProcessCall(AuctionState& state, Bid call) {
+  const bool made = !AuctionIsOver(state) && call == FetchScriptedBid(state) &&
+                    !(IsContractBid(call) && state.ContractBid >= call);
   if (made) MakeBid(state);
   ZipBids(state);
   return made;
 }
 
-bool BidButClick(AuctionState& state, std::string_view panelName) {
-  state.TypedBid = std::string(panelName.substr(0, 2));
-  return ProcessBid(state);
-}
-
-std::string HelpBidPanel(AuctionState& state) {
-  const std::string text = BidShortText(FetchScriptedBid(state));
-  if (text == "P") return "PassBut";
-  if (text == "X") return "XButDbl";
-  if (text == "XX") return "XButRedbl";
-  return text.size() == 2 ? std::string{text[1], text[0]} : text;
-}
+Bid ScriptedCall(AuctionState& state) { return FetchScriptedBid(state); }
 
 bool TakeBackBid(AuctionState& state) {
   if (state.BidCount == 0) return false;

@@ -42,12 +42,13 @@ void ZipBids(AuctionState& state);
 // higher than the contract. A refused bid changes nothing but the typed keys.
 // Returns whether the bid was made.
 bool ProcessBid(AuctionState& state);
-// A click on a bid panel: the first two characters of its name ("C1".."N7",
-// "Pa" for PassBut, "XB" for XButDbl and XButRedbl) are the typed bid.
-bool BidButClick(AuctionState& state, std::string_view panelName);
-// The name of the bid-box panel that makes the scripted bid ("S4", "PassBut",
-// "XButDbl", "XButRedbl"); what Help highlights and Make Bid clicks.
-std::string HelpBidPanel(AuctionState& state);
+// The user's call, as the bid box gives it: made when it is the script's
+// call of this turn and, for a level bid, higher than the contract. A
+// refused call changes nothing but the typed keys. Returns whether the call
+// was made.
+bool ProcessCall(AuctionState& state, Bid call);
+// The script's call of this turn: what Help shows and Make Bid makes.
+Bid ScriptedCall(AuctionState& state);
 // Takes the last bid back, whoever made it; its seat is to bid again.
 // Returns false (and changes nothing) before the first bid.
 bool TakeBackBid(AuctionState& state);

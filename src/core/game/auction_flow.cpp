@@ -19,9 +19,9 @@ Redraw ComputerBid(Game& game) {
   return Redraw::Auction;
 }
 
-BidAnswer ClickBid(Game& game, std::string_view panelName) {
+BidAnswer UserCall(Game& game, Bid call) {
   if (!Bidding(game)) return BidAnswer::Ignored;
-  return Answer(BidButClick(game.Auction, panelName));
+  return Answer(ProcessCall(game.Auction, call));
 }
 
 BidAnswer CheckTypedBid(Game& game) {
@@ -35,9 +35,7 @@ BidKeyAction BidKey(Game& game, char key) {
 
 void RefuseBid(Game& game) { ZipBids(game.Auction); }
 
-std::string ScriptedBidPanel(Game& game) {
-  return Bidding(game) ? HelpBidPanel(game.Auction) : std::string();
-}
+Bid ScriptedCall(Game& game) { return Bidding(game) ? ScriptedCall(game.Auction) : NoBid; }
 
 Redraw EndAuction(Game& game) {
   game.Table.TablePhase = Phase::EndOfBidding;

@@ -4,9 +4,6 @@
 // and taking a call back. Each operation is one step; the window draws what
 // it returns and paces the computer's calls.
 
-#include <string>
-#include <string_view>
-
 #include "auction/auction.h"
 #include "auction/bid_keys.h"
 #include "game/game.h"
@@ -26,17 +23,17 @@ enum class BidAnswer {
   Refused,  // not the call of the script, or not higher than the contract
   Made
 };
-// A click on a panel of the bid box ("C1".."N7", "PassBut", "XButDbl", ...).
-BidAnswer ClickBid(Game& game, std::string_view panelName);
+// A call the user made in the bid box.
+BidAnswer UserCall(Game& game, Bid call);
 // The call the keys typed so far make.
 BidAnswer CheckTypedBid(Game& game);
 // One key of the auction, read with the letters of the user's language.
 BidKeyAction BidKey(Game& game, char key);
 // A key that makes no call: the keys typed so far are forgotten.
 void RefuseBid(Game& game);
-// The bid-box panel of the scripted call, which Help shows and Make Bid
-// clicks; empty when no auction is running.
-std::string ScriptedBidPanel(Game& game);
+// The scripted call of the user's turn, which Help shows and Make Bid
+// makes; NoBid when no auction is running.
+Bid ScriptedCall(Game& game);
 
 // The auction is over: the contract stands and the table waits for the
 // start of the play.

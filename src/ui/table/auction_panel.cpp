@@ -126,22 +126,20 @@ void AuctionPanel::BadKey() {
   Notifier::Current().BeepInformation();
 }
 
-void AuctionPanel::BidButClick(const QString& panelName) {
-  BidMade(ClickBid(game_, panelName.toStdString()));
-}
+void AuctionPanel::BidButClick(Bid call) { BidMade(UserCall(game_, call)); }
 
 void AuctionPanel::ButHelpBidClick() {
-  const QString panel = QString::fromStdString(ScriptedBidPanel(game_));
-  if (!panel.isEmpty()) bidPad_->HighlightPanel(panel);
+  const Bid call = ScriptedCall(game_);
+  if (call != NoBid) bidPad_->HighlightCall(call);
 }
 
 void AuctionPanel::ButMakeBidClick() {
-  const QString panel = QString::fromStdString(ScriptedBidPanel(game_));
-  if (panel.isEmpty()) return;
-  bidPad_->HighlightPanel(panel);
+  const Bid call = ScriptedCall(game_);
+  if (call == NoBid) return;
+  bidPad_->HighlightCall(call);
   // The highlight stays up a moment, also for the developer, so the user
   // sees which bid is made for him.
-  pace_->After(MakeBidDelay, [this, panel] { BidButClick(panel); });
+  pace_->After(MakeBidDelay, [this, call] { BidButClick(call); });
 }
 
 void AuctionPanel::ButTakeBackBidClick() {

@@ -43,7 +43,7 @@ class AuctionPanel : public QObject {
   void AdjustBidPad();
   void ProcessBid();
   void BadKey();
-  void BidButClick(const QString& panelName);
+  void BidButClick(Bid call);
   void ButHelpBidClick();
   void ButMakeBidClick();
   void ButTakeBackBidClick();

@@ -5,7 +5,7 @@
 #include <array>
 
 #include "auction/bid_keys.h"
-#include "auction/bid_pad_layout.h"
+#include "auction/calls_allowed.h"
 #include "common/symbol_text_painter.h"
 #include "model/symbol_text.h"
 
@@ -126,12 +126,14 @@ BidBox::BidBox(QWidget* parent) : QFrame(parent) {
   butHintBid_->setText("H&elp");
   butHintBid_->setToolTip("The suggested bid gets highlighted");
 
-  for (BidPanel* panel : levelPanels_)
-    connect(panel, &BidPanel::Clicked, this,
-            [this, panel] { emit BidClicked(panel->objectName()); });
-  for (BidPanel* panel : {passBut_, xButDbl_, xButRedbl_})
-    connect(panel, &BidPanel::Clicked, this,
-            [this, panel] { emit BidClicked(panel->objectName()); });
+  for (int strain = 0; strain < 5; ++strain) {
+    for (int level = 1; level <= 7; ++level) {
+      const Bid call = ContractBidCode(level, strain);
+      connect(PanelOf(call), &BidPanel::Clicked, this, [this, call] { emit BidClicked(call); });
+    }
+  }
+  for (const Bid call : {Pass, Double, Redouble})
+    connect(PanelOf(call), &BidPanel::Clicked, this, [this, call] { emit BidClicked(call); });
   connect(butMakeBid_, &BidPanel::Clicked, this, &BidBox::MakeBidClicked);
   connect(butHintBid_, &BidPanel::Clicked, this, &BidBox::HintBidClicked);
 
@@ -162,25 +164,38 @@ void BidBox::SetupBidPad(int language) {
 }
 
 void BidBox::AdjustBidPad(const AuctionState& state) {
-  const BidPadLayout layout = tavlo::AdjustBidPad(state);
+  const CallsAllowed allowed = CallsAllowedAt(state);
   for (int strain = 0; strain < 5; ++strain) {
     for (int level = 1; level <= 7; ++level) {
       BidPanel* panel = levelPanels_[strain * 7 + level - 1];
-      panel->setVisible(layout.LevelShown[strain][level - 1]);
+      panel->setVisible(allowed.LevelAllowed[strain][level - 1]);
       panel->SetColours(StrainBack[strain], StrainInk[strain]);
     }
   }
   passBut_->SetColours(PassBack, White);
-  xButDbl_->setEnabled(layout.DoubleEnabled);
-  xButDbl_->SetColours(layout.DoubleEnabled ? DoubleBack : DisabledBack,
-                       layout.DoubleEnabled ? White : DisabledInk);
-  xButRedbl_->setEnabled(layout.RedoubleEnabled);
-  xButRedbl_->SetColours(layout.RedoubleEnabled ? RedoubleBack : DisabledBack,
-                         layout.RedoubleEnabled ? White : DisabledInk);
+  xButDbl_->setEnabled(allowed.DoubleAllowed);
+  xButDbl_->SetColours(allowed.DoubleAllowed ? DoubleBack : DisabledBack,
+                       allowed.DoubleAllowed ? White : DisabledInk);
+  xButRedbl_->setEnabled(allowed.RedoubleAllowed);
+  xButRedbl_->SetColours(allowed.RedoubleAllowed ? RedoubleBack : DisabledBack,
+                         allowed.RedoubleAllowed ? White : DisabledInk);
 }
 
-void BidBox::HighlightPanel(const QString& name) {
-  if (BidPanel* panel = Panel(name)) panel->SetColours(HighlightBack, HighlightInk);
+void BidBox::HighlightCall(Bid call) {
+  if (BidPanel* panel = PanelOf(call)) panel->SetColours(HighlightBack, HighlightInk);
+}
+
+BidPanel* BidBox::PanelOf(Bid call) const {
+  switch (call) {
+    case Pass:
+      return passBut_;
+    case Double:
+      return xButDbl_;
+    case Redouble:
+      return xButRedbl_;
+    default:
+      return IsContractBid(call) ? levelPanels_[BidStrain(call) * 7 + BidLevel(call) - 1] : nullptr;
+  }
 }
 
 BidPanel* BidBox::Panel(const QString& name) const {

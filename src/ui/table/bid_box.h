@@ -56,16 +56,18 @@ class BidBox : public QFrame {
   // Shows the level bids above the contract and enables double or redouble
   // as the turn allows; undoes a highlight.
   void AdjustBidPad(const AuctionState& state);
-  // Paints the panel of the suggested bid yellow with navy text.
-  void HighlightPanel(const QString& name);
+  // Paints the panel of the suggested call yellow with navy text.
+  void HighlightCall(Bid call);
+  // The panel that makes the call; nullptr for no call.
+  BidPanel* PanelOf(Bid call) const;
 
   // A panel by its name ("C1".."N7", "PassBut", "XButDbl", "XButRedbl",
   // "ButMakeBid", "ButHintBid"); nullptr for any other name.
   BidPanel* Panel(const QString& name) const;
 
  signals:
-  // A bid panel was clicked; its name identifies the bid.
-  void BidClicked(const QString& panelName);
+  // The panel of a call was clicked.
+  void BidClicked(Bid call);
   void MakeBidClicked();
   void HintBidClicked();
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "auction/auction_grid.h"
-#include "auction/bid_pad_layout.h"
+#include "auction/calls_allowed.h"
 
 namespace tavlo {
 namespace {
@@ -111,9 +111,9 @@ TEST_P(PadEnabling, DoubleAndRedouble) {
   const PadCase& c = GetParam();
   AuctionState state = Scripted(North, c.bids);
   BidFromScript(state, static_cast<int>(c.bids.size()));
-  const BidPadLayout layout = AdjustBidPad(state);
-  EXPECT_EQ(layout.DoubleEnabled, c.doubleEnabled);
-  EXPECT_EQ(layout.RedoubleEnabled, c.redoubleEnabled);
+  const CallsAllowed layout = CallsAllowedAt(state);
+  EXPECT_EQ(layout.DoubleAllowed, c.doubleEnabled);
+  EXPECT_EQ(layout.RedoubleAllowed, c.redoubleEnabled);
   EXPECT_EQ(state.Doubling, c.doubling);
 }
 INSTANTIATE_TEST_SUITE_P(
@@ -129,14 +129,14 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(BidPad, OnlyBidsAboveTheContractAreShown) {
   AuctionState state = Scripted(North, {"2H"});
-  for (const auto& strain : AdjustBidPad(state).LevelShown)
+  for (const auto& strain : CallsAllowedAt(state).LevelAllowed)
     for (bool shown : strain) EXPECT_TRUE(shown);
   BidFromScript(state, 1);
-  const BidPadLayout layout = AdjustBidPad(state);
+  const CallsAllowed layout = CallsAllowedAt(state);
   for (int strain = 0; strain < 5; ++strain) {
-    EXPECT_FALSE(layout.LevelShown[strain][0]) << strain;
-    EXPECT_EQ(layout.LevelShown[strain][1], strain > Hearts) << strain;
-    EXPECT_TRUE(layout.LevelShown[strain][2]) << strain;
+    EXPECT_FALSE(layout.LevelAllowed[strain][0]) << strain;
+    EXPECT_EQ(layout.LevelAllowed[strain][1], strain > Hearts) << strain;
+    EXPECT_TRUE(layout.LevelAllowed[strain][2]) << strain;
   }
 }
 
@@ -176,7 +176,7 @@ TEST(AuctionTurns, ComputerSeatsBidUpToTheUser) {
   EXPECT_EQ(turns, (std::vector<AuctionTurn>{AuctionTurn::Computer, AuctionTurn::Computer,
                                              AuctionTurn::Computer, AuctionTurn::User}));
   EXPECT_EQ(state.ToPlay, South);
-  EXPECT_TRUE(BidButClick(state, "S1"));
+  EXPECT_TRUE(ProcessCall(state, ContractBidCode(1, Spades)));
   EXPECT_EQ(AcceptBid(state, UserSouth), AuctionTurn::Computer);
 }
 
@@ -284,33 +284,32 @@ TEST(TakeBack, TheSeatThatBidMustBidAgain) {
   BidFromScript(state, 2);
   ASSERT_TRUE(TakeBackBid(state));
   EXPECT_EQ(state.ToPlay, West);
-  EXPECT_FALSE(BidButClick(state, "C2"));
-  EXPECT_TRUE(BidButClick(state, "S1"));
+  EXPECT_FALSE(ProcessCall(state, ContractBidCode(2, Clubs)));
+  EXPECT_TRUE(ProcessCall(state, ContractBidCode(1, Spades)));
   EXPECT_EQ(state.Declarer, West);
 }
 
-// Help names the panel of the scripted bid; a click on it makes the bid.
+// Help names the scripted call, padded with passes past the script's end;
+// making it is accepted.
 struct HelpCase {
   Script bids;
   int madeFirst;
-  const char* panel;
-  Bid made;
+  Bid scripted;
 };
-class HelpPanels : public testing::TestWithParam<HelpCase> {};
-TEST_P(HelpPanels, HighlightedPanelMakesTheScriptedBid) {
+class HelpCalls : public testing::TestWithParam<HelpCase> {};
+TEST_P(HelpCalls, TheScriptedCallIsMade) {
   AuctionState state = Scripted(North, GetParam().bids);
   BidFromScript(state, GetParam().madeFirst);
-  const std::string panel = HelpBidPanel(state);
-  EXPECT_EQ(panel, GetParam().panel);
-  ASSERT_TRUE(BidButClick(state, panel));
-  EXPECT_EQ(state.CurrentBid, GetParam().made);
+  EXPECT_EQ(ScriptedCall(state), GetParam().scripted);
+  ASSERT_TRUE(ProcessCall(state, GetParam().scripted));
+  EXPECT_EQ(state.CurrentBid, GetParam().scripted);
 }
-INSTANTIATE_TEST_SUITE_P(Panels, HelpPanels,
-                         testing::Values(HelpCase{{"4S"}, 0, "S4", ContractBidCode(4, Spades)},
-                                         HelpCase{{"7N(!)"}, 0, "N7", ContractBidCode(7, NoTrump)},
-                                         HelpCase{{"1C"}, 1, "PassBut", Pass},
-                                         HelpCase{{"1C", "X"}, 1, "XButDbl", Double},
-                                         HelpCase{{"1C", "X", "XX"}, 2, "XButRedbl", Redouble}));
+INSTANTIATE_TEST_SUITE_P(Calls, HelpCalls,
+                         testing::Values(HelpCase{{"4S"}, 0, ContractBidCode(4, Spades)},
+                                         HelpCase{{"7N(!)"}, 0, ContractBidCode(7, NoTrump)},
+                                         HelpCase{{"1C"}, 1, Pass},
+                                         HelpCase{{"1C", "X"}, 1, Double},
+                                         HelpCase{{"1C", "X", "XX"}, 2, Redouble}));
 
 }  // namespace
 }  // namespace tavlo

@@ -29,12 +29,12 @@ TEST(AuctionFlow, TheUserBidsTheScriptAmongTheComputersUpToTheEndOfTheAuction) {
   ComputersBid(game);
   ASSERT_EQ(NextTurn(game), AuctionTurn::User);
   EXPECT_EQ(game.Auction.AuctionRecord, (std::vector<std::string>{"1N", "P"}));
-  EXPECT_EQ(ScriptedBidPanel(game), "C2");
+  EXPECT_EQ(ScriptedCall(game), ContractBidCode(2, Clubs));
 
   // A call off the script is refused and changes nothing but the keys.
-  EXPECT_EQ(ClickBid(game, "D2"), BidAnswer::Refused);
+  EXPECT_EQ(UserCall(game, ContractBidCode(2, Diamonds)), BidAnswer::Refused);
   EXPECT_EQ(game.Auction.BidCount, 2);
-  EXPECT_EQ(ClickBid(game, "C2"), BidAnswer::Made);
+  EXPECT_EQ(UserCall(game, ContractBidCode(2, Clubs)), BidAnswer::Made);
   ComputersBid(game);
 
   // Game in hearts typed on the keyboard: the level, then the strain.
@@ -52,10 +52,10 @@ TEST(AuctionFlow, TheUserBidsTheScriptAmongTheComputersUpToTheEndOfTheAuction) {
   EXPECT_EQ(game.Auction.Declarer, North);
 
   // Once the auction is over, calls and help are no longer taken.
-  EXPECT_EQ(ClickBid(game, "PassBut"), BidAnswer::Ignored);
+  EXPECT_EQ(UserCall(game, Pass), BidAnswer::Ignored);
   game.Auction.TypedBid = "P";
   EXPECT_EQ(CheckTypedBid(game), BidAnswer::Ignored);
-  EXPECT_EQ(ScriptedBidPanel(game), "");
+  EXPECT_EQ(ScriptedCall(game), NoBid);
   EXPECT_EQ(game.Auction.BidCount, 10);
 }
 

@@ -87,7 +87,7 @@ TEST(BidBox, PressLowersTheBevelAndReleaseClicks) {
   QTest::mouseRelease(panel, Qt::LeftButton);
   EXPECT_FALSE(panel->IsDown());
   ASSERT_EQ(bids.count(), 1);
-  EXPECT_EQ(bids.at(0).at(0).toString(), "S4");
+  EXPECT_EQ(bids.at(0).at(0).value<Bid>(), ContractBidCode(4, Spades));
 
   // Released off the panel: the press is abandoned.
   QTest::mousePress(panel, Qt::LeftButton);
@@ -107,7 +107,7 @@ TEST(BidBox, DisabledDoubleAndCommandsEmitNoBid) {
   QTest::mouseClick(box.Panel("ButHintBid"), Qt::LeftButton);
   QTest::mouseClick(box.Panel("PassBut"), Qt::LeftButton);
   ASSERT_EQ(bids.count(), 1);
-  EXPECT_EQ(bids.at(0).at(0).toString(), "PassBut");
+  EXPECT_EQ(bids.at(0).at(0).value<Bid>(), Pass);
   EXPECT_EQ(makes.count(), 1);
   EXPECT_EQ(hints.count(), 1);
 }
@@ -119,8 +119,8 @@ TEST(BidBox, ClicksBidTheScriptThroughTheAuction) {
   box.show();
   AuctionState state = Scripted(West, {"1D", "P", "2C", "X", "3C"}, 2);
   std::vector<bool> made;
-  QObject::connect(&box, &BidBox::BidClicked, [&](const QString& name) {
-    made.push_back(BidButClick(state, name.toStdString()));
+  QObject::connect(&box, &BidBox::BidClicked, [&](Bid call) {
+    made.push_back(ProcessCall(state, call));
     box.AdjustBidPad(state);
   });
   QTest::mouseClick(box.Panel("D2"), Qt::LeftButton);  // not the scripted bid
@@ -137,18 +137,40 @@ TEST(BidBox, HelpHighlightsUntilTheNextLayout) {
   BidBox box;
   AuctionState state = Scripted(South, {"1S", "P", "4S"}, 2);
   box.AdjustBidPad(state);
-  box.HighlightPanel(QString::fromStdString(HelpBidPanel(state)));
+  box.HighlightCall(ScriptedCall(state));
   EXPECT_EQ(box.Panel("S4")->BackColour(), QColor(255, 255, 0));
   EXPECT_EQ(box.Panel("S4")->InkColour(), QColor(0, 0, 128));
   box.AdjustBidPad(state);
   EXPECT_EQ(box.Panel("S4")->BackColour(), QColor(100, 178, 255));
 }
 
+// Each call has its panel, named as the bid box names its controls; a
+// click on the panel gives the call back.
+TEST(BidBox, EveryCallHasTheOnePanelThatMakesIt) {
+  BidBox box;
+  box.show();
+  AuctionState state = Scripted(North, {"1H", "X", "XX"}, 2);
+  box.AdjustBidPad(state);
+  QSignalSpy bids(&box, &BidBox::BidClicked);
+  const std::vector<std::pair<Bid, const char*>> calls{{ContractBidCode(2, Clubs), "C2"},
+                                                       {ContractBidCode(4, Spades), "S4"},
+                                                       {ContractBidCode(7, NoTrump), "N7"},
+                                                       {Pass, "PassBut"},
+                                                       {Redouble, "XButRedbl"}};
+  for (const auto& [call, name] : calls) {
+    ASSERT_EQ(box.PanelOf(call), box.Panel(name)) << name;
+    QTest::mouseClick(box.PanelOf(call), Qt::LeftButton);
+    ASSERT_EQ(bids.takeLast().at(0).value<Bid>(), call) << name;
+  }
+  EXPECT_EQ(box.PanelOf(Double), box.Panel("XButDbl"));
+  EXPECT_EQ(box.PanelOf(NoBid), nullptr);
+}
+
 TEST(BidBox, PictureMidAuction) {
   BidBox box;
   AuctionState state = Scripted(North, {"1H", "X", "2S"}, 2);
   box.AdjustBidPad(state);
-  box.HighlightPanel(QString::fromStdString(HelpBidPanel(state)));
+  box.HighlightCall(ScriptedCall(state));
   box.show();
   ASSERT_TRUE(QDir().mkpath(PictureFolder()));
   const QImage picture = box.grab().toImage();

@@ -1,18 +1,18 @@
-#include "auction/bid_pad_layout.h"
+#include "auction/calls_allowed.h"
 
 namespace tavlo {
 
-BidPadLayout AdjustBidPad(const AuctionState& state) {
-  BidPadLayout layout;
+CallsAllowed CallsAllowedAt(const AuctionState& state) {
+  CallsAllowed layout;
   for (int strain = 0; strain < 5; ++strain)
     for (int level = 1; level <= 7; ++level)
-      layout.LevelShown[strain][level - 1] =
+      layout.LevelAllowed[strain][level - 1] =
           level > state.ContractLevel || (level == state.ContractLevel && strain > state.Trump);
   if (state.ContractLevel > 0 && state.Doubling < 2) {
     if (SideOfSeat(state.ToPlay) != SideOfSeat(state.Declarer))
-      layout.DoubleEnabled = state.Doubling == 0;
+      layout.DoubleAllowed = state.Doubling == 0;
     else
-      layout.RedoubleEnabled = state.Doubling == 1;
+      layout.RedoubleAllowed = state.Doubling == 1;
   }
   return layout;
 }
