@@ -64,7 +64,9 @@ Card SearchEntry(PlayContext& context, EngineState& engine, int index,
   // trick before left behind (its winner, the record past this position):
   // each line starts from the whole state as it was.
   const PlayState start = play;
-  while (true) {
+  // A search asked to stop leaves each line where it stands, back up to
+  // the table's position; its card is thrown away.
+  while (!Stopped(context.Job)) {
     const PositionEntry& entry = cache[index];
     if (entry.NextIndex > entry.Width || entry.NextIndex > 3 ||
         entry.Candidates[entry.NextIndex] == 0)
@@ -88,7 +90,7 @@ Card SearchEntry(PlayContext& context, EngineState& engine, int index,
       }
       PlayCard(context, card);
       losers = LosersOf(play, defending);
-    } while (play.CardsPlayed < 52 && losers < cache[index].BestLosers);
+    } while (play.CardsPlayed < 52 && losers < cache[index].BestLosers && !Stopped(context.Job));
 
     PositionEntry& tried = cache[index];
     tried.LastResult =

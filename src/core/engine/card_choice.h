@@ -16,6 +16,14 @@ namespace tavlo {
 // when the developer closed it to end that position's search.
 using TestPlayDisplay = std::function<bool(const PlayContext&, const PositionEntry&)>;
 
+// A line the look-ahead searched, kept for the developer's display: the
+// hands, the play and the search's counters as the line ended.
+struct SearchedLine {
+  HandSet Hands;
+  PlayState Play;
+  SearchState Search;
+};
+
 // The card for the seat to play. projection is -1, or the tricks declarer's
 // side is projected to take in the whole hand when a search knows it. The
 // hands and the play state are as they were when it returns.

@@ -11,6 +11,7 @@
 #include "model/clock.h"
 #include "model/codes.h"
 #include "model/hand_data.h"
+#include "model/job_control.h"
 
 namespace tavlo {
 
@@ -43,13 +44,15 @@ struct PlayState {
 using LogicErrorHandler = std::function<void(const std::string& message)>;
 
 // What the engine plays on: the four hands, the play state, the search's
-// state, the clock of the thinking time and the handler of a broken invariant.
+// state, the clock of the thinking time, the handler of a broken invariant,
+// and the control of the job when the search runs away from the window.
 struct PlayContext {
   HandSet& Hands;
   PlayState& Play;
   SearchState& Search;
   const Clock& TimeSource;
   LogicErrorHandler OnLogicError;
+  const JobControl* Job = nullptr;
 };
 
 // Back to the opening lead: no cards played, the seat after declarer to play.

@@ -43,8 +43,9 @@ bool ComputerPlaysOn(const Game& game, int tricksAtStart) {
 }
 
 Card EngineCard(Game& game, const Clock& clock, const LogicErrorHandler& onLogicError,
-                const TestPlayDisplay& display) {
+                const TestPlayDisplay& display, const JobControl* job) {
   PlayContext context = ContextOf(game, clock, onLogicError);
+  context.Job = job;
   int projection = -1;
   return ChooseCard(context, game.Engine, projection, display);
 }
@@ -56,8 +57,10 @@ void TakeOverSearch(Game& table, Game&& copy) {
   table.Engine = std::move(copy.Engine);
 }
 
+bool HandIsOver(const Game& game) { return game.Play.CardsPlayed == 52; }
+
 bool CardPlayable(const Game& game, Card card) {
-  return game.Play.CardsPlayed < 52 && LegalCards(game.Hands, game.Play).Holds(card);
+  return !HandIsOver(game) && LegalCards(game.Hands, game.Play).Holds(card);
 }
 
 Redraw MakePlay(Game& game, Card card, const Clock& clock, const LogicErrorHandler& onLogicError) {

@@ -29,15 +29,17 @@ void StartThinking(Game& game, const Clock& clock);
 // most to the end of a trick and then waits for the table to be cleared.
 bool ComputerPlaysOn(const Game& game, int tricksAtStart);
 // The engine's card for the seat to play, chosen on game: the table's own
-// or a copy of it away from the table. display shows the developer's look
-// at each line searched.
+// or a copy of it away from the table, whose job may ask the search to
+// stop. display shows the developer's look at each line searched.
 Card EngineCard(Game& game, const Clock& clock, const LogicErrorHandler& onLogicError,
-                const TestPlayDisplay& display = nullptr);
+                const TestPlayDisplay& display = nullptr, const JobControl* job = nullptr);
 // What a search on a copy of the table's game found (the positions
 // searched, the suit estimates, the time budget) becomes the table's. The
 // play itself is the same in both: a search leaves it as it found it.
 void TakeOverSearch(Game& table, Game&& copy);
 
+// All 52 cards are played.
+bool HandIsOver(const Game& game);
 // The seat to play may play the card: it holds it and follows suit.
 bool CardPlayable(const Game& game, Card card);
 // The seat to play plays the card. A card it may not play is a broken

@@ -73,28 +73,28 @@ TDebugger::TDebugger(QWidget* parent) : QDialog(parent), grid_(new QTableWidget(
 
 QLabel* TDebugger::Label(int n) const { return n == 1 ? label1_ : n == 2 ? label2_ : label3_; }
 
-bool TDebugger::ShowLine(const PlayContext& context) {
-  FormActivate(context);
+bool TDebugger::ShowLine(const SearchedLine& line) {
+  FormActivate(line);
   return exec() == StopResult;
 }
 
-void TDebugger::FormActivate(const PlayContext& context) {
+void TDebugger::FormActivate(const SearchedLine& line) {
   grid_->hide();
   grid_->clearContents();
   for (int trick = 1; trick <= 13; ++trick)
     grid_->setItem(0, trick, BoldItem(QString::number(trick), Qt::black));
-  const SeatCode declarer = context.Play.Declarer;
+  const SeatCode declarer = line.Play.Declarer;
   for (int row = 1; row <= 4; ++row) {
-    const THands& hand = context.Hands[(declarer + row) % 4];
+    const THands& hand = line.Hands[(declarer + row) % 4];
     grid_->setItem(row, 0, BoldItem(QString::fromLatin1(hand.SeatName), QColor(0, 0, 128)));
   }
-  DisplayCells(context);
+  DisplayCells(line);
   grid_->show();
 }
 
-void TDebugger::DisplayCells(const PlayContext& context) {
-  const PlayState& play = context.Play;
-  const SearchState& search = context.Search;
+void TDebugger::DisplayCells(const SearchedLine& line) {
+  const PlayState& play = line.Play;
+  const SearchState& search = line.Search;
   label1_->setText(QString("Projected Losers: %1").arg(search.ProjectedLosers));
   label2_->setText(QString("Testwidth = %1").arg(search.Testwidth));
   label3_->setText(QString("Totplay = %1").arg(search.Totplay));

@@ -1,14 +1,14 @@
 #pragma once
-// The developer's test display of the engine ("Test play"): the line just
-// searched at the table's position, trick by trick in a grid with a row per
-// seat from declarer's left hand round to declarer, each trick's winning
+// The developer's test display of the engine ("Test play"): each line the
+// search tried at the table's position, trick by trick in a grid with a row
+// per seat from declarer's left hand round to declarer, each trick's winning
 // card marked, the line's first card on yellow, and the losers projected,
-// the search width and the tricks searched. OK goes on with the next
-// candidate; "&Close" ends the search of this position after this one.
+// the search width and the tricks searched. OK shows the next candidate's
+// line; "&Close" shows no more of them.
 
 #include <QDialog>
 
-#include "engine/play_state.h"
+#include "engine/card_choice.h"
 
 class QLabel;
 class QTableWidget;
@@ -23,17 +23,17 @@ class TDebugger : public QDialog {
 
   explicit TDebugger(QWidget* parent = nullptr);
 
-  // Shows the line on the engine's table modally; true when the developer
-  // closed it to end the position's search.
-  bool ShowLine(const PlayContext& context);
+  // Shows a line the search tried modally; true when the developer closed
+  // it to see no more of the position's lines.
+  bool ShowLine(const SearchedLine& line);
 
   QTableWidget* Grid() const { return grid_; }
   QLabel* Label(int n) const;
 
  private:
   // The trick numbers and the seats' names, then the cells of the line.
-  void FormActivate(const PlayContext& context);
-  void DisplayCells(const PlayContext& context);
+  void FormActivate(const SearchedLine& line);
+  void DisplayCells(const SearchedLine& line);
 
   QTableWidget* grid_;
   QLabel* label1_;

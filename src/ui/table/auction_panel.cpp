@@ -3,19 +3,18 @@
 #include <QFrame>
 #include <QPushButton>
 
-#include "common/notifier.h"
 #include "dialogs/colour_scheme.h"
 #include "game/hand_lifecycle.h"
+#include "session/game_session.h"
 #include "table/bid_box.h"
 #include "table/bidding_record.h"
 #include "table/stop_light.h"
 #include "table/table_layout.h"
-#include "table/timed_step.h"
 
 namespace tavlo {
 
-AuctionPanel::AuctionPanel(Game& game, const Clock& clock, QWidget* desk)
-    : QObject(desk), game_(game), pace_(new TimedStep(clock, this)) {
+AuctionPanel::AuctionPanel(GameSession& session, QWidget* desk)
+    : QObject(desk), session_(session), game_(session.GameState()) {
   bidPad_ = new BidBox(desk);
   bidPad_->move(HandPlaces[East].left() + 140, TablePlace.top());
   stopLight_ = new StopLight(desk);
@@ -35,9 +34,10 @@ AuctionPanel::AuctionPanel(Game& game, const Clock& clock, QWidget* desk)
   connect(eobNewHand_, &QPushButton::clicked, this, &AuctionPanel::NewHandClicked);
   connect(takeBack, &QPushButton::clicked, this, &AuctionPanel::SavedHandClicked);
 
-  connect(bidPad_, &BidBox::BidClicked, this, &AuctionPanel::BidButClick);
-  connect(bidPad_, &BidBox::MakeBidClicked, this, &AuctionPanel::ButMakeBidClick);
-  connect(bidPad_, &BidBox::HintBidClicked, this, &AuctionPanel::ButHelpBidClick);
+  connect(bidPad_, &BidBox::BidClicked, &session_, &GameSession::UserCall);
+  connect(bidPad_, &BidBox::MakeBidClicked, &session_, &GameSession::MakeBid);
+  connect(bidPad_, &BidBox::HintBidClicked, &session_, &GameSession::HelpBid);
+  connect(&session_, &GameSession::CallShown, bidPad_, &BidBox::HighlightCall);
   connect(bidReviewPanel_->CloseButton(), &QPushButton::clicked, this,
           &AuctionPanel::CloseBidReviewClick);
 
@@ -46,32 +46,6 @@ AuctionPanel::AuctionPanel(Game& game, const Clock& clock, QWidget* desk)
        std::initializer_list<QWidget*>{bidPad_, stopLight_, bidReviewPanel_, endofBidding_}) {
     control->hide();
   }
-}
-
-bool AuctionPanel::Waiting() const { return pace_->Waiting(); }
-
-void AuctionPanel::Stop() { pace_->Cancel(); }
-
-void AuctionPanel::AcceptBid() {
-  BidToHuman();
-  if (!Waiting() && NextTurn(game_) == AuctionTurn::Over) AfterBidding();
-}
-
-void AuctionPanel::BidToHuman() {
-  while (NextTurn(game_) == AuctionTurn::Computer) {
-    // Each computer seat takes its time, so the user can follow the auction;
-    // the table keeps painting meanwhile and holds the user's input back.
-    if (!game_.Table.DeveloperMode) {
-      pace_->After(game_.Auction.BidDelay, [this] { ComputerCall(); });
-      return;
-    }
-    emit Changed(ComputerBid(game_));
-  }
-}
-
-void AuctionPanel::ComputerCall() {
-  emit Changed(ComputerBid(game_));
-  AcceptBid();
 }
 
 void AuctionPanel::DrawAuction() {
@@ -109,78 +83,17 @@ void AuctionPanel::ShowStopLight() {
   stopLight_->update();
 }
 
-void AuctionPanel::BidMade(BidAnswer answer) {
-  if (answer == BidAnswer::Ignored) return;
-  if (answer == BidAnswer::Refused) {
-    BadKey();
-    return;
-  }
-  emit Changed(Redraw::Auction);
-  AcceptBid();
-}
-
-void AuctionPanel::ProcessBid() { BidMade(CheckTypedBid(game_)); }
-
-void AuctionPanel::BadKey() {
-  RefuseBid(game_);
-  Notifier::Current().BeepInformation();
-}
-
-void AuctionPanel::BidButClick(Bid call) { BidMade(UserCall(game_, call)); }
-
-void AuctionPanel::ButHelpBidClick() {
-  const Bid call = ScriptedCall(game_);
-  if (call != NoBid) bidPad_->HighlightCall(call);
-}
-
-void AuctionPanel::ButMakeBidClick() {
-  const Bid call = ScriptedCall(game_);
-  if (call == NoBid) return;
-  bidPad_->HighlightCall(call);
-  // The highlight stays up a moment, also for the developer, so the user
-  // sees which bid is made for him.
-  pace_->After(MakeBidDelay, [this, call] { BidButClick(call); });
-}
-
-void AuctionPanel::ButTakeBackBidClick() {
-  Notifier::Current().BeepInformation();
-  emit Changed(TakeBackBid(game_));
-}
-
 bool AuctionPanel::BidKeyDown(int key) {
   const char bidKey = BidKeyOfQtKey(key);
   // Keys that type no character (function keys, arrows, Tab, Enter) keep
   // their usual meaning; any other character is not a bid.
   if (bidKey == 0 && key >= Qt::Key_Escape) return false;
   if (bidKey == 0) {
-    BadKey();
-    return true;
-  }
-  switch (BidKey(game_, bidKey)) {
-    case BidKeyAction::Wait:
-      break;
-    case BidKeyAction::CheckBid:
-      ProcessBid();
-      break;
-    case BidKeyAction::MakeBid:
-      ButMakeBidClick();
-      break;
-    case BidKeyAction::HelpBid:
-      ButHelpBidClick();
-      break;
-    case BidKeyAction::TakeBack:
-      ButTakeBackBidClick();
-      break;
-    case BidKeyAction::BadKey:
-      BadKey();
-      break;
+    session_.RefuseCall();
+  } else {
+    session_.BidKey(bidKey);
   }
   return true;
-}
-
-void AuctionPanel::AfterBidding() {
-  emit Changed(EndAuction(game_));
-  emit AuctionOver();
 }
 
 void AuctionPanel::ShowEndOfBidding() {

@@ -8,10 +8,9 @@
 #include "common/notifier.h"
 #include "dialogs/test_play_dialog.h"
 #include "game/play_flow.h"
-#include "game/play_keys.h"
 #include "hands/hand_display.h"
+#include "session/game_session.h"
 #include "table/bid_box.h"
-#include "table/engine_thinker.h"
 #include "table/table_layout.h"
 #include "table/trick_row.h"
 
@@ -23,29 +22,25 @@ namespace {
 // on to the area too.
 class TableClickFilter : public QObject {
  public:
-  TableClickFilter(CardPlayPanel* panel, QObject* parent) : QObject(parent), panel_(panel) {}
+  TableClickFilter(GameSession& session, QObject* parent) : QObject(parent), session_(session) {}
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::MouseButtonRelease) panel_->TableClick();
+    if (event->type() == QEvent::MouseButtonRelease) session_.ClearTrick();
     return QObject::eventFilter(watched, event);
   }
 
  private:
-  CardPlayPanel* panel_;
+  GameSession& session_;
 };
 
 }  // namespace
 
-CardPlayPanel::CardPlayPanel(Game& game, const Clock& clock, QWidget* desk)
-    : QObject(desk),
-      game_(game),
-      clock_(clock),
-      thinker_(new EngineThinker(game, clock, this)),
-      debugger_(new TDebugger(desk)) {
+CardPlayPanel::CardPlayPanel(GameSession& session, QWidget* desk)
+    : QObject(desk), session_(session), game_(session.GameState()), debugger_(new TDebugger(desk)) {
   table_ = MakePanel(desk, "Table", TablePlace, 2);
   table_->setFrameStyle(QFrame::NoFrame);
-  table_->installEventFilter(new TableClickFilter(this, this));
+  table_->installEventFilter(new TableClickFilter(session_, this));
   for (int seat = North; seat <= West; ++seat) {
     tableCards_[seat] = new TMyCard(table_);
     tableCards_[seat]->setObjectName("Table" + QString::fromLatin1(SeatNames[seat].data()));
@@ -56,7 +51,7 @@ CardPlayPanel::CardPlayPanel(Game& game, const Clock& clock, QWidget* desk)
 
   thePlayPad_ = MakePad(desk, "ThePlayPad");
   connect(AddButton(thePlayPad_, "ButHint", "H&int", "Recommended card gets highlighted"),
-          &QPushButton::clicked, this, &CardPlayPanel::ButHintClick);
+          &QPushButton::clicked, &session_, &GameSession::Hint);
   connect(AddButton(thePlayPad_, "ButPlayHint", "Play H&int", "Highlighted card gets played"),
           &QPushButton::clicked, this, &CardPlayPanel::ButPlayHintClick);
   connect(AddButton(thePlayPad_, "TPPFast", "&Finish Play", "Have Tavlo play all 4 hands for you"),
@@ -64,9 +59,17 @@ CardPlayPanel::CardPlayPanel(Game& game, const Clock& clock, QWidget* desk)
   connect(AddButton(thePlayPad_, "TPPBackup", "Take &Back", "Take away the last card"),
           &QPushButton::clicked, this, &CardPlayPanel::TPPBackupClick);
   connect(AddButton(thePlayPad_, "ButClearTable", "Cl&ear Table", "Clear all cards off the table"),
-          &QPushButton::clicked, this, &CardPlayPanel::TableClick);
+          &QPushButton::clicked, &session_, &GameSession::ClearTrick);
   Button("ButPlayHint")->hide();
   thePlayPad_->hide();
+
+  connect(&session_, &GameSession::UserToAct, this, &CardPlayPanel::ClearToggle);
+  connect(&session_, &GameSession::CardPlayed, this, [this] { HintButton(false); });
+  connect(&session_, &GameSession::HintReady, this, &CardPlayPanel::ShowHint);
+  connect(&session_, &GameSession::CardOffered, this, [this](Card card) {
+    if (view_) view_->ChosenCard = card;
+  });
+  connect(&session_, &GameSession::LinesSearched, this, &CardPlayPanel::ShowLines);
 }
 
 void CardPlayPanel::SetHands(const std::array<HandDisplay*, 4>& hands, TableView& view) {
@@ -84,8 +87,6 @@ QPushButton* CardPlayPanel::Button(const char* name) const {
 }
 
 HandDisplay& CardPlayPanel::HandToPlay() const { return *hands_[game_.Play.ToPlay]; }
-
-bool CardPlayPanel::Waiting() const { return thinker_->Thinking(); }
 
 void CardPlayPanel::ShowPlayPad() { thePlayPad_->show(); }
 
@@ -105,49 +106,13 @@ void CardPlayPanel::DrawTrick() {
   table_->repaint();
 }
 
-void CardPlayPanel::PlayTrickToHuman() {
-  StartThinking(game_, clock_);
-  tricksAtStart_ = game_.Play.TricksDone;
-  PlayOn();
-}
-
-void CardPlayPanel::PlayOn() {
-  if (ComputerPlaysOn(game_, tricksAtStart_)) {
-    thinker_->Think([this](Card card) {
-      MakePlay(card);
-      PlayOn();
-    });
-    return;
-  }
-  const Redraw parts = AfterComputerRun(game_);
-  if (parts != Redraw::Nothing) {
-    EndOfHand(parts);
-    return;
-  }
-  ClearToggle();
-}
-
-void CardPlayPanel::MakePlay(Card card) {
-  const Redraw parts = tavlo::MakePlay(game_, card, clock_, thinker_->LogicErrorStop());
-  HintButton(false);
-  emit Changed(parts);
-}
-
-void CardPlayPanel::ReadyforHuman() {
-  if (game_.Table.TrickWaiting) {
-    ClearToggle();
-  } else {
-    PlayTrickToHuman();
-  }
-}
-
 void CardPlayPanel::ClearToggle() {
   HintButton(false);
   const bool waiting = game_.Table.TrickWaiting;
   Button("TPPBackup")->setEnabled(CanTakeBack(game_));
   Button("ButClearTable")->setEnabled(waiting);
   if (waiting) Button("ButClearTable")->setFocus();
-  if (game_.Table.AutoFinish || waiting || game_.Play.CardsPlayed == 52) return;
+  if (game_.Table.AutoFinish || waiting || HandIsOver(game_)) return;
   // The first card the rules offer is selected for the keyboard.
   HandToPlay().DefaultSelection(TrickSituationOf(game_.Play), game_.Table.FinishMode);
 }
@@ -160,16 +125,15 @@ void CardPlayPanel::HintButton(bool on) {
 }
 
 void CardPlayPanel::SelectCard(TMyCard* control) {
-  if (game_.Table.TablePhase != Phase::Play || Waiting()) return;
+  if (game_.Table.TablePhase != Phase::Play || session_.Busy()) return;
   const Card card = control->Tag();
   const bool inHandToPlay = control->parentWidget() == HandToPlay().HandPanel();
-  if (!inHandToPlay || control->isHidden() || !CardPlayable(game_, card)) {
+  if (!inHandToPlay || control->isHidden()) {
     Notifier::Current().BeepInformation();
     return;
   }
-  view_->ChosenCard = card;
-  MakePlay(card);
-  ReadyforHuman();
+  if (CardPlayable(game_, card)) view_->ChosenCard = card;
+  session_.PlayUserCard(card);
 }
 
 TMyCard* CardPlayPanel::OKPlay() {
@@ -184,31 +148,14 @@ TMyCard* CardPlayPanel::OKPlay() {
   return nullptr;
 }
 
-void CardPlayPanel::ClearPlay() {
-  emit Changed(tavlo::ClearPlay(game_));
-  if (game_.Table.TablePhase != Phase::Play) {
-    emit HandOver();
-    return;
+void CardPlayPanel::ShowHint(Card card) {
+  view_->ChosenCard = card;
+  HandDisplay& hand = HandToPlay();
+  if (hand.Hand().FaceUp || game_.Table.ShowAllHands) {
+    hand.Hand().Highlight = true;
+    hand.Draw(false, true);
   }
-  PlayTrickToHuman();
-}
-
-void CardPlayPanel::TableClick() {
-  if (game_.Table.TablePhase == Phase::Play && game_.Table.TrickWaiting && !Waiting()) ClearPlay();
-}
-
-void CardPlayPanel::ButHintClick() {
-  if (game_.Table.TablePhase != Phase::Play || Waiting() || game_.Play.CardsPlayed == 52) return;
-  PrepareHint(game_, clock_);
-  thinker_->Think([this](Card card) {
-    view_->ChosenCard = card;
-    HandDisplay& hand = HandToPlay();
-    if (hand.Hand().FaceUp || game_.Table.ShowAllHands) {
-      hand.Hand().Highlight = true;
-      hand.Draw(false, true);
-    }
-    HintButton(true);
-  });
+  HintButton(true);
 }
 
 void CardPlayPanel::ButPlayHintClick() {
@@ -218,50 +165,44 @@ void CardPlayPanel::ButPlayHintClick() {
 }
 
 void CardPlayPanel::TPPClaimClick() {
-  if (game_.Table.TablePhase != Phase::Play || Waiting()) return;
+  if (game_.Table.TablePhase != Phase::Play || session_.Busy()) return;
   HintButton(false);
-  FinishPlay(game_, clock_);
-  PlayTrickToHuman();
+  session_.FinishPlay();
 }
 
 void CardPlayPanel::TPPBackupClick() {
-  if (!CanTakeBack(game_) || Waiting()) return;
+  if (!CanTakeBack(game_) || session_.Busy()) return;
   HintButton(false);
-  view_->ChosenCard = TakeBackCard(game_, clock_, thinker_->LogicErrorStop());
-  emit Changed(Redraw::Hands | Redraw::Trick | Redraw::Contract);
-  ClearToggle();
+  session_.TakeBackCard();
   thePlayPad_->window()->setFocus();
 }
 
-void CardPlayPanel::BadKey() { Notifier::Current().BeepInformation(); }
-
 bool CardPlayPanel::PlayKeyDown(int key) {
-  if (Waiting()) return true;
+  if (session_.Busy()) return true;
   switch (key) {
     case Qt::Key_Backspace:
       if (Button("TPPBackup")->isEnabled()) {
         TPPBackupClick();
       } else {
-        BadKey();
+        Notifier::Current().BeepInformation();
       }
       return true;
     case Qt::Key_Return:
     case Qt::Key_Enter:
       if (game_.Table.TrickWaiting) {
-        ClearPlay();
+        session_.ClearTrick();
       } else if (TMyCard* control = OKPlay()) {
         SelectCard(control);
       }
       return true;
     case Qt::Key_F7:
-      ButHintClick();
+      session_.Hint();
       return true;
     case Qt::Key_Left:
     case Qt::Key_Right:
     case Qt::Key_Up:
     case Qt::Key_Down:
-      if (game_.Play.CardsPlayed < 52)
-        HandToPlay().MoveSelection(key, TrickSituationOf(game_.Play));
+      if (!HandIsOver(game_)) HandToPlay().MoveSelection(key, TrickSituationOf(game_.Play));
       return true;
     default:
       break;
@@ -269,39 +210,13 @@ bool CardPlayPanel::PlayKeyDown(int key) {
   const char typed = BidKeyOfQtKey(key);
   // Keys that type no character keep their usual meaning.
   if (typed == 0) return key < Qt::Key_Escape;
-  const PlayKeyResult result = PlayKey(game_, typed);
-  switch (result.Action) {
-    case PlayKeyAction::Wait:
-      break;
-    case PlayKeyAction::BadKey:
-      BadKey();
-      break;
-    case PlayKeyAction::Play:
-      view_->ChosenCard = result.Typed;
-      MakePlay(result.Typed);
-      ReadyforHuman();
-      break;
-  }
+  session_.CardKey(typed);
   return true;
 }
 
-void CardPlayPanel::DeveloperSearch() {
-  if (game_.Table.TablePhase != Phase::Play || Waiting() || game_.Play.CardsPlayed == 52) return;
-  StartDeveloperSearch(game_, clock_);
-  thinker_->Think(
-      [this](Card card) {
-        // The engine's choice is the selection: Enter plays it.
-        EndDeveloperSearch(game_);
-        view_->ChosenCard = card;
-      },
-      [this](const PlayContext& context, const PositionEntry&) {
-        return debugger_->ShowLine(context);
-      });
-}
-
-void CardPlayPanel::EndOfHand(Redraw parts) {
-  emit Changed(parts);
-  emit HandOver();
+void CardPlayPanel::ShowLines(const std::vector<SearchedLine>& lines) {
+  for (const SearchedLine& line : lines)
+    if (debugger_->ShowLine(line)) break;
 }
 
 }  // namespace tavlo

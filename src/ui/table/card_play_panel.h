@@ -1,16 +1,15 @@
 #pragma once
 // The play at the table: the play pad with its commands, the trick area with
 // the card each seat played to the trick, and the row of won and lost tricks.
-// The computer seats' cards come from the engine, which thinks away from the
-// table; the user's clicks, keys and commands become one step of the game's
-// play each, and the table draws what the step changed.
+// The user's clicks, keys and commands go to the running game; the panel
+// keeps the user's selection of a card and draws the trick.
 
 #include <QObject>
 #include <array>
+#include <vector>
 
+#include "engine/card_choice.h"
 #include "game/game.h"
-#include "game/redraw.h"
-#include "model/clock.h"
 
 class QFrame;
 class QPushButton;
@@ -18,7 +17,7 @@ class QWidget;
 
 namespace tavlo {
 
-class EngineThinker;
+class GameSession;
 class HandDisplay;
 class TDebugger;
 class TMyCard;
@@ -29,7 +28,7 @@ class CardPlayPanel : public QObject {
   Q_OBJECT
  public:
   // The controls are made on desk, at their places on the table.
-  CardPlayPanel(Game& game, const Clock& clock, QWidget* desk);
+  CardPlayPanel(GameSession& session, QWidget* desk);
 
   // The four hands on the screen and the view they share; their cards are
   // played with a click from now on.
@@ -46,54 +45,32 @@ class CardPlayPanel : public QObject {
   void CleanTable();
   // The trick area shows the cards of the trick on the table, or none.
   void DrawTrick();
-  // The computer seats play until the user must act: to play, or to clear
-  // a completed trick.
-  void PlayTrickToHuman();
-  // The engine is thinking: the user's input is held back.
-  bool Waiting() const;
 
   // The user's commands.
   void SelectCard(TMyCard* control);
-  void ClearPlay();
-  void TableClick();
-  void ButHintClick();
   void ButPlayHintClick();
   void TPPClaimClick();
   void TPPBackupClick();
   // The play's keys: true when the key was taken.
   bool PlayKeyDown(int key);
-  // F12 for the developer: the engine's choice for the seat to play, each
-  // line searched shown in the test display.
-  void DeveloperSearch();
-
- signals:
-  // The play changed these parts of the table.
-  void Changed(Redraw parts);
-  // The play is over; the end-of-hand panel is up.
-  void HandOver();
 
  private:
-  // The card for the seat to play, then whatever the step changed drawn.
-  void MakePlay(Card card);
-  // After the user's card: the computer plays on unless a trick waits.
-  void ReadyforHuman();
-  // One computer card after another until the run is over.
-  void PlayOn();
   // The play pad set for the user's turn, the first card to play selected.
   void ClearToggle();
+  // The engine's hint is the selection, highlighted where the hand is seen.
+  void ShowHint(Card card);
+  // The developer steps through the lines the search tried.
+  void ShowLines(const std::vector<SearchedLine>& lines);
   // on: Play Hint stands in place of Hint.
   void HintButton(bool on);
   // The control of the selected card in the hand to play, when the rules
   // let it be played; otherwise a warning beep and the first card the rules
   // offer is selected.
   TMyCard* OKPlay();
-  void BadKey();
-  void EndOfHand(Redraw parts);
   HandDisplay& HandToPlay() const;
 
-  Game& game_;
-  const Clock& clock_;
-  EngineThinker* thinker_;
+  GameSession& session_;
+  const Game& game_;
   TDebugger* debugger_;
   QFrame* thePlayPad_;
   QFrame* table_;
@@ -101,8 +78,6 @@ class CardPlayPanel : public QObject {
   TrickRow* trickRow_;
   std::array<HandDisplay*, 4> hands_{};
   TableView* view_ = nullptr;
-  // Tricks done when the computer's run of cards began.
-  int tricksAtStart_ = 0;
 };
 
 }  // namespace tavlo

@@ -17,7 +17,9 @@
 #include "cards/my_card.h"
 #include "common/colour.h"
 #include "common/notifier.h"
+#include "common/running_marker.h"
 #include "common/strings_resource.h"
+#include "common/timed_step.h"
 #include "dialogs/about_box.h"
 #include "dialogs/colour_scheme.h"
 #include "dialogs/new_seed_dialog.h"
@@ -40,9 +42,7 @@
 #include "table/contract_picture.h"
 #include "table/end_of_hand_panel.h"
 #include "table/review_form.h"
-#include "table/running_marker.h"
 #include "table/table_translations.h"
-#include "table/timed_step.h"
 #include "table/trick_row.h"
 
 namespace tavlo {
@@ -68,19 +68,18 @@ bool HeldWhileWaiting(QEvent::Type type) {
 }  // namespace
 
 TDeskTop::TDeskTop(TableSetup setup)
-    : clock_(*setup.TimeSource),
+    : session_(new GameSession(*setup.TimeSource, std::move(setup.HandStore), setup.Options, this)),
+      game_(session_->GameState()),
       folders_(setup.Folders),
-      handStore_(std::move(setup.HandStore)),
       marker_(std::move(setup.Marker)),
       splash_(setup.Splash),
       help_(std::make_unique<HelpSystem>(setup.Folders.Data)),
       multiLang_(new TMultiLang(this)),
-      startWait_(new TimedStep(clock_, this)) {
+      startWait_(new TimedStep(*setup.TimeSource, this)) {
   setObjectName("DeskTop");
-  game_.Options = setup.Options;
   CreateControls();
   LoadTableTranslations(*multiLang_);
-  newSeed_ = new TDlgNewSeed(game_.Table.RandomSeed, clock_, this);
+  newSeed_ = new TDlgNewSeed(game_.Table.RandomSeed, *setup.TimeSource, this);
   printForm_ = new TPrintForm(this);
   ConnectFeatures();
   // The table sees every key before its controls do.
@@ -99,21 +98,27 @@ void TDeskTop::ConnectFeatures() {
   connect(MenuItem("AboutTavlo1"), &QAction::triggered, this,
           [this] { (new TAboutBox(game_.Options.Language, this))->exec(); });
 
-  connect(auction_, &AuctionPanel::Changed, this, &TDeskTop::Draw);
-  connect(auction_, &AuctionPanel::AuctionOver, this,
+  connect(session_, &GameSession::Changed, this, &TDeskTop::Draw);
+  connect(session_, &GameSession::HandBegun, this, &TDeskTop::HandBegun);
+  connect(session_, &GameSession::ReplayBegun, this, [this] {
+    endOfHand_->HideScore(true);
+    hcpPanel_->hide();
+  });
+  connect(session_, &GameSession::AuctionOver, this,
           [this] { MenuItem("ReviewBidding")->setEnabled(true); });
+  connect(session_, &GameSession::PlayBegun, this,
+          [this] { MenuItem("ReplayHand1")->setEnabled(true); });
+  connect(session_, &GameSession::HandOver, this, &TDeskTop::EndOfHand);
+
   connect(auction_, &AuctionPanel::BidPadMoved, this, &TDeskTop::MoveSouth);
-  connect(auction_, &AuctionPanel::StartPlayClicked, this, &TDeskTop::StartPlay);
-  connect(auction_, &AuctionPanel::RebidClicked, this, &TDeskTop::EOBRebidClick);
+  connect(auction_, &AuctionPanel::StartPlayClicked, session_, &GameSession::StartPlay);
+  connect(auction_, &AuctionPanel::RebidClicked, session_, &GameSession::Rebid);
   connect(auction_, &AuctionPanel::NewHandClicked, this, &TDeskTop::NewHandClick);
   connect(auction_, &AuctionPanel::SavedHandClicked, this, &TDeskTop::ButSavedHandClick);
 
-  connect(cardPlay_, &CardPlayPanel::Changed, this, &TDeskTop::Draw);
-  connect(cardPlay_, &CardPlayPanel::HandOver, this, &TDeskTop::EndOfHand);
-
   connect(endOfHand_, &EndOfHandPanel::NewHandClicked, this, &TDeskTop::NewHandClick);
   connect(endOfHand_, &EndOfHandPanel::SavedHandClicked, this, &TDeskTop::ButSavedHandClick);
-  connect(endOfHand_, &EndOfHandPanel::ReplayClicked, this, &TDeskTop::EOSReplayClick);
+  connect(endOfHand_, &EndOfHandPanel::ReplayClicked, session_, &GameSession::Replay);
   connect(endOfHand_, &EndOfHandPanel::ReviewClicked, this, &TDeskTop::ReviewHandClick);
 }
 
@@ -123,9 +128,7 @@ QLabel* TDeskTop::Vocabulary(const char* name) const { return desk_->findChild<Q
 
 bool TDeskTop::Started() const { return started_ && !startWait_->Waiting(); }
 
-bool TDeskTop::InputHeld() const {
-  return startWait_->Waiting() || auction_->Waiting() || cardPlay_->Waiting();
-}
+bool TDeskTop::InputHeld() const { return startWait_->Waiting() || session_->Busy(); }
 
 void TDeskTop::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
@@ -146,7 +149,7 @@ void TDeskTop::FormShow() {
   QApplication::setOverrideCursor(Qt::WaitCursor);
   QDir::setCurrent(folders_.User);
 
-  StartUpInitialisation(game_, clock_, developerMode);
+  StartUpInitialisation(game_, session_->TimeSource(), developerMode);
   LoadStringsResource("Alerts", game_.Auction.AlertTexts);
   // In the order of the bidding systems of the options.
   constexpr std::array<const char*, 4> leadTables{"DANISHLEADS", "FORUMDLEADS", "FRENCHLEADS",
@@ -198,58 +201,17 @@ void TDeskTop::EndOfStart() {
   QApplication::restoreOverrideCursor();
 }
 
-bool TDeskTop::BeginHand(const HandStart& start) {
-  if (start.Problem) {
-    Notifier::Current().Message(
-        QString::fromStdString(UndealableHandMessage(game_.Table.LessonNumber, *start.Problem)));
-    return false;
-  }
-  // What the last hand left running or showing goes.
-  auction_->Stop();
+void TDeskTop::HandBegun() {
   endOfHand_->HideScore(false);
   HandActions(false);
   MenuItem("ReviewBidding")->setEnabled(false);
   MenuItem("ReplayHand1")->setEnabled(false);
   auction_->CloseBidReviewClick();
   if (game_.Options.PlayerName.empty()) GetNewPlayer();
-  Draw(start.Parts);
-  auction_->AcceptBid();
-  return true;
-}
-
-bool TDeskTop::ReadSavedHand() {
-  return BeginHand(PlaySavedHand(game_, *handStore_, game_.Table.LessonNumber, clock_));
 }
 
 void TDeskTop::NewHandClick() {
-  if (BeginHand(NewHand(game_, *handStore_, clock_))) {
-    MenuItem("SaveHandMenu")->setEnabled(false);
-  }
-}
-
-void TDeskTop::StartNewHand() { BeginHand({std::nullopt, tavlo::StartNewHand(game_, clock_)}); }
-
-void TDeskTop::EOBRebidClick() { StartNewHand(); }
-
-void TDeskTop::StartPlay() { PlayStarted(tavlo::StartPlay(game_, clock_)); }
-
-void TDeskTop::EOSReplayClick() {
-  auction_->Stop();
-  endOfHand_->HideScore(true);
-  hcpPanel_->hide();
-  PlayStarted(Replay(game_, clock_));
-}
-
-void TDeskTop::PlayStarted(Redraw parts) {
-  if (parts == Redraw::Nothing) return;
-  MenuItem("ReplayHand1")->setEnabled(true);
-  Draw(parts);
-  // A hand nobody bid is over before it starts.
-  if (game_.Table.TablePhase == Phase::EndOfHand) {
-    EndOfHand();
-    return;
-  }
-  cardPlay_->PlayTrickToHuman();
+  if (session_->NewHand()) MenuItem("SaveHandMenu")->setEnabled(false);
 }
 
 void TDeskTop::EndOfHand() {
@@ -348,7 +310,7 @@ void TDeskTop::HandActions(bool on) {
 }
 
 void TDeskTop::HandMenuButtons() {
-  const bool anyHand = handStore_->Sections().Count() > 0;
+  const bool anyHand = HandStore().Sections().Count() > 0;
   endOfHand_->SavedHandButton()->setEnabled(anyHand);
   MenuItem("PlayaSavedHand1")->setEnabled(anyHand);
   MenuItem("DeleteaSavedHand1")->setEnabled(anyHand);
@@ -460,7 +422,7 @@ bool TDeskTop::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
     return true;
   }
   if (key == Qt::Key_F12 && game_.Table.DeveloperMode && game_.Table.TablePhase == Phase::Play) {
-    cardPlay_->DeveloperSearch();
+    session_->DeveloperSearch();
     return true;
   }
   if (modifiers & (Qt::ShiftModifier | Qt::AltModifier | Qt::ControlModifier)) return false;
@@ -566,7 +528,7 @@ void TDeskTop::PrintHandClick() {
 }
 
 void TDeskTop::ReviewHandClick() {
-  if (!reviewForm_) reviewForm_ = new TReviewForm(this);
+  if (!reviewForm_) reviewForm_ = new TReviewForm(session_->Jobs(), this);
   reviewForm_->ReviewHand(game_, game_.Options.Language,
                           auction_->Review()->Grid()->CallCaptions());
   reviewForm_->show();

@@ -3,8 +3,9 @@
 // key first and passes it to the feature of the phase, and assembles the
 // table from its features (the auction, the play, the end of the hand) and
 // the parts every phase shows (the board, the hands, the points, the
-// contract). Its handlers turn a command into one operation of the game and
-// then draw what the operation says has changed.
+// contract). The running game lies below it in a session: the window
+// forwards the user's commands there and draws what the session says has
+// changed.
 
 #include <QMainWindow>
 #include <QPointer>
@@ -17,6 +18,7 @@
 #include "game/redraw.h"
 #include "hands/hand_display.h"
 #include "model/clock.h"
+#include "session/game_session.h"
 
 class QAction;
 class QActionGroup;
@@ -32,6 +34,7 @@ class CardPlayPanel;
 class ContractPicture;
 class DupBoardPanel;
 class EndOfHandPanel;
+class GameSession;
 class HelpSystem;
 class RunningMarker;
 class TBigIniFile;
@@ -43,7 +46,6 @@ class TSaveForm;
 class TimedStep;
 class TMultiLang;
 class TSplashScreen;
-struct HandStart;
 
 inline constexpr char DeveloperMarkerName[] = "RFR.CDA";
 inline constexpr char NewPlayerMessageText[] =
@@ -68,29 +70,24 @@ class TDeskTop : public QMainWindow {
   explicit TDeskTop(TableSetup setup);
   ~TDeskTop() override;
 
+  GameSession& Session() { return *session_; }
   Game& GameState() { return game_; }
   const Game& GameState() const { return game_; }
-  TBigIniFile& HandStore() { return *handStore_; }
+  TBigIniFile& HandStore() { return session_->HandStore(); }
   AuctionPanel& Auction() { return *auction_; }
   const QString& NewPlayerMessage() const { return newPlayerMessage_; }
   // A menu item by its object name ("NewHand1", "ShowHands", ...).
   QAction* MenuItem(const QString& name) const;
   // The table's start is over (the splash screen has gone).
   bool Started() const;
-  // A step of the game waits for its pause: the user's input is held back.
+  // A step of the game waits for its pause or a job: the user's input is
+  // held back.
   bool InputHeld() const;
 
   // Hand lifecycle.
   void NewHandClick();
   void ButSavedHandClick();
   void DeleteaSavedHandClick();
-  void EOBRebidClick();
-  void EOSReplayClick();
-  // Reads section LessonNumber and starts it; a hand that cannot be dealt is
-  // reported and the table stays as it was. Returns whether it started.
-  bool ReadSavedHand();
-  void StartNewHand();
-  void StartPlay();
 
   // Enabling rules and panels.
   void HandActions(bool on);
@@ -156,11 +153,8 @@ class TDeskTop : public QMainWindow {
   void GiveCardsTheBack();
   // The item of the bidding system the lessons are bid in.
   QAction* BiddingSystemItem() const;
-  // Starts a hand read from the hand file, or reports why it cannot be
-  // dealt. Returns whether it started.
-  bool BeginHand(const HandStart& start);
-  // The play has started from the opening lead, or nothing happened.
-  void PlayStarted(Redraw parts);
+  // A new hand came to the table: what the last one showed goes.
+  void HandBegun();
   // The play is over: the hand can be replayed, rebid, saved and printed.
   void EndOfHand();
   void ShowTheScore();
@@ -180,10 +174,9 @@ class TDeskTop : public QMainWindow {
   TGetSavedHandForm* getSavedHand_ = nullptr;
   TSaveForm* saveForm_ = nullptr;
 
-  Game game_;
-  const Clock& clock_;
+  GameSession* session_;
+  Game& game_;
   ProgramFolders folders_;
-  std::unique_ptr<TBigIniFile> handStore_;
   std::unique_ptr<RunningMarker> marker_;
   TSplashScreen* splash_;
   std::unique_ptr<HelpSystem> help_;

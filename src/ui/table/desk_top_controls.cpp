@@ -58,14 +58,14 @@ void TDeskTop::CreateControls() {
 
   // Each feature lays its own controls on the desk; those made later lie
   // on top, so the bid box covers the part of East's hand it stands over.
-  auction_ = new AuctionPanel(game_, clock_, desk_);
+  auction_ = new AuctionPanel(*session_, desk_);
   endOfHand_ = new EndOfHandPanel(desk_, auction_->Review()->pos());
 
   tableComment_ = MakeLabel(desk_, "TableComment", "", CommentPlace);
   tableComment_->setWordWrap(true);
   tableComment_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-  cardPlay_ = new CardPlayPanel(game_, clock_, desk_);
+  cardPlay_ = new CardPlayPanel(*session_, desk_);
 
   CreateVocabulary();
   CreateMenu();
@@ -136,10 +136,10 @@ void TDeskTop::CreateMenu() {
 
   QMenu* play = menuBar()->addMenu("Play &Options");
   play->setObjectName("PlayOptions1");
-  connect(AddItem(play, "ReplayHand1", "Re&play Hand"), &QAction::triggered, this,
-          &TDeskTop::EOSReplayClick);
-  connect(AddItem(play, "RebidHand1", "Re&bid Hand"), &QAction::triggered, this,
-          &TDeskTop::StartNewHand);
+  connect(AddItem(play, "ReplayHand1", "Re&play Hand"), &QAction::triggered, session_,
+          &GameSession::Replay);
+  connect(AddItem(play, "RebidHand1", "Re&bid Hand"), &QAction::triggered, session_,
+          &GameSession::Rebid);
   connect(AddItem(play, "ReviewHand1", "Re&view Hand", QKeySequence(Qt::CTRL | Qt::Key_R)),
           &QAction::triggered, this, &TDeskTop::ReviewHandClick);
   connect(AddItem(play, "ShowHands", "Show all &4 hands", Qt::Key_F8), &QAction::triggered, this,

@@ -12,7 +12,7 @@
 namespace tavlo {
 
 TGetSavedHandForm* TDeskTop::SavedHandPicker() {
-  if (!getSavedHand_) getSavedHand_ = new TGetSavedHandForm(*handStore_, this);
+  if (!getSavedHand_) getSavedHand_ = new TGetSavedHandForm(HandStore(), this);
   getSavedHand_->SetLanguage(game_.Options.Language);
   return getSavedHand_;
 }
@@ -28,7 +28,7 @@ void TDeskTop::SaveHandMenuClick() {
   if (game_.Table.TablePhase != Phase::EndOfHand) return;
   if (SaveForm()->exec() != QDialog::Accepted) return;
   const SaveResult saved =
-      SaveFinishedHand(game_, *handStore_, saveForm_->CommentText().toStdString());
+      SaveFinishedHand(game_, HandStore(), saveForm_->CommentText().toStdString());
   HandMenuButtons();
   if (!saved.Error.empty()) Notifier::Current().Message(QString::fromStdString(saved.Error));
 }
@@ -40,8 +40,7 @@ void TDeskTop::ButSavedHandClick() {
   // A board typed into the file by hand that is no number is passed over.
   const auto board = PlayableBoard(picker->ChosenBoard().toStdString());
   if (!board) return;
-  game_.Table.LessonNumber = *board;
-  ReadSavedHand();
+  session_->PlaySavedHand(*board);
 }
 
 void TDeskTop::DeleteaSavedHandClick() {

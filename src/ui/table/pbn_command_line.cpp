@@ -6,11 +6,11 @@
 
 #include "common/notifier.h"
 #include "common/program_folders.h"
+#include "common/running_marker.h"
 #include "common/strings_resource.h"
 #include "handfile/big_ini_file.h"
 #include "pbn/pbn_export.h"
 #include "pbn/pbn_import.h"
-#include "table/running_marker.h"
 
 namespace tavlo {
 

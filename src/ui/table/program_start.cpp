@@ -4,12 +4,12 @@
 #include <QDir>
 
 #include "common/notifier.h"
+#include "common/running_marker.h"
 #include "dialogs/splash_screen.h"
 #include "handfile/big_ini_file.h"
 #include "language/languages.h"
 #include "options/options_file.h"
 #include "table/desk_top.h"
-#include "table/running_marker.h"
 
 namespace tavlo {
 

@@ -8,9 +8,9 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTableWidget>
-#include <QtConcurrent/QtConcurrentRun>
 
 #include "common/symbol_text_painter.h"
+#include "common/worker.h"
 #include "dialogs/dialog_translations.h"
 #include "language/multi_lang.h"
 #include "model/symbol_text.h"
@@ -60,8 +60,9 @@ QLabel* WordLabel(QWidget* parent, const char* name, const char* text) {
 
 }  // namespace
 
-TReviewForm::TReviewForm(QWidget* parent)
+TReviewForm::TReviewForm(Worker& worker, QWidget* parent)
     : QDialog(parent),
+      worker_(worker),
       multiLang_(new TMultiLang(this)),
       auction_(new BidReviewGrid(this)),
       ddTable_(new QTableWidget(5, 4, this)),
@@ -154,8 +155,6 @@ TReviewForm::TReviewForm(QWidget* parent)
   connect(previous_, &QPushButton::clicked, this, [this] { ShowTrick(trick_ - 1); });
   connect(next_, &QPushButton::clicked, this, [this] { ShowTrick(trick_ + 1); });
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
-  connect(&watcher_, &QFutureWatcher<Solved<HandReview>>::finished, this,
-          &TReviewForm::AnalysisDone);
   LoadDialogTranslations(*multiLang_, "review_form.tsv");
 }
 
@@ -219,16 +218,29 @@ void TReviewForm::ReviewHand(const Game& game, int language,
   const SeatCode declarer = game.Auction.Declarer, dealer = game.Auction.Dealer;
   const int vulnerability = game.Record.Vulnerability;
   analysing_ = true;
-  watcher_.setFuture(QtConcurrent::run(
-      [deal = deal_, contract, declarer, vulnerability, dealer, played = played_] {
+  worker_.Run(
+      [deal = deal_, contract, declarer, vulnerability, dealer, played = played_](JobControl&) {
         return tavlo::ReviewHand(deal, contract, declarer, vulnerability, dealer, played);
-      }));
+      },
+      [this](const Solved<HandReview>& result) { AnalysisDone(result); },
+      [this] {
+        analysing_ = false;
+        progress_->hide();
+      });
 }
 
-void TReviewForm::AnalysisDone() {
+void TReviewForm::done(int result) {
+  if (analysing_) {
+    worker_.Cancel();
+    analysing_ = false;
+    progress_->hide();
+  }
+  QDialog::done(result);
+}
+
+void TReviewForm::AnalysisDone(const Solved<HandReview>& result) {
   analysing_ = false;
   progress_->hide();
-  const Solved<HandReview> result = watcher_.result();
   if (!result) {
     summary_->setText(QString::fromStdString(result.Error));
     return;

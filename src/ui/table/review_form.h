@@ -6,7 +6,6 @@
 // with the best cards for the seat to lead marked.
 
 #include <QDialog>
-#include <QFutureWatcher>
 #include <array>
 #include <optional>
 
@@ -22,15 +21,18 @@ namespace tavlo {
 
 class BidReviewGrid;
 class TMultiLang;
+class Worker;
 
 class TReviewForm : public QDialog {
   Q_OBJECT
  public:
-  explicit TReviewForm(QWidget* parent = nullptr);
+  // The analysis is a job of worker.
+  explicit TReviewForm(Worker& worker, QWidget* parent = nullptr);
 
   // Shows the hand of game in the language, its calls named by callCaptions
   // (redouble, double, pass) as the table names them, and analyses it away
   // from the window; the play and the summary come when the analysis is done.
+  // Closing the review stops an analysis under way.
   void ReviewHand(const Game& game, int language, const std::array<QString, 3>& callCaptions);
 
   // From the start of the analysis until its answer is on the window.
@@ -42,9 +44,10 @@ class TReviewForm : public QDialog {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  void done(int result) override;
 
  private:
-  void AnalysisDone();
+  void AnalysisDone(const Solved<HandReview>& result);
   void ShowTable();
   void ShowPlay();
   void ShowSummary();
@@ -61,7 +64,7 @@ class TReviewForm : public QDialog {
   bool analysing_ = false;
   std::optional<HandReview> review_;
   int trick_ = 0;
-  QFutureWatcher<Solved<HandReview>> watcher_;
+  Worker& worker_;
   TMultiLang* multiLang_;
   BidReviewGrid* auction_;
   QTableWidget* ddTable_;

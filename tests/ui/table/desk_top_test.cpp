@@ -149,8 +149,7 @@ TEST_F(DeskTopTest, AfterSavedHandFifteenNewHandDealsTheFirstLesson) {
       "Deal=N:AJ4.KQ73.KJ5.Q82 T963.8.A832.T764 K852.AJ95.Q6.J93 Q7.T642.T974.AK5\n"
       "Bids=P,P,P,P\nComment=My own hand\n");
   StartNamed();
-  table_->GameState().Table.LessonNumber = 15;
-  ASSERT_TRUE(table_->ReadSavedHand());
+  ASSERT_TRUE(table_->Session().PlaySavedHand(15));
   EXPECT_EQ(Text("TheBoardNo"), "15");
   EXPECT_EQ(Text("TheDealer"), "W");
   EXPECT_EQ(Text("TheVul"), "Both");
@@ -172,8 +171,7 @@ TEST_F(DeskTopTest, AHandThatCannotBeDealtIsNamedAndTheTableStaysAsItWas) {
   table_->NewHandClick();
   const DealHoldings dealt = table_->GameState().Table.Deal;
 
-  table_->GameState().Table.LessonNumber = 16;
-  EXPECT_FALSE(table_->ReadSavedHand());
+  EXPECT_FALSE(table_->Session().PlaySavedHand(16));
 
   ASSERT_EQ(notifier_.messages.size(), 1);
   EXPECT_TRUE(notifier_.messages[0].contains("Board 16")) << notifier_.messages[0].toStdString();
@@ -290,7 +288,7 @@ TEST_F(DeskTopTest, AnEmptyPlayerNameIsAskedForAtEveryHandStart) {
   cancelPreferences();
   table_->NewHandClick();
   cancelPreferences();
-  table_->EOBRebidClick();
+  table_->Session().Rebid();
   EXPECT_EQ(notifier_.messages,
             QStringList(3, "Go to the \"Preferences\" screen and type in a New Player Name"));
   EXPECT_EQ(preferencesOpened, 3);
@@ -309,7 +307,7 @@ TEST_F(DeskTopTest, RebidKeepsTheDealAndStartsTheAuctionAgain) {
   table_->NewHandClick();
   const DealHoldings dealt = table_->GameState().Table.Deal;
   table_->GameState().Table.TablePhase = Phase::EndOfBidding;
-  table_->EOBRebidClick();
+  table_->Session().Rebid();
   EXPECT_EQ(table_->GameState().Table.LessonNumber, 2);
   EXPECT_EQ(table_->GameState().Table.Deal, dealt);
   EXPECT_EQ(table_->GameState().Table.TablePhase, Phase::Bidding);

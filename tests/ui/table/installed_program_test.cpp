@@ -21,7 +21,7 @@
 #include "handfile/big_ini_file.h"
 #include "lesson_table.h"
 #include "scoped_environment.h"
-#include "table/running_marker.h"
+#include "common/running_marker.h"
 
 namespace tavlo {
 namespace {

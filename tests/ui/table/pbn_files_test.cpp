@@ -34,11 +34,11 @@ std::string ReadBytes(const QString& path) {
 
 class PbnFilesTest : public LessonTableTest {
  protected:
-  // The solver's work runs aside with the table held; the table takes input
-  // again once the answer is in.
+  // The solver's work is a job of the worker with the table's input held;
+  // the table takes input again once the answer is in.
   void WaitForTheWork() {
-    EXPECT_FALSE(table_->isEnabled());
-    QTRY_VERIFY_WITH_TIMEOUT(table_->isEnabled(), 120000);
+    EXPECT_TRUE(table_->InputHeld());
+    WaitForTheTable();
   }
 };
 

@@ -8,7 +8,7 @@
 #include <QTest>
 
 #include "options/options_file.h"
-#include "table/running_marker.h"
+#include "common/running_marker.h"
 #include "table_fixture.h"
 
 namespace tavlo {

@@ -1,4 +1,4 @@
-#include "table/timed_step.h"
+#include "common/timed_step.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "table/running_marker.h"
+#include "common/running_marker.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,0 +1,301 @@
+#include "session/game_session.h"
+
+#include <utility>
+
+#include "common/notifier.h"
+#include "common/timed_step.h"
+#include "common/worker.h"
+#include "engine/legal_cards.h"
+#include "game/auction_flow.h"
+#include "game/hand_lifecycle.h"
+#include "game/play_flow.h"
+#include "game/play_keys.h"
+#include "handfile/big_ini_file.h"
+
+namespace tavlo {
+
+GameSession::GameSession(const Clock& clock, std::unique_ptr<TBigIniFile> handStore,
+                         const OptionsRecord& options, QObject* parent)
+    : QObject(parent),
+      clock_(clock),
+      handStore_(std::move(handStore)),
+      worker_(new Worker(this)),
+      pace_(new TimedStep(clock, this)) {
+  game_.Options = options;
+}
+
+GameSession::~GameSession() = default;
+
+bool GameSession::Busy() const { return pace_->Waiting() || worker_->Busy(); }
+
+void GameSession::StopWork() {
+  pace_->Cancel();
+  worker_->Cancel();
+}
+
+// The hands.
+
+bool GameSession::BeginHand(const HandStart& start) {
+  if (start.Problem) {
+    Notifier::Current().Message(
+        QString::fromStdString(UndealableHandMessage(game_.Table.LessonNumber, *start.Problem)));
+    return false;
+  }
+  // What the last hand left running must not play on this one.
+  StopWork();
+  emit HandBegun();
+  emit Changed(start.Parts);
+  AcceptBid();
+  return true;
+}
+
+bool GameSession::NewHand() { return BeginHand(tavlo::NewHand(game_, *handStore_, clock_)); }
+
+bool GameSession::PlaySavedHand(int section) {
+  return BeginHand(tavlo::PlaySavedHand(game_, *handStore_, section, clock_));
+}
+
+void GameSession::Rebid() { BeginHand({std::nullopt, StartNewHand(game_, clock_)}); }
+
+void GameSession::StartPlay() { PlayStarted(tavlo::StartPlay(game_, clock_)); }
+
+void GameSession::Replay() {
+  StopWork();
+  emit ReplayBegun();
+  PlayStarted(tavlo::Replay(game_, clock_));
+}
+
+void GameSession::PlayStarted(Redraw parts) {
+  if (parts == Redraw::Nothing) return;
+  emit PlayBegun();
+  emit Changed(parts);
+  // A hand nobody bid is over before it starts.
+  if (game_.Table.TablePhase == Phase::EndOfHand) {
+    emit HandOver();
+    return;
+  }
+  PlayTrickToHuman();
+}
+
+// The auction.
+
+void GameSession::AcceptBid() {
+  while (NextTurn(game_) == AuctionTurn::Computer) {
+    // Each computer seat takes its time, so the user can follow the auction;
+    // the table keeps painting meanwhile and holds the user's input back.
+    if (!game_.Table.DeveloperMode) {
+      pace_->After(game_.Auction.BidDelay, [this] { ComputerCall(); });
+      return;
+    }
+    emit Changed(ComputerBid(game_));
+  }
+  if (NextTurn(game_) != AuctionTurn::Over) return;
+  emit Changed(EndAuction(game_));
+  emit AuctionOver();
+}
+
+void GameSession::ComputerCall() {
+  emit Changed(ComputerBid(game_));
+  AcceptBid();
+}
+
+void GameSession::AnswerCall(bool made) {
+  if (!made) {
+    RefuseCall();
+    return;
+  }
+  emit Changed(Redraw::Auction);
+  AcceptBid();
+}
+
+void GameSession::UserCall(Bid call) {
+  const BidAnswer answer = tavlo::UserCall(game_, call);
+  if (answer != BidAnswer::Ignored) AnswerCall(answer == BidAnswer::Made);
+}
+
+void GameSession::RefuseCall() {
+  tavlo::RefuseBid(game_);
+  Notifier::Current().BeepInformation();
+  emit CallRefused();
+}
+
+void GameSession::BidKey(char key) {
+  switch (tavlo::BidKey(game_, key)) {
+    case BidKeyAction::Wait:
+      break;
+    case BidKeyAction::CheckBid:
+      if (const BidAnswer answer = CheckTypedBid(game_); answer != BidAnswer::Ignored)
+        AnswerCall(answer == BidAnswer::Made);
+      break;
+    case BidKeyAction::MakeBid:
+      MakeBid();
+      break;
+    case BidKeyAction::HelpBid:
+      HelpBid();
+      break;
+    case BidKeyAction::TakeBack:
+      TakeBackCall();
+      break;
+    case BidKeyAction::BadKey:
+      RefuseCall();
+      break;
+  }
+}
+
+void GameSession::HelpBid() {
+  const Bid call = ScriptedCall(game_);
+  if (call != NoBid) emit CallShown(call);
+}
+
+void GameSession::MakeBid() {
+  const Bid call = ScriptedCall(game_);
+  if (call == NoBid) return;
+  emit CallShown(call);
+  // The highlight stays up a moment, also for the developer, so the user
+  // sees which call is made for him.
+  pace_->After(MakeBidDelay, [this, call] { UserCall(call); });
+}
+
+void GameSession::TakeBackCall() {
+  Notifier::Current().BeepInformation();
+  emit Changed(tavlo::TakeBackBid(game_));
+}
+
+// The play.
+
+void GameSession::Think(std::function<void(Card)> done, std::function<void()> failed,
+                        bool recordLines) {
+  auto copy = std::make_shared<Game>(game_);
+  auto lines = std::make_shared<std::vector<SearchedLine>>();
+  TestPlayDisplay record;
+  if (recordLines) {
+    record = [lines](const PlayContext& context, const PositionEntry&) {
+      lines->push_back({context.Hands, context.Play, context.Search});
+      return false;
+    };
+  }
+  worker_->Run([copy, record, clock = &clock_, stop = worker_->LogicErrorStop()](
+                   JobControl& job) { return EngineCard(*copy, *clock, stop, record, &job); },
+               [this, copy, lines, done = std::move(done)](Card card) {
+                 TakeOverSearch(game_, std::move(*copy));
+                 if (!lines->empty()) emit LinesSearched(*lines);
+                 done(card);
+               },
+               std::move(failed));
+}
+
+void GameSession::PlayTrickToHuman() {
+  StartThinking(game_, clock_);
+  tricksAtStart_ = game_.Play.TricksDone;
+  PlayOn();
+}
+
+void GameSession::PlayOn() {
+  if (ComputerPlaysOn(game_, tricksAtStart_)) {
+    Think(
+        [this](Card card) {
+          Play(card);
+          PlayOn();
+        },
+        // The play goes on without the engine: the seat plays the card the
+        // rules offer first.
+        [this] {
+          Play(DefaultPlayCard(HandToPlay(game_.Hands, game_.Play), TrickSituationOf(game_.Play)));
+          PlayOn();
+        });
+    return;
+  }
+  const Redraw parts = AfterComputerRun(game_);
+  if (parts != Redraw::Nothing) {
+    emit Changed(parts);
+    emit HandOver();
+    return;
+  }
+  emit UserToAct();
+}
+
+void GameSession::Play(Card card) {
+  const Redraw parts = MakePlay(game_, card, clock_, worker_->LogicErrorStop());
+  emit CardPlayed();
+  emit Changed(parts);
+}
+
+void GameSession::ReadyForHuman() {
+  if (game_.Table.TrickWaiting) {
+    emit UserToAct();
+  } else {
+    PlayTrickToHuman();
+  }
+}
+
+void GameSession::PlayUserCard(Card card) {
+  if (game_.Table.TablePhase != Phase::Play || Busy()) return;
+  if (!CardPlayable(game_, card)) {
+    Notifier::Current().BeepInformation();
+    emit CardRefused();
+    return;
+  }
+  Play(card);
+  ReadyForHuman();
+}
+
+void GameSession::CardKey(char key) {
+  const PlayKeyResult result = PlayKey(game_, key);
+  switch (result.Action) {
+    case PlayKeyAction::Wait:
+      break;
+    case PlayKeyAction::BadKey:
+      Notifier::Current().BeepInformation();
+      emit CardRefused();
+      break;
+    case PlayKeyAction::Play:
+      emit CardOffered(result.Typed);
+      Play(result.Typed);
+      ReadyForHuman();
+      break;
+  }
+}
+
+void GameSession::ClearTrick() {
+  if (game_.Table.TablePhase != Phase::Play || !game_.Table.TrickWaiting || Busy()) return;
+  emit Changed(ClearPlay(game_));
+  if (game_.Table.TablePhase != Phase::Play) {
+    emit HandOver();
+    return;
+  }
+  PlayTrickToHuman();
+}
+
+void GameSession::Hint() {
+  if (game_.Table.TablePhase != Phase::Play || Busy() || HandIsOver(game_)) return;
+  PrepareHint(game_, clock_);
+  Think([this](Card card) { emit HintReady(card); }, nullptr);
+}
+
+void GameSession::FinishPlay() {
+  if (game_.Table.TablePhase != Phase::Play || Busy()) return;
+  tavlo::FinishPlay(game_, clock_);
+  PlayTrickToHuman();
+}
+
+void GameSession::TakeBackCard() {
+  if (!CanTakeBack(game_) || Busy()) return;
+  const Card card = tavlo::TakeBackCard(game_, clock_, worker_->LogicErrorStop());
+  emit CardOffered(card);
+  emit Changed(Redraw::Hands | Redraw::Trick | Redraw::Contract);
+  emit UserToAct();
+}
+
+void GameSession::DeveloperSearch() {
+  if (game_.Table.TablePhase != Phase::Play || Busy() || HandIsOver(game_)) return;
+  StartDeveloperSearch(game_, clock_);
+  Think(
+      [this](Card card) {
+        // The engine's choice is the selection: Enter plays it.
+        EndDeveloperSearch(game_);
+        emit CardOffered(card);
+      },
+      [this] { EndDeveloperSearch(game_); }, true);
+}
+
+}  // namespace tavlo

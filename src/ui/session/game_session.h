@@ -1,0 +1,131 @@
+#pragma once
+// The running game below the window: it owns the game, the clock, the one
+// worker and the hand file, takes the table's commands and tells what
+// changed. The window and its panels draw and forward the user's input;
+// nothing here draws. Every step of the rules is one operation of the game
+// in core; the computer seats' calls wait their pause on the clock, and
+// their cards come from the engine through the worker.
+
+#include <QObject>
+#include <memory>
+#include <vector>
+
+#include "engine/card_choice.h"
+#include "game/game.h"
+#include "game/redraw.h"
+#include "model/clock.h"
+
+namespace tavlo {
+
+class TBigIniFile;
+class TimedStep;
+class Worker;
+struct HandStart;
+
+class GameSession : public QObject {
+  Q_OBJECT
+ public:
+  GameSession(const Clock& clock, std::unique_ptr<TBigIniFile> handStore,
+              const OptionsRecord& options, QObject* parent = nullptr);
+  ~GameSession() override;
+
+  Game& GameState() { return game_; }
+  const Game& GameState() const { return game_; }
+  TBigIniFile& HandStore() { return *handStore_; }
+  const Clock& TimeSource() const { return clock_; }
+  Worker& Jobs() { return *worker_; }
+  // A computer call waits for its pause, or a job runs: the window holds
+  // the user's input back.
+  bool Busy() const;
+
+  // The hands. A hand that cannot be dealt is reported, and the hand on the
+  // table stays as it was; the commands say whether a hand started.
+  bool NewHand();
+  bool PlaySavedHand(int section);
+  // The hand on the table from its first call again.
+  void Rebid();
+  void StartPlay();
+  void Replay();
+
+  // The auction: a call from the bid box, a key of the auction's grammar,
+  // Help, Make Bid, taking the last call back. A key that makes no call is
+  // refused with RefuseCall.
+  void UserCall(Bid call);
+  void BidKey(char key);
+  void RefuseCall();
+  void HelpBid();
+  void MakeBid();
+  void TakeBackCall();
+
+  // The play: the user's card, a card's key typed, clearing the trick on
+  // the table, the hint, Finish Play, Take Back and the developer's search.
+  void PlayUserCard(Card card);
+  void CardKey(char key);
+  void ClearTrick();
+  void Hint();
+  void FinishPlay();
+  void TakeBackCard();
+  void DeveloperSearch();
+
+ signals:
+  // A step changed these parts of the table.
+  void Changed(Redraw parts);
+  // A new hand (or the same from its first call) came to the table, before
+  // it is drawn; the replay of a hand is about to start.
+  void HandBegun();
+  void ReplayBegun();
+  void AuctionOver();
+  // The play started from the opening lead.
+  void PlayBegun();
+  // The play is over: the hand is scored.
+  void HandOver();
+  // A call or a card the rules refuse; the user has heard the beep.
+  void CallRefused();
+  void CardRefused();
+  // Help's call, or the call Make Bid makes after its pause.
+  void CallShown(Bid call);
+  // The user is to play, or to clear a trick: the play pad is set for it.
+  void UserToAct();
+  // A card was played to the trick.
+  void CardPlayed();
+  // The engine's hint for the seat to play.
+  void HintReady(Card card);
+  // The card to offer as the selection: the card taken back, the
+  // developer's choice.
+  void CardOffered(Card card);
+  // The developer's search: each line searched at the table's position.
+  void LinesSearched(const std::vector<SearchedLine>& lines);
+
+ private:
+  // Starts a hand read from the hand file, or reports why it cannot be
+  // dealt. Returns whether it started.
+  bool BeginHand(const HandStart& start);
+  // Whatever the last hand left running stops: a pause, a search.
+  void StopWork();
+  // The computer seats bid up to the user's turn, a pause before each call
+  // unless in developer mode; the end of the auction follows at once.
+  void AcceptBid();
+  void ComputerCall();
+  void AnswerCall(bool made);
+  void PlayStarted(Redraw parts);
+  // The computer seats play until the user must act.
+  void PlayTrickToHuman();
+  void PlayOn();
+  void Play(Card card);
+  void ReadyForHuman();
+  // The engine's card for the seat to play, on a copy of the game away from
+  // the window; done gets it once the table's game has taken over what the
+  // search found. failed runs when the engine gave no card.
+  void Think(std::function<void(Card)> done, std::function<void()> failed,
+             bool recordLines = false);
+
+  const Clock& clock_;
+  Game game_;
+  std::unique_ptr<TBigIniFile> handStore_;
+  Worker* worker_;
+  TimedStep* pace_;
+  // Tricks done when the computer's run of cards began.
+  int tricksAtStart_ = 0;
+};
+
+}  // namespace tavlo
