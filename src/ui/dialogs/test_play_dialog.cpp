@@ -75,7 +75,9 @@ QLabel* TDebugger::Label(int n) const { return n == 1 ? label1_ : n == 2 ? label
 
 bool TDebugger::ShowLine(const SearchedLine& line) {
   FormActivate(line);
-  return exec() == StopResult;
+  // Closed in any other way than by OK, as when the table closes, it shows
+  // no more lines either.
+  return exec() != QDialog::Accepted;
 }
 
 void TDebugger::FormActivate(const SearchedLine& line) {

@@ -24,7 +24,7 @@ class TDebugger : public QDialog {
   explicit TDebugger(QWidget* parent = nullptr);
 
   // Shows a line the search tried modally; true when the developer closed
-  // it to see no more of the position's lines.
+  // it to see no more of the position's lines (anything but OK).
   bool ShowLine(const SearchedLine& line);
 
   QTableWidget* Grid() const { return grid_; }

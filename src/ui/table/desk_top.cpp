@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QKeyEvent>
@@ -465,6 +466,11 @@ bool TDeskTop::eventFilter(QObject* watched, QEvent* event) {
 
 void TDeskTop::closeEvent(QCloseEvent* event) {
   help_->Quit();
+  // A dialog of the table still up, the review or the developer's test
+  // display, closes with it, so the program ends.
+  for (QDialog* dialog : findChildren<QDialog*>()) {
+    if (dialog->isVisible()) dialog->reject();
+  }
   QMainWindow::closeEvent(event);
 }
 

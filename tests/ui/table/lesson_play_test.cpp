@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
@@ -16,9 +17,11 @@
 #include "cards/my_card.h"
 #include "dialogs/test_play_dialog.h"
 #include "engine/legal_cards.h"
+#include "engine/random_deal.h"
 #include "game/play_flow.h"
 #include "language/languages.h"
 #include "lesson_table.h"
+#include "model/deal_text.h"
 #include "print/print_form.h"
 #include "print/print_page.h"
 #include "scoring/duplicate_score.h"
@@ -374,6 +377,78 @@ TEST_F(LessonPlayTest, FTwelveShowsTheSearchAndTheTablePlaysOn) {
   EXPECT_GT(Play().CardsPlayed, before);
   EXPECT_EQ(notifier_.informationBeeps, 0);
   EXPECT_EQ(notifier_.warningBeeps, 0);
+}
+
+// Closing the window while work is under way ends the program within a
+// second: no job of the table waits on the window, and each stops when
+// asked. The clock stands still, so no time budget cuts a search short.
+class ClosingTheWindowTest : public LessonPlayTest {
+ protected:
+  // The window closes as the user closes it, then the program ends.
+  void CloseAndEnd() {
+    QElapsedTimer ending;
+    ending.start();
+    table_->close();
+    table_.reset();
+    EXPECT_LT(ending.elapsed(), 1000);
+  }
+};
+
+TEST_F(ClosingTheWindowTest, WhileTheEngineThinks) {
+  // After West's lead on this deal, the hint at the longest thinking time
+  // takes some ten seconds.
+  AppendToHandFile(QByteArray("\n[11]\nDealer=S\nVulnerability=NONE\nDeal=") +
+                   WriteDealText(RandomDeal(18)).c_str() +
+                   "\nDeclarer=S\nBids=4S,P,P,P\nLights=R,0,0,0\nComment=A long search\n");
+  StartNamed();
+  table_->GameState().Options.SkillLevel = 10;
+  ASSERT_TRUE(table_->Session().PlaySavedHand(11));
+  BidToTheEnd(0, false);
+  QTest::mouseClick(Control<QPushButton>("EOBStart"), Qt::LeftButton);
+  WaitForTheTable();
+  ASSERT_EQ(Play().CardsPlayed, 1);
+  Key(Qt::Key_F7);
+  QTest::qWait(300);
+  ASSERT_TRUE(table_->InputHeld()) << "the search must still be running for this test";
+  CloseAndEnd();
+}
+
+TEST_F(ClosingTheWindowTest, WhileTheTestDisplayIsUp) {
+  StartNamed();
+  BidAndPlay(3);
+  QElapsedTimer ending;
+  QTimer closer;
+  QObject::connect(&closer, &QTimer::timeout, [&] {
+    if (ending.isValid() || !qobject_cast<TDebugger*>(QApplication::activeModalWidget())) return;
+    ending.start();
+    table_->close();
+  });
+  closer.start(10);
+  for (int tries = 0; !ending.isValid() && tries < 12; ++tries) {
+    Key(Qt::Key_F12);
+    WaitForTheTable();
+    if (ending.isValid()) break;
+    Key(Qt::Key_Return);
+    WaitForTheTable();
+    if (Game().Table.TrickWaiting) Key(Qt::Key_Return);
+    WaitForTheTable();
+  }
+  ASSERT_TRUE(ending.isValid());
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+  table_.reset();
+  EXPECT_LT(ending.elapsed(), 1000);
+}
+
+TEST_F(ClosingTheWindowTest, WhileTheReviewAnalyses) {
+  StartNamed();
+  BidAndPlay(5);
+  PlayToTheEnd(0);
+  ASSERT_EQ(Game().Table.TablePhase, Phase::EndOfHand);
+  QTest::mouseClick(Control<QPushButton>("ButReviewHand"), Qt::LeftButton);
+  auto* review = table_->findChild<TReviewForm*>("ReviewForm");
+  ASSERT_NE(review, nullptr);
+  ASSERT_TRUE(review->Analysing());
+  CloseAndEnd();
 }
 
 class PlayLettersTest : public LessonPlayTest, public ::testing::WithParamInterface<int> {};
