@@ -11,6 +11,7 @@
 #include "table/auction_panel.h"
 #include "table/bidding_record.h"
 #include "table/board_panel.h"
+#include "table/busy_indicator.h"
 #include "table/card_play_panel.h"
 #include "table/contract_picture.h"
 #include "table/desk_top.h"
@@ -66,6 +67,7 @@ void TDeskTop::CreateControls() {
   tableComment_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
   cardPlay_ = new CardPlayPanel(*session_, desk_);
+  new BusyIndicator(session_->Jobs(), desk_);
 
   CreateVocabulary();
   CreateMenu();

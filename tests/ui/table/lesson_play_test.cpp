@@ -408,8 +408,11 @@ TEST_F(ClosingTheWindowTest, WhileTheEngineThinks) {
   WaitForTheTable();
   ASSERT_EQ(Play().CardsPlayed, 1);
   Key(Qt::Key_F7);
-  QTest::qWait(300);
+  EXPECT_FALSE(Control("BusyPanel")->isVisible());
+  // Past half a second the table says it is working.
+  QTest::qWait(700);
   ASSERT_TRUE(table_->InputHeld()) << "the search must still be running for this test";
+  EXPECT_TRUE(Control("BusyPanel")->isVisible());
   CloseAndEnd();
 }
 
