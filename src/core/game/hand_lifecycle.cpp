@@ -29,8 +29,7 @@ OpeningLeadFacts LeadFacts(const Game& game, const RecordedLead& lastPlay) {
           ConventionList(game.LeadTables[system]), lastPlay};
 }
 
-Result<Redraw> StartReadHand(Game& game, TBigIniFile& store, int lessonNumber,
-                             const Clock& clock) {
+Result<Redraw> StartReadHand(Game& game, TBigIniFile& store, int lessonNumber, const Clock& clock) {
   if (Status read = ReadSavedHand(game, store, lessonNumber); !read) return read.Why();
   return StartNewHand(game, clock);
 }
@@ -95,8 +94,7 @@ Result<Redraw> NewHand(Game& game, TBigIniFile& store, const Clock& clock) {
   return start;
 }
 
-Result<Redraw> PlaySavedHand(Game& game, TBigIniFile& store, int lessonNumber,
-                             const Clock& clock) {
+Result<Redraw> PlaySavedHand(Game& game, TBigIniFile& store, int lessonNumber, const Clock& clock) {
   return StartReadHand(game, store, lessonNumber, clock);
 }
 

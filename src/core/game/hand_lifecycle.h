@@ -38,8 +38,7 @@ std::string UndealableHandMessage(int lessonNumber, std::string_view problem);
 Result<Redraw> NewHand(Game& game, TBigIniFile& store, const Clock& clock);
 // A hand of the hand file by its section number, its auction started; a
 // hand that cannot be dealt gives the reason as NewHand does.
-Result<Redraw> PlaySavedHand(Game& game, TBigIniFile& store, int lessonNumber,
-                             const Clock& clock);
+Result<Redraw> PlaySavedHand(Game& game, TBigIniFile& store, int lessonNumber, const Clock& clock);
 
 // Deals the hand read last and resets its auction and play: the table is
 // then in the bidding phase with no bid made. Rebid is the same.

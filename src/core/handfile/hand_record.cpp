@@ -62,8 +62,8 @@ std::string NextSectionName(const TBigIniFile& store) {
   return std::to_string(lowest);
 }
 
-Result<std::string> SaveHand(TBigIniFile& store, const HandRecord& record,
-                             const PlayedHand& played, std::string_view comment) {
+Result<std::string> SaveHand(TBigIniFile& store, const HandRecord& record, const PlayedHand& played,
+                             std::string_view comment) {
   std::string section = NextSectionName(store);
   WriteHandSection(store, section, record, played, comment);
   if (Status written = store.UpdateFile(); !written) return written.Why();

@@ -64,7 +64,7 @@ void WriteHandSection(TBigIniFile& store, std::string_view section, const HandRe
 // the section the hand went into. A comment of blanks alone keeps one blank;
 // an empty one is left out. When the file cannot be written the hand stays
 // in the store for the next attempt.
-Result<std::string> SaveHand(TBigIniFile& store, const HandRecord& record,
-                             const PlayedHand& played, std::string_view comment);
+Result<std::string> SaveHand(TBigIniFile& store, const HandRecord& record, const PlayedHand& played,
+                             std::string_view comment);
 
 }  // namespace tavlo

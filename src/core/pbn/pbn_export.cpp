@@ -77,8 +77,8 @@ Result<PbnBoard> BoardOfSection(TBigIniFile& store, std::string_view section,
   }
   if (!outcome) {
     problems.push_back("Board " + board.Board +
-                       " was written without its auction, which is not legal: " +
-                       outcome.Error() + ".");
+                       " was written without its auction, which is not legal: " + outcome.Error() +
+                       ".");
     board.Auction.clear();
     return board;
   }

@@ -139,8 +139,8 @@ PbnImportPlan PlanPbnImport(std::string_view bytes) {
       leaveOut(calls.Problem);
       continue;
     }
-    // The file's auction was checked as it was read, and the others are
-    // made to the rules; the check stays, so no board comes in without one.
+    // Legal by now (checked as it was read, or made by the rules); a board
+    // whose auction is not stays out rather than come in unplayable.
     const Result<AuctionOutcome> outcome = FollowCalls(calls.Bids, board.Dealer);
     if (!outcome) {
       leaveOut("its auction is not legal: " + outcome.Error());

@@ -148,15 +148,18 @@ INSTANTIATE_TEST_SUITE_P(
         DamagedSection{"AnEmptyDeal", "Deal=\n", "The deal text is shorter than 69 characters"},
         DamagedSection{"ADealCutShort", "Deal=N:AKQJ.T98.765.432 T987\n",
                        "The deal text is shorter than 69 characters"},
-        DamagedSection{"ALetterThatIsNoCard",
-                       "Deal=N:aKQJ.T98.765.432 T987.AKQ.432.765 65432.J76.AKQ.T9 .5432.JT98.AKQJ8\n",
-                       "The deal text holds 'a' at position 3, which is no card"},
-        DamagedSection{"ACardTwice",
-                       "Deal=N:AKQJ.T98.765.432 T986.AKQ.432.765 65432.J76.AKQ.T9 .5432.JT98.AKQJ8\n",
-                       "The deal text holds the 6S twice"},
-        DamagedSection{"ACardMovedToAnotherHand",
-                       "Deal=N:AKQJ.T98.765.43 T987.AKQ.432.7652 65432.J76.AKQ.T9 .5432.JT98.AKQJ8\n",
-                       "The North hand of the deal text holds 12 cards, not 13"}),
+        DamagedSection{
+            "ALetterThatIsNoCard",
+            "Deal=N:aKQJ.T98.765.432 T987.AKQ.432.765 65432.J76.AKQ.T9 .5432.JT98.AKQJ8\n",
+            "The deal text holds 'a' at position 3, which is no card"},
+        DamagedSection{
+            "ACardTwice",
+            "Deal=N:AKQJ.T98.765.432 T986.AKQ.432.765 65432.J76.AKQ.T9 .5432.JT98.AKQJ8\n",
+            "The deal text holds the 6S twice"},
+        DamagedSection{
+            "ACardMovedToAnotherHand",
+            "Deal=N:AKQJ.T98.765.43 T987.AKQ.432.7652 65432.J76.AKQ.T9 .5432.JT98.AKQJ8\n",
+            "The North hand of the deal text holds 12 cards, not 13"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(HandFileTest, StartNewHandDealsAndStartsTheAuctionWithSouthAlone) {

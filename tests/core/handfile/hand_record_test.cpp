@@ -173,8 +173,10 @@ TEST_F(HandRecordTest, PassedOutHandSavesPassAndZero) {
 
 TEST_F(HandRecordTest, ContractKeepsItsDoublingWithoutTheSuitMarkup) {
   TINI store(Name());
-  ASSERT_TRUE(SaveHand(store, SampleRecord(), PlayedHand{ContractBidCode(6, NoTrump), 2, "", 1580}, ""));
-  ASSERT_TRUE(SaveHand(store, SampleRecord(), PlayedHand{ContractBidCode(1, Clubs), 0, "", 90}, ""));
+  ASSERT_TRUE(
+      SaveHand(store, SampleRecord(), PlayedHand{ContractBidCode(6, NoTrump), 2, "", 1580}, ""));
+  ASSERT_TRUE(
+      SaveHand(store, SampleRecord(), PlayedHand{ContractBidCode(1, Clubs), 0, "", 90}, ""));
   EXPECT_EQ(store.ReadString("1", "Contract", "-"), "6N XX");
   EXPECT_EQ(store.ReadString("2", "Contract", "-"), "1C");
 }

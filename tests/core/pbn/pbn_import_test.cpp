@@ -8,11 +8,11 @@
 #include "analysis/double_dummy.h"
 #include "auction/auction.h"
 #include "auction/call_rules.h"
+#include "deal_of.h"
 #include "handfile/hand_record.h"
 #include "model/bid_text.h"
 #include "pbn/pbn_export.h"
 #include "pbn/pbn_reader.h"
-#include "deal_of.h"
 #include "pbn_test_files.h"
 #include "shipped_string_table.h"
 
@@ -81,7 +81,8 @@ TEST_F(PbnImportTest, TournamentBoardsGetShortAuctionsToTheirContractsOrToPar) {
   // No contract in the file: the par contract, bid by the first seat of the
   // side that may declare it.
   const HandRecord third = ReadHandRecord(again, "13");
-  const auto par = ParOfDeal(*DoubleDummyTable(DealOf(third.DealText)), third.Vulnerability, third.Dealer);
+  const auto par =
+      ParOfDeal(*DoubleDummyTable(DealOf(third.DealText)), third.Vulnerability, third.Dealer);
   ASSERT_TRUE(par);
   const Result<AuctionOutcome> outcome = OutcomeOf(third);
   ASSERT_TRUE(outcome) << outcome.Error();
@@ -193,8 +194,7 @@ TEST_F(PbnImportTest, ExportReadBackByTheImportGivesTheSameHands) {
     EXPECT_EQ(is.Vulnerability, was.Vulnerability);
     EXPECT_EQ(is.ScriptedAuction, was.ScriptedAuction) << sections[i];
     EXPECT_EQ(AlertLinesOf(is), AlertLinesOf(was)) << sections[i];
-    EXPECT_EQ(fresh.ReadString(added[i], "Plays", ""),
-              store.ReadString(sections[i], "Plays", ""));
+    EXPECT_EQ(fresh.ReadString(added[i], "Plays", ""), store.ReadString(sections[i], "Plays", ""));
   }
 }
 
