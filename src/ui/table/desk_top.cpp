@@ -198,10 +198,10 @@ void TDeskTop::EndOfStart() {
   QApplication::restoreOverrideCursor();
 }
 
-bool TDeskTop::BeginHand(const HandStart& start) {
-  if (start.Problem) {
+bool TDeskTop::BeginHand(const Result<Redraw>& start) {
+  if (!start) {
     Notifier::Current().Message(
-        QString::fromStdString(UndealableHandMessage(game_.Table.LessonNumber, *start.Problem)));
+        QString::fromStdString(UndealableHandMessage(game_.Table.LessonNumber, start.Error())));
     return false;
   }
   // What the last hand left running or showing goes.
@@ -212,7 +212,7 @@ bool TDeskTop::BeginHand(const HandStart& start) {
   MenuItem("ReplayHand1")->setEnabled(false);
   auction_->CloseBidReviewClick();
   if (game_.Options.PlayerName.empty()) GetNewPlayer();
-  Draw(start.Parts);
+  Draw(*start);
   auction_->AcceptBid();
   return true;
 }
@@ -227,7 +227,7 @@ void TDeskTop::NewHandClick() {
   }
 }
 
-void TDeskTop::StartNewHand() { BeginHand({std::nullopt, tavlo::StartNewHand(game_, clock_)}); }
+void TDeskTop::StartNewHand() { BeginHand(tavlo::StartNewHand(game_, clock_)); }
 
 void TDeskTop::EOBRebidClick() { StartNewHand(); }
 
@@ -510,7 +510,9 @@ void TDeskTop::SaveOptionsOnExit() {
   // A user who deleted the options file while playing asked for a fresh
   // start: only an existing file is written back.
   const QString file = folders_.UserFile(OptionsFileName);
-  if (QFile::exists(file)) SaveOptions(game_.Options, file.toStdString());
+  if (!QFile::exists(file)) return;
+  if (const Status saved = SaveOptions(game_.Options, file.toStdString()); !saved)
+    Notifier::Current().Message(QString::fromStdString(saved.Error()));
 }
 
 void TDeskTop::LayOutAllHands(bool faceUp) {

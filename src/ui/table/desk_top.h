@@ -17,6 +17,7 @@
 #include "game/redraw.h"
 #include "hands/hand_display.h"
 #include "model/clock.h"
+#include "model/result.h"
 
 class QAction;
 class QActionGroup;
@@ -43,7 +44,6 @@ class TSaveForm;
 class TimedStep;
 class TMultiLang;
 class TSplashScreen;
-struct HandStart;
 
 inline constexpr char DeveloperMarkerName[] = "RFR.CDA";
 inline constexpr char NewPlayerMessageText[] =
@@ -158,7 +158,7 @@ class TDeskTop : public QMainWindow {
   QAction* BiddingSystemItem() const;
   // Starts a hand read from the hand file, or reports why it cannot be
   // dealt. Returns whether it started.
-  bool BeginHand(const HandStart& start);
+  bool BeginHand(const Result<Redraw>& start);
   // The play has started from the opening lead, or nothing happened.
   void PlayStarted(Redraw parts);
   // The play is over: the hand can be replayed, rebid, saved and printed.
