@@ -51,14 +51,14 @@ bool SameRecord(const HandRecord& a, const HandRecord& b) {
 // that store writes.
 HandRecord SaveAndRead(const HandRecord& record) {
   TINI store("");
-  const SaveResult saved = SaveHand(store, record, PlayedHand{}, record.Comment);
-  fuzz::Check(saved.Error.empty(), "a hand is saved");
+  const Result<std::string> saved = SaveHand(store, record, PlayedHand{}, record.Comment);
+  fuzz::Check(saved.Ok(), "a hand is saved");
   std::vector<std::string> lines;
   store.WriteToStrings(lines);
   std::string image;
   for (const auto& line : lines) image += line + "\n";
   TINI again(fuzz::ScratchFile("saved.ini", image));
-  return ReadHandRecord(again, saved.Section);
+  return ReadHandRecord(again, *saved);
 }
 
 // What a hand reads back as once saved, when all its keys fit their lines.
@@ -94,9 +94,8 @@ void CheckAuction(const HandRecord& record) {
 
 void CheckHand(TBigIniFile& store, const std::string& section) {
   const HandRecord record = ReadHandRecord(store, section);
-  DealHoldings deal{};
-  if (!ParseDeal(record.DealText, deal)) {
-    fuzz::Check(fuzz::IsWholeDeal(deal), "an accepted hand holds a whole deal");
+  if (const Result<DealHoldings> deal = ParseDeal(record.DealText)) {
+    fuzz::Check(fuzz::IsWholeDeal(*deal), "an accepted hand holds a whole deal");
     CheckAuction(record);
   }
 
@@ -129,11 +128,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
   store.ReadSections(names);
   std::vector<std::vector<std::string>> before(names.size());
   for (std::size_t i = 0; i < names.size(); ++i) store.ReadSectionValues(names[i], before[i]);
-  const SaveResult saved =
+  const Result<std::string> saved =
       SaveHand(store, ReadHandRecord(store, sections.front()), PlayedHand{}, "");
-  fuzz::Check(saved.Error.empty(), "a hand is saved into the file");
+  fuzz::Check(saved.Ok(), "a hand is saved into the file");
   for (std::size_t i = 0; i < names.size(); ++i) {
-    fuzz::Check(!SameText(names[i], saved.Section), "a saved hand takes a section of its own");
+    fuzz::Check(!SameText(names[i], *saved), "a saved hand takes a section of its own");
     std::vector<std::string> after;
     store.ReadSectionValues(names[i], after);
     fuzz::Check(after == before[i], "saving leaves the other hands alone");

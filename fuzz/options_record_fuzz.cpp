@@ -31,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
   const std::string_view text(reinterpret_cast<const char*>(bytes), size);
   const std::string file = fuzz::ScratchFile("Options.DAT", text);
   OptionsRecord options;
-  LoadOptions(options, file);
+  const Status loaded = LoadOptions(options, file);
   const std::string stored = FileBytes(file);
 
   OptionsImage image{};
@@ -42,12 +42,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     fuzz::Check(EncodeOptions(options) == EncodeOptions(DecodeOptions(image)),
                 "a record with the check value is taken as it stands");
     fuzz::Check(stored == text, "a good options file is left alone");
+    fuzz::Check(loaded.Ok(), "a good options file is read without a reason");
   } else {
     OptionsRecord defaults = options;
     ApplyDefaults(defaults);
     fuzz::Check(EncodeOptions(options) == EncodeOptions(defaults),
                 "a damaged options file gives the defaults");
     fuzz::Check(stored == Bytes(EncodeOptions(options)), "the defaults are written");
+    fuzz::Check(!loaded.Ok(), "a damaged options file gives its reason");
   }
   fuzz::Check(options.OptionsMagic == OptionsCheckValue,
               "the record in memory has the check value");
@@ -55,9 +57,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
   // Written and read again: the same record, and every byte outside the
   // player name as it came.
   const OptionsImage written = EncodeOptions(options);
-  fuzz::Check(SaveOptions(options, file), "the options are saved");
+  fuzz::Check(SaveOptions(options, file).Ok(), "the options are saved");
   OptionsRecord again;
-  LoadOptions(again, file);
+  fuzz::Check(LoadOptions(again, file).Ok(), "saved options are read without a reason");
   fuzz::Check(EncodeOptions(again) == written, "saved options read back the same");
   fuzz::Check(FileBytes(file) == Bytes(written), "reading saved options leaves the file alone");
   if (taken) {

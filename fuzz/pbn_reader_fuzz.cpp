@@ -18,9 +18,9 @@ void CheckBoard(const PbnBoard& board) {
   if (!board.Auction.empty()) {
     std::vector<Bid> calls;
     for (const PbnCall& call : board.Auction) calls.push_back(call.Call);
-    const AuctionOutcome outcome = FollowCalls(calls, board.Dealer);
-    fuzz::Check(outcome.Problem.empty() && outcome.Over, "an accepted auction is legal and over");
-    fuzz::Check(board.Contract == PbnContract{outcome.ContractBid, outcome.Doubling},
+    const Result<AuctionOutcome> outcome = FollowCalls(calls, board.Dealer);
+    fuzz::Check(outcome && outcome->Over, "an accepted auction is legal and over");
+    fuzz::Check(board.Contract == PbnContract{outcome->ContractBid, outcome->Doubling},
                 "the contract is the auction's");
   }
   fuzz::Check(board.Play.size() <= 13, "a play has at most 13 tricks");

@@ -1,12 +1,13 @@
 #include "auction/call_rules.h"
 
 #include <array>
+#include <string>
 
 #include "model/bid_text.h"
 
 namespace tavlo {
 
-AuctionOutcome FollowCalls(std::span<const Bid> calls, SeatCode dealer) {
+Result<AuctionOutcome> FollowCalls(std::span<const Bid> calls, SeatCode dealer) {
   AuctionOutcome outcome;
   outcome.Declarer = dealer;
   // Who first named each strain, per side.
@@ -18,9 +19,8 @@ AuctionOutcome FollowCalls(std::span<const Bid> calls, SeatCode dealer) {
     const Bid call = calls[at];
     const auto seat = static_cast<SeatCode>((dealer + at) % 4);
     const auto refuse = [&](std::string_view why) {
-      outcome.Problem =
-          "call " + std::to_string(at + 1) + " (" + BidShortText(call) + ") " + std::string(why);
-      return outcome;
+      return Reason{"call " + std::to_string(at + 1) + " (" + BidShortText(call) + ") " +
+                    std::string(why)};
     };
     if (outcome.Over) return refuse("comes after the auction is over");
     const bool opponentsBid =

@@ -4,9 +4,9 @@
 // which, when the auction is over, and the contract and declarer it ends in.
 
 #include <span>
-#include <string>
 
 #include "model/codes.h"
+#include "model/result.h"
 
 namespace tavlo {
 
@@ -18,12 +18,11 @@ struct AuctionOutcome {
   SeatCode Declarer = North;
   // Three passes after a bid, or four passes from the start.
   bool Over = false;
-  // Why a call is not allowed where it stands, with the call's number
-  // counted from 1; empty for a legal auction.
-  std::string Problem;
 };
 
-// Follows the calls (bid codes) made from the dealer.
-AuctionOutcome FollowCalls(std::span<const Bid> calls, SeatCode dealer);
+// Follows the calls (bid codes) made from the dealer. A call that is not
+// allowed where it stands gives the reason, with the call's number counted
+// from 1.
+Result<AuctionOutcome> FollowCalls(std::span<const Bid> calls, SeatCode dealer);
 
 }  // namespace tavlo

@@ -4,6 +4,7 @@
 #include "game/play_flow.h"
 #include "game/random_seed.h"
 #include "model/comma_text.h"
+#include "model/deal_text.h"
 #include "model/expose_dummy.h"
 
 namespace tavlo {
@@ -28,9 +29,9 @@ OpeningLeadFacts LeadFacts(const Game& game, const RecordedLead& lastPlay) {
           ConventionList(game.LeadTables[system]), lastPlay};
 }
 
-HandStart StartReadHand(Game& game, TBigIniFile& store, int lessonNumber, const Clock& clock) {
-  if (DealProblem problem = ReadSavedHand(game, store, lessonNumber)) return {problem};
-  return {std::nullopt, StartNewHand(game, clock)};
+Result<Redraw> StartReadHand(Game& game, TBigIniFile& store, int lessonNumber, const Clock& clock) {
+  if (Status read = ReadSavedHand(game, store, lessonNumber); !read) return read.Why();
+  return StartNewHand(game, clock);
 }
 
 }  // namespace
@@ -59,13 +60,13 @@ int NextLessonNumber(int lessonNumber) {
   return next > LessonHands || next < 1 ? 1 : next;
 }
 
-DealProblem ReadSavedHand(Game& game, TBigIniFile& store, int lessonNumber) {
+Status ReadSavedHand(Game& game, TBigIniFile& store, int lessonNumber) {
   game.Table.LessonNumber = lessonNumber;
   HandRecord record = ReadHandRecord(store, std::to_string(lessonNumber));
-  DealHoldings deal{};
-  if (DealProblem problem = ParseDeal(record.DealText, deal)) return problem;
+  const Result<DealHoldings> deal = ParseDeal(record.DealText);
+  if (!deal) return deal.Why();
 
-  game.Table.Deal = deal;
+  game.Table.Deal = *deal;
   game.Table.Comment = record.Comment;
   game.Auction.Dealer = record.Dealer;
   game.Auction.Declarer = record.Declarer;
@@ -77,7 +78,7 @@ DealProblem ReadSavedHand(Game& game, TBigIniFile& store, int lessonNumber) {
   game.Play.PlayRecord = {};
   game.Record = std::move(record);
   game.Table.TablePhase = Phase::Bidding;
-  return std::nullopt;
+  return {};
 }
 
 std::string UndealableHandMessage(int lessonNumber, std::string_view problem) {
@@ -86,13 +87,14 @@ std::string UndealableHandMessage(int lessonNumber, std::string_view problem) {
          ".\nThe hand on the table stays.";
 }
 
-HandStart NewHand(Game& game, TBigIniFile& store, const Clock& clock) {
-  HandStart start = StartReadHand(game, store, NextLessonNumber(game.Table.LessonNumber), clock);
-  if (!start.Problem) game.Table.Comment.clear();
+Result<Redraw> NewHand(Game& game, TBigIniFile& store, const Clock& clock) {
+  Result<Redraw> start =
+      StartReadHand(game, store, NextLessonNumber(game.Table.LessonNumber), clock);
+  if (start) game.Table.Comment.clear();
   return start;
 }
 
-HandStart PlaySavedHand(Game& game, TBigIniFile& store, int lessonNumber, const Clock& clock) {
+Result<Redraw> PlaySavedHand(Game& game, TBigIniFile& store, int lessonNumber, const Clock& clock) {
   return StartReadHand(game, store, lessonNumber, clock);
 }
 

@@ -11,7 +11,7 @@
 #include "game/redraw.h"
 #include "handfile/big_ini_file.h"
 #include "model/clock.h"
-#include "model/deal_text.h"
+#include "model/result.h"
 
 namespace tavlo {
 
@@ -26,23 +26,19 @@ int NextLessonNumber(int lessonNumber);
 // StartNewHand; LessonNumber becomes lessonNumber either way. A deal that
 // cannot be laid out leaves the rest of the game as it was and gives the
 // reason, so the hand on the table can still be played.
-[[nodiscard]] DealProblem ReadSavedHand(Game& game, TBigIniFile& store, int lessonNumber);
+Status ReadSavedHand(Game& game, TBigIniFile& store, int lessonNumber);
 
 // The message for a hand whose deal cannot be laid out.
 std::string UndealableHandMessage(int lessonNumber, std::string_view problem);
 
-// A hand read and started, or the reason it could not be dealt (then the
-// hand on the table stays as it was and nothing needs drawing).
-struct HandStart {
-  DealProblem Problem;
-  Redraw Parts = Redraw::Nothing;
-};
-
-// New Hand: the next lesson hand, its auction started. A lesson's comment
-// is not shown under South's hand.
-HandStart NewHand(Game& game, TBigIniFile& store, const Clock& clock);
-// A hand of the hand file by its section number, its auction started.
-HandStart PlaySavedHand(Game& game, TBigIniFile& store, int lessonNumber, const Clock& clock);
+// New Hand: the next lesson hand, its auction started; gives what the window
+// must draw, or the reason the hand could not be dealt (then the hand on the
+// table stays as it was and nothing needs drawing). A lesson's comment is
+// not shown under South's hand.
+Result<Redraw> NewHand(Game& game, TBigIniFile& store, const Clock& clock);
+// A hand of the hand file by its section number, its auction started; a
+// hand that cannot be dealt gives the reason as NewHand does.
+Result<Redraw> PlaySavedHand(Game& game, TBigIniFile& store, int lessonNumber, const Clock& clock);
 
 // Deals the hand read last and resets its auction and play: the table is
 // then in the bidding phase with no bid made. Rebid is the same.

@@ -4,7 +4,8 @@
 
 namespace tavlo {
 
-SaveResult SaveFinishedHand(const Game& game, TBigIniFile& store, std::string_view comment) {
+Result<std::string> SaveFinishedHand(const Game& game, TBigIniFile& store,
+                                     std::string_view comment) {
   HandRecord record = game.Record;
   // The record's declarer is the script's; the game's is the auction's.
   record.Declarer = game.Auction.Declarer;

@@ -12,7 +12,9 @@
 namespace tavlo {
 
 // Needs a finished hand (the table is at the end of the hand). A passed-out
-// hand has no play to record: it is saved with "Pass" and 0.
-SaveResult SaveFinishedHand(const Game& game, TBigIniFile& store, std::string_view comment);
+// hand has no play to record: it is saved with "Pass" and 0. Gives the
+// section the hand went into, as SaveHand does.
+Result<std::string> SaveFinishedHand(const Game& game, TBigIniFile& store,
+                                     std::string_view comment);
 
 }  // namespace tavlo

@@ -15,8 +15,8 @@ namespace tavlo {
 
 namespace {
 
-std::string SystemError(std::string_view action, const std::string& fileName, int error) {
-  return std::string(action) + " \"" + fileName + "\": " + std::strerror(error) + ".";
+Reason ReadError(const std::string& fileName, int error) {
+  return {"Could not read the file \"" + fileName + "\": " + std::strerror(error) + "."};
 }
 
 std::string_view KeyOf(std::string_view line) {
@@ -30,28 +30,28 @@ TBigIniFile::TBigIniFile(std::string fileName) { (void)SetFileName(std::move(fil
 
 TBigIniFile::~TBigIniFile() { (void)UpdateFile(); }
 
-std::string TBigIniFile::SetFileName(std::string fileName) {
-  if (auto error = UpdateFile(); !error.empty()) return error;
+Status TBigIniFile::SetFileName(std::string fileName) {
+  if (Status written = UpdateFile(); !written) return written;
   sections_.Clear();
   currentSection_ = 0;
   fileName_ = std::move(fileName);
-  loadError_.clear();
-  if (!fileName_.empty()) loadError_ = LoadFile(fileName_);
+  loaded_ = fileName_.empty() ? Status() : LoadFile(fileName_);
   modified_ = false;
-  return loadError_;
+  return loaded_;
 }
 
-std::string TBigIniFile::LoadFile(const std::string& fileName) {
+Status TBigIniFile::LoadFile(const std::string& fileName) {
   RemoveInterruptedSave(fileName);
   std::error_code error;
   if (!std::filesystem::exists(fileName, error)) {
     // A file we may not even look at is not a missing file.
-    return error ? SystemError("Could not read the file", fileName, error.value()) : std::string();
+    if (error) return ReadError(fileName, error.value());
+    return {};
   }
 
   std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(fileName.c_str(), "rb"),
                                                        &std::fclose);
-  if (!file) return SystemError("Could not read the file", fileName, errno);
+  if (!file) return ReadError(fileName, errno);
   std::string text;
   std::string buffer(TextBufferSize, '\0');
   for (;;) {
@@ -59,7 +59,7 @@ std::string TBigIniFile::LoadFile(const std::string& fileName) {
     text.append(buffer.data(), got);
     if (got < buffer.size()) break;
   }
-  if (std::ferror(file.get())) return SystemError("Could not read the file", fileName, errno);
+  if (std::ferror(file.get())) return ReadError(fileName, errno);
 
   struct Section {
     std::string Name;
@@ -136,14 +136,14 @@ std::string TBigIniFile::ReadString(std::string_view section, std::string_view k
   return std::string(FirstCharacters(value, MaxLineLength));
 }
 
-std::string TBigIniFile::WriteString(std::string_view section, std::string_view key,
-                                     std::string_view value) {
+void TBigIniFile::WriteString(std::string_view section, std::string_view key,
+                              std::string_view value) {
   if (key.empty()) {
-    if (!section.empty() || !value.empty()) {
+    if (!section.empty() || !value.empty())
       EraseSection(section);
-      return {};
-    }
-    return UpdateFile();
+    else
+      (void)UpdateFile();  // a failure stays Modified for the next UpdateFile
+    return;
   }
   const std::string whole = std::string(key) + "=" + std::string(value);
   std::string line(FirstCharacters(whole, MaxLineLength));
@@ -160,7 +160,6 @@ std::string TBigIniFile::WriteString(std::string_view section, std::string_view 
     lines[at] = std::move(line);
     modified_ = true;
   }
-  return {};
 }
 
 int TBigIniFile::ReadInteger(std::string_view section, std::string_view key, int defaultValue) {
@@ -236,11 +235,11 @@ void TBigIniFile::WriteToStrings(std::vector<std::string>& lines) const {
   }
 }
 
-std::string TBigIniFile::UpdateFile() {
+Status TBigIniFile::UpdateFile() {
   if (!modified_ || fileName_.empty()) return {};
-  if (!loadError_.empty()) {
-    return "The file \"" + fileName_ +
-           "\" could not be read when it was opened, so it is not overwritten.";
+  if (!loaded_) {
+    return Reason{"The file \"" + fileName_ +
+                  "\" could not be read when it was opened, so it is not overwritten."};
   }
 
   std::vector<std::string> lines;
@@ -248,7 +247,7 @@ std::string TBigIniFile::UpdateFile() {
   std::string image;
   for (const auto& line : lines) image.append(line).push_back('\n');
 
-  if (auto error = ReplaceFile(fileName_, image); !error.empty()) return error;
+  if (Status written = ReplaceFile(fileName_, image); !written) return written;
   modified_ = false;
   return {};
 }

@@ -5,14 +5,15 @@
 // never changes a section the program did not touch.
 //
 // File errors never lose what is in memory: the operations that touch the disk
-// return an error text naming the file (empty on success) for the caller to
-// show, and a file that could not be read is never overwritten.
+// return their status, whose reason names the file, for the caller to show,
+// and a file that could not be read is never overwritten.
 
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "handfile/section_list.h"
+#include "model/result.h"
 
 namespace tavlo {
 
@@ -20,7 +21,7 @@ class TBigIniFile {
  public:
   // Opens the named file (an empty name gives a store without a file),
   // removing the temporary file of a save that was cut short. A read error
-  // leaves the store empty; LoadError() tells why.
+  // leaves the store empty; Loaded() tells why.
   explicit TBigIniFile(std::string fileName);
   // Writes pending changes; an error here can no longer be shown, so owners
   // call UpdateFile() themselves before letting go of a changed store.
@@ -32,9 +33,10 @@ class TBigIniFile {
   // text a hand key may hold.
   std::string ReadString(std::string_view section, std::string_view key,
                          std::string_view defaultValue);
-  // An empty key erases the section (or, with everything empty, writes the
-  // file and returns the error text of that write).
-  std::string WriteString(std::string_view section, std::string_view key, std::string_view value);
+  // An empty key erases the section; with everything empty the file is
+  // written as UpdateFile writes it, and a write that fails leaves Modified
+  // set, so the next UpdateFile gives the reason.
+  void WriteString(std::string_view section, std::string_view key, std::string_view value);
   int ReadInteger(std::string_view section, std::string_view key, int defaultValue);
   void WriteInteger(std::string_view section, std::string_view key, int value);
   bool ReadBool(std::string_view section, std::string_view key, bool defaultValue);
@@ -49,14 +51,17 @@ class TBigIniFile {
 
   // Writes the whole store to a temporary file beside the old one and renames
   // it over it (ReplaceFile), so a crash or a full disk leaves the old file whole. On
-  // failure Modified stays set and the error text is returned.
-  [[nodiscard]] std::string UpdateFile();
-  // Writes pending changes of the old file, then opens the new one. When the
-  // old file cannot be written, nothing changes and its error is returned.
-  [[nodiscard]] std::string SetFileName(std::string fileName);
+  // failure Modified stays set and the reason is returned.
+  Status UpdateFile();
+  // Writes pending changes of the old file, then opens the new one and gives
+  // how its reading went. When the old file cannot be written, nothing
+  // changes and the reason of that write is returned.
+  Status SetFileName(std::string fileName);
 
   const std::string& FileName() const { return fileName_; }
-  const std::string& LoadError() const { return loadError_; }
+  // Whether the file was read when it was opened (a missing file counts as
+  // read: it is an empty store), or why not.
+  const Status& Loaded() const { return loaded_; }
   bool Modified() const { return modified_; }
   int CurrentSection() const { return currentSection_; }
   TSectionList& Sections() { return sections_; }
@@ -66,14 +71,14 @@ class TBigIniFile {
   static constexpr std::size_t MaxLineLength = 255;
 
  private:
-  std::string LoadFile(const std::string& fileName);
+  Status LoadFile(const std::string& fileName);
   // Index of the section, searching from CurrentSection; a missing section
   // is created when create is set, else the result is -1.
   int FindSection(std::string_view section, bool create);
   static int FindKey(const std::vector<std::string>& lines, std::string_view key);
 
   std::string fileName_;
-  std::string loadError_;
+  Status loaded_;
   TSectionList sections_;
   int currentSection_ = 0;
   bool modified_ = false;

@@ -62,12 +62,12 @@ std::string NextSectionName(const TBigIniFile& store) {
   return std::to_string(lowest);
 }
 
-SaveResult SaveHand(TBigIniFile& store, const HandRecord& record, const PlayedHand& played,
-                    std::string_view comment) {
-  SaveResult result{NextSectionName(store), {}};
-  WriteHandSection(store, result.Section, record, played, comment);
-  result.Error = store.UpdateFile();
-  return result;
+Result<std::string> SaveHand(TBigIniFile& store, const HandRecord& record, const PlayedHand& played,
+                             std::string_view comment) {
+  std::string section = NextSectionName(store);
+  WriteHandSection(store, section, record, played, comment);
+  if (Status written = store.UpdateFile(); !written) return written.Why();
+  return section;
 }
 
 void WriteHandSection(TBigIniFile& store, std::string_view section, const HandRecord& record,

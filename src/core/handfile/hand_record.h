@@ -12,6 +12,7 @@
 
 #include "handfile/big_ini_file.h"
 #include "model/codes.h"
+#include "model/result.h"
 
 namespace tavlo {
 
@@ -59,15 +60,11 @@ std::string NextSectionName(const TBigIniFile& store);
 void WriteHandSection(TBigIniFile& store, std::string_view section, const HandRecord& record,
                       const PlayedHand& played, std::string_view comment);
 
-struct SaveResult {
-  std::string Section;  // the section the hand went into
-  std::string Error;    // why the file could not be written; empty on success
-};
-
-// Writes the hand and its game as a new section and writes the file. A
-// comment of blanks alone keeps one blank; an empty one is left out. When the
-// file cannot be written the hand stays in the store for the next attempt.
-SaveResult SaveHand(TBigIniFile& store, const HandRecord& record, const PlayedHand& played,
-                    std::string_view comment);
+// Writes the hand and its game as a new section and writes the file; gives
+// the section the hand went into. A comment of blanks alone keeps one blank;
+// an empty one is left out. When the file cannot be written the hand stays
+// in the store for the next attempt.
+Result<std::string> SaveHand(TBigIniFile& store, const HandRecord& record, const PlayedHand& played,
+                             std::string_view comment);
 
 }  // namespace tavlo

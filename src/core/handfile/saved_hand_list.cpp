@@ -28,7 +28,7 @@ std::optional<int> PlayableBoard(std::string_view board) {
   return number;
 }
 
-std::string EraseSavedHands(TBigIniFile& store, std::span<const std::string> boards) {
+Status EraseSavedHands(TBigIniFile& store, std::span<const std::string> boards) {
   for (const std::string& board : boards) store.EraseSection(board);
   return store.UpdateFile();
 }

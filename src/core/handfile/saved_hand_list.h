@@ -30,8 +30,8 @@ std::vector<SavedHandRow> SavedHandRows(TBigIniFile& store);
 std::optional<int> PlayableBoard(std::string_view board);
 
 // Erases the boards' sections and writes the file at once, so hands the user
-// was told are gone never come back after a crash. Returns the error text of
-// the write; empty on success or when nothing was erased.
-[[nodiscard]] std::string EraseSavedHands(TBigIniFile& store, std::span<const std::string> boards);
+// was told are gone never come back after a crash. Gives how the write went;
+// nothing erased, nothing written.
+Status EraseSavedHands(TBigIniFile& store, std::span<const std::string> boards);
 
 }  // namespace tavlo

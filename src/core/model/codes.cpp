@@ -3,7 +3,6 @@
 #include <bit>
 #include <cctype>
 #include <charconv>
-#include <stdexcept>
 
 namespace tavlo {
 
@@ -24,7 +23,7 @@ int VulnerabilityOfText(std::string_view text) {
 }
 
 StrainCode SuitOfLetter(std::string_view text) {
-  if (text.empty()) throw std::out_of_range("SuitOfLetter: empty text");
+  if (text.empty()) return NoTrump;
   switch (text.front()) {
     case 'C':
       return Clubs;
@@ -58,16 +57,17 @@ Holding RankBitOfLetter(char letter) {
 }
 
 int CardRank(Card card) {
-  const Holding ranks = card & 0xFFFC;
-  if (ranks == 0) throw std::out_of_range("CardRank: card code without a rank");
-  return std::countr_zero(ranks);
+  // The top bit of a 16-bit card code is no rank: a card with it alone would
+  // read past the rank letters.
+  const Holding ranks = card & 0x7FFC;
+  return ranks ? std::countr_zero(ranks) : 0;
 }
 
 std::string CardText(Card card) {
-  // The top bit of a 16-bit card code is no rank: a card with it alone would
-  // read past the rank letters.
+  // A play record or a file another program wrote may hold a code that is
+  // no card; it is shown, never read past the rank letters.
   const int rank = CardRank(card);
-  if (rank > Ace) throw std::out_of_range("CardText: card code without a rank");
+  if (rank == 0) return "??";
   return {RankLetters[rank], StrainLetters[CardSuit(card)][0]};
 }
 
@@ -79,8 +79,7 @@ Holding HighestCard(Holding holding) {
 
 int LowestRank(Holding holding) {
   const Holding ranks = holding & 0x7FFC;
-  if (ranks == 0) throw std::out_of_range("LowestRank: empty holding");
-  return std::countr_zero(ranks);
+  return ranks ? std::countr_zero(ranks) : 0;
 }
 
 Holding LowestCard(Holding holding) {

@@ -55,19 +55,24 @@ constexpr bool IsVulnerable(int vulnerability, int side) {
 // Suits and ranks.
 constexpr StrainCode NextSuit(int suit) { return static_cast<StrainCode>((suit + 1) % 4); }
 constexpr StrainCode PreviousSuit(int suit) { return static_cast<StrainCode>((suit + 3) % 4); }
+// The suit of the text's first letter, upper case only; no trump for any
+// other letter and for an empty text.
 StrainCode SuitOfLetter(std::string_view text);
 int RankOfLetter(char letter);
 Holding RankBitOfLetter(char letter);
 
 // Cards and holdings.
 constexpr StrainCode CardSuit(Card card) { return static_cast<StrainCode>(card & 3); }
+// The rank of the card, 2..14; 0 for a code that holds no rank.
 int CardRank(Card card);
+// Rank then suit, "AS", "TD"; "??" for a code that is no card.
 std::string CardText(Card card);
 constexpr Card MakeCard(int rank, int suit) {
   return (Holding{1} << rank) | static_cast<Card>(suit);
 }
 // Rank bit of the highest card, 0 when there is none.
 Holding HighestCard(Holding holding);
+// Rank of the lowest card, 0 when there is none.
 int LowestRank(Holding holding);
 Holding LowestCard(Holding holding);
 // The n-th highest card present (n = 1 the highest); 0 when there is none.

@@ -8,11 +8,11 @@ bool IsSeparator(char c) { return c == '.' || c == ' '; }
 
 }  // namespace
 
-DealProblem ParseDeal(std::string_view text, DealHoldings& deal) {
+Result<DealHoldings> ParseDeal(std::string_view text) {
   if (text.size() < DealTextLength) {
-    return "The deal text is shorter than " + std::to_string(DealTextLength) + " characters";
+    return Reason{"The deal text is shorter than " + std::to_string(DealTextLength) +
+                  " characters"};
   }
-  // Parse into a table of our own, so a broken text never leaves half a deal.
   DealHoldings parsed{};
   SeatCode seat = SeatOfLetter(text.substr(0, 1));
   const SeatCode firstSeat = seat;
@@ -29,13 +29,14 @@ DealProblem ParseDeal(std::string_view text, DealHoldings& deal) {
       continue;
     }
     if (RankOfLetter(c) == 0) {
-      return "The deal text holds '" + std::string(1, c) + "' at position " +
-             std::to_string(p + 1) + ", which is no card";
+      return Reason{"The deal text holds '" + std::string(1, c) + "' at position " +
+                    std::to_string(p + 1) + ", which is no card"};
     }
     const Holding bit = RankBitOfLetter(c);
     for (const auto& hand : parsed) {
       if (hand[suit] & bit) {
-        return "The deal text holds the " + CardText(bit | static_cast<Holding>(suit)) + " twice";
+        return Reason{"The deal text holds the " + CardText(bit | static_cast<Holding>(suit)) +
+                      " twice"};
       }
     }
     parsed[seat][suit] |= bit;
@@ -45,12 +46,11 @@ DealProblem ParseDeal(std::string_view text, DealHoldings& deal) {
     int cards = 0;
     for (Holding holding : parsed[s]) cards += CountCards(holding);
     if (cards != 13) {
-      return "The " + std::string(SeatNames[s]) + " hand of the deal text holds " +
-             std::to_string(cards) + " cards, not 13";
+      return Reason{"The " + std::string(SeatNames[s]) + " hand of the deal text holds " +
+                    std::to_string(cards) + " cards, not 13"};
     }
   }
-  deal = parsed;
-  return std::nullopt;
+  return parsed;
 }
 
 std::string WriteDealText(const DealHoldings& deal) {

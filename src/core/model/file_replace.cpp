@@ -12,8 +12,8 @@ namespace tavlo {
 
 namespace {
 
-std::string WriteError(const std::string& fileName, int error) {
-  return "Could not write the file \"" + fileName + "\": " + std::strerror(error) + ".";
+Reason WriteError(const std::string& fileName, int error) {
+  return {"Could not write the file \"" + fileName + "\": " + std::strerror(error) + "."};
 }
 
 // Writes all of bytes to fd, however many calls that takes, in pieces of
@@ -51,7 +51,7 @@ mode_t ModeForReplacement(const std::string& fileName) {
 
 std::string TemporaryFileOf(const std::string& fileName) { return fileName + ".tmp"; }
 
-std::string ReplaceFile(const std::string& fileName, std::string_view bytes) {
+Status ReplaceFile(const std::string& fileName, std::string_view bytes) {
   const std::string temporary = TemporaryFileOf(fileName);
   // A temporary left by a save cut short goes first; creating the new one
   // exclusively never writes through whatever else stands under its name.

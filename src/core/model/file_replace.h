@@ -7,16 +7,17 @@
 #include <string>
 #include <string_view>
 
+#include "model/result.h"
+
 namespace tavlo {
 
 // The temporary file a save of fileName writes first.
 std::string TemporaryFileOf(const std::string& fileName);
 
 // Replaces the file whole with bytes, keeping the old file's permissions (a
-// new file takes the user's umask). Returns an error text naming the file,
-// empty on success; on failure the old file is untouched and no temporary
-// file is left.
-[[nodiscard]] std::string ReplaceFile(const std::string& fileName, std::string_view bytes);
+// new file takes the user's umask). A failure names the file; the old file is
+// then untouched and no temporary file is left.
+Status ReplaceFile(const std::string& fileName, std::string_view bytes);
 
 // Removes the temporary file of a save that was cut short. Until the rename
 // the old file is the whole truth, so what the temporary holds is never

@@ -28,7 +28,7 @@ struct TSuitData {
   double HonourCount() const;
   int CountCards() const;
   bool Holds(int rank) const;
-  // The holding must not be empty.
+  // Rank of the lowest card, 0 when void.
   int LowestRank() const;
   // Rank bit of the lowest card, 0 when void.
   Holding LowestCard() const;

@@ -1,21 +1,16 @@
 #include "model/play_record_text.h"
 
 #include <array>
-#include <stdexcept>
 
 namespace tavlo {
 
 std::string PlayRecordText(std::span<const PlayRecordEntry> record, SeatCode declarer) {
-  if (record.size() < PlayRecordLength) {
-    throw std::invalid_argument("PlayRecordText: the play record is not complete");
-  }
+  if (record.size() < PlayRecordLength) return {};
   // Cards by trick and seat, so each trick reads in seat order whoever led.
   std::array<std::array<std::string, 4>, 13> tricks;
   for (std::size_t k = 0; k < 52; ++k) {
     const PlayRecordEntry& entry = record[k];
-    if (entry.Card == 0 || entry.Seat > West) {
-      throw std::invalid_argument("PlayRecordText: the play record is not complete");
-    }
+    if (CardRank(entry.Card) == 0 || entry.Seat > West) return {};
     tricks[k / 4][entry.Seat] = CardText(entry.Card);
   }
   std::string text;
@@ -24,9 +19,7 @@ std::string PlayRecordText(std::span<const PlayRecordEntry> record, SeatCode dec
     for (int i = 1; i <= 4; ++i) {
       const SeatCode seat = static_cast<SeatCode>((declarer + i) % 4);
       const std::string& card = tricks[t][seat];
-      if (card.empty()) {
-        throw std::invalid_argument("PlayRecordText: a seat is missing from a trick");
-      }
+      if (card.empty()) return {};
       if (!text.empty()) text += ' ';
       text += card;
       if (seat == winner) text += SideOfSeat(seat) == SideOfSeat(declarer) ? '+' : '-';

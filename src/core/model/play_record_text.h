@@ -15,8 +15,10 @@ namespace tavlo {
 // whose seat is the winner of the last trick.
 inline constexpr std::size_t PlayRecordLength = 53;
 
-// Needs a complete play record (throws std::invalid_argument otherwise): entry
-// 4t+4 names the seat that won trick t.
+// The text of a complete play record, in which entry 4t+4 names the seat that
+// won trick t. Callers pass the record of a hand played to its end; a record
+// that is not complete (too short, an entry that is no card or no seat, a
+// seat missing from a trick) gives the empty text of a hand without play.
 std::string PlayRecordText(std::span<const PlayRecordEntry> record, SeatCode declarer);
 
 }  // namespace tavlo

@@ -32,6 +32,8 @@ class [[nodiscard]] Result {
   T* operator->() { return &*value_; }
   // Empty when the result holds its value.
   const std::string& Error() const { return error_; }
+  // The reason of a failure, to hand on as the failure of another result.
+  Reason Why() const { return {error_}; }
 
  private:
   std::optional<T> value_;
@@ -48,6 +50,7 @@ class [[nodiscard]] Result<void> {
   bool Ok() const { return error_.empty(); }
   explicit operator bool() const { return Ok(); }
   const std::string& Error() const { return error_; }
+  Reason Why() const { return {error_}; }
 
  private:
   std::string error_;

@@ -1,6 +1,7 @@
 #include "pbn/pbn_export.h"
 
 #include <algorithm>
+#include <optional>
 #include <tuple>
 
 #include "auction/auction.h"
@@ -41,19 +42,18 @@ int DeclarerTricksOf(std::string_view text) {
 
 }  // namespace
 
-std::optional<PbnBoard> BoardOfSection(TBigIniFile& store, std::string_view section,
-                                       std::span<const std::string> alertTexts,
-                                       std::string& problem) {
+Result<PbnBoard> BoardOfSection(TBigIniFile& store, std::string_view section,
+                                std::span<const std::string> alertTexts,
+                                std::vector<std::string>& problems) {
   const HandRecord record = ReadHandRecord(store, section);
   PbnBoard board;
   board.Board = std::string(section);
   board.Event = "Tavlo";
   board.Dealer = record.Dealer;
   board.Vulnerability = record.Vulnerability;
-  if (const DealProblem why = ParseDeal(record.DealText, board.Deal)) {
-    problem = "Board " + board.Board + " was left out: " + *why + ".";
-    return std::nullopt;
-  }
+  const Result<DealHoldings> deal = ParseDeal(record.DealText);
+  if (!deal) return Reason{"Board " + board.Board + " was left out: " + deal.Error() + "."};
+  board.Deal = *deal;
   const bool scripted = !(record.ScriptedAuction.size() == 1 && record.ScriptedAuction[0] == "-");
   std::vector<Bid> calls;
   std::size_t alerted = 0;
@@ -68,26 +68,27 @@ std::optional<PbnBoard> BoardOfSection(TBigIniFile& store, std::string_view sect
     calls.push_back(call.Call);
     board.Auction.push_back(std::move(call));
   }
-  AuctionOutcome outcome = FollowCalls(calls, board.Dealer);
+  Result<AuctionOutcome> outcome = FollowCalls(calls, board.Dealer);
   // The table completes a script that stops short with passes.
-  while (!calls.empty() && outcome.Problem.empty() && !outcome.Over) {
+  while (!calls.empty() && outcome && !outcome->Over) {
     calls.push_back(Pass);
     board.Auction.push_back({Pass, {}});
     outcome = FollowCalls(calls, board.Dealer);
   }
-  if (!outcome.Problem.empty()) {
-    problem = "Board " + board.Board +
-              " was written without its auction, which is not legal: " + outcome.Problem + ".";
+  if (!outcome) {
+    problems.push_back("Board " + board.Board +
+                       " was written without its auction, which is not legal: " + outcome.Error() +
+                       ".");
     board.Auction.clear();
     return board;
   }
   if (board.Auction.empty()) return board;
-  board.Contract = PbnContract{outcome.ContractBid, outcome.Doubling};
-  if (outcome.ContractBid == Pass) return board;
-  board.Declarer = outcome.Declarer;
+  board.Contract = PbnContract{outcome->ContractBid, outcome->Doubling};
+  if (outcome->ContractBid == Pass) return board;
+  board.Declarer = outcome->Declarer;
   const std::string plays = store.ReadString(section, "Plays", "");
   if (const auto tricks = TricksOfPlaysText(plays)) {
-    board.PlaySeat = NextSeat(outcome.Declarer);
+    board.PlaySeat = NextSeat(outcome->Declarer);
     board.Play = *tricks;
     board.Result = DeclarerTricksOf(plays);
   }
@@ -111,13 +112,14 @@ std::vector<PbnExportBoard> ExportBoards(TBigIniFile& store, std::span<const std
                                          std::vector<std::string>& problems) {
   std::vector<PbnExportBoard> boards;
   for (const std::string& section : sections) {
-    std::string problem;
-    std::optional<PbnBoard> board = BoardOfSection(store, section, alertTexts, problem);
-    if (!problem.empty()) problems.push_back(problem);
+    Result<PbnBoard> board = BoardOfSection(store, section, alertTexts, problems);
+    if (!board) {
+      problems.push_back(board.Error());
+      continue;
+    }
     // A hand saved without typing a comment keeps a single blank.
-    if (board)
-      boards.push_back(
-          {std::move(*board), TrimTrailingSpaces(store.ReadString(section, "Comment", "")), {}});
+    boards.push_back(
+        {std::move(*board), TrimTrailingSpaces(store.ReadString(section, "Comment", "")), {}});
   }
   return boards;
 }
@@ -134,16 +136,18 @@ PbnExportResult WritePbnFile(std::vector<PbnExportBoard> boards, const std::stri
             ParOfDeal(*table, entry.Board.Vulnerability, entry.Board.Dealer))
       entry.Analysis = PbnAnalysis{*table, *par};
   }
-  result.Error = ReplaceFile(fileName, WritePbn(boards));
-  if (result.Error.empty()) result.Count = static_cast<int>(boards.size());
+  if (const Status written = ReplaceFile(fileName, WritePbn(boards)); !written)
+    result.Count = written.Why();
+  else
+    result.Count = static_cast<int>(boards.size());
   return result;
 }
 
 std::string ExportReport(const PbnExportResult& result, std::string_view fileName) {
-  std::string report = !result.Error.empty() ? result.Error
-                                             : "Wrote " + std::to_string(result.Count) +
-                                                   (result.Count == 1 ? " board" : " boards") +
-                                                   " to " + std::string(fileName) + ".";
+  std::string report = !result.Count ? result.Count.Error()
+                                     : "Wrote " + std::to_string(*result.Count) +
+                                           (*result.Count == 1 ? " board" : " boards") + " to " +
+                                           std::string(fileName) + ".";
   for (const std::string& problem : result.Problems) report += "\n" + problem;
   return report;
 }

@@ -3,29 +3,29 @@
 // Notation file: each hand with its auction and alert texts, its play and
 // result when it was played, and its double-dummy facts.
 
-#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "handfile/big_ini_file.h"
+#include "model/result.h"
 #include "pbn/pbn_writer.h"
 
 namespace tavlo {
 
 // The hand of one section as a board named after the section; the alert
-// texts resolve the alert-table numbers of its alerts. Nothing, with the
-// reason in problem, for a hand whose deal cannot be read. An auction that
-// breaks the rules is left out (the reason goes to problem too).
-std::optional<PbnBoard> BoardOfSection(TBigIniFile& store, std::string_view section,
-                                       std::span<const std::string> alertTexts,
-                                       std::string& problem);
+// texts resolve the alert-table numbers of its alerts. A hand whose deal
+// cannot be read gives the reason instead. An auction that breaks the rules
+// is left out of the board, and why is added to problems.
+Result<PbnBoard> BoardOfSection(TBigIniFile& store, std::string_view section,
+                                std::span<const std::string> alertTexts,
+                                std::vector<std::string>& problems);
 
 struct PbnExportResult {
-  int Count = 0;                      // boards written
+  // The number of boards written, or why the file could not be written.
+  Result<int> Count = 0;
   std::vector<std::string> Problems;  // hands left out, or written in part
-  std::string Error;                  // why the file could not be written
 };
 
 // Every section of the store, numbered boards first in the order of their

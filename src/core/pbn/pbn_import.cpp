@@ -139,12 +139,18 @@ PbnImportPlan PlanPbnImport(std::string_view bytes) {
       leaveOut(calls.Problem);
       continue;
     }
-    const AuctionOutcome outcome = FollowCalls(calls.Bids, board.Dealer);
+    // Legal by now (checked as it was read, or made by the rules); a board
+    // whose auction is not stays out rather than come in unplayable.
+    const Result<AuctionOutcome> outcome = FollowCalls(calls.Bids, board.Dealer);
+    if (!outcome) {
+      leaveOut("its auction is not legal: " + outcome.Error());
+      continue;
+    }
 
     ImportedHand hand;
     HandRecord& record = hand.Record;
     record.Dealer = board.Dealer;
-    record.Declarer = outcome.ContractBid == Pass ? board.Dealer : outcome.Declarer;
+    record.Declarer = outcome->ContractBid == Pass ? board.Dealer : outcome->Declarer;
     record.Vulnerability = board.Vulnerability;
     record.DealText = WriteDealText(board.Deal);
     record.PointsText = PointsTextOf(board.Deal);
@@ -166,16 +172,16 @@ PbnImportPlan PlanPbnImport(std::string_view bytes) {
     if (!notes.empty()) record.Alerts = FittedAlerts(std::move(notes));
 
     PlayedHand& played = hand.Played;
-    played.ContractBid = outcome.ContractBid;
-    played.Doubling = outcome.Doubling;
+    played.ContractBid = outcome->ContractBid;
+    played.Doubling = outcome->Doubling;
     played.HandScore.reset();
-    if (outcome.ContractBid == Pass) {
+    if (outcome->ContractBid == Pass) {
       played.HandScore = 0;
     } else {
-      played.PlaysText = PlaysTextOf(board, record.Declarer, BidStrain(outcome.ContractBid));
+      played.PlaysText = PlaysTextOf(board, record.Declarer, BidStrain(outcome->ContractBid));
       if (board.Result)
         played.HandScore = DuplicateScore(
-            outcome.ContractBid, outcome.Doubling, record.Declarer,
+            outcome->ContractBid, outcome->Doubling, record.Declarer,
             IsVulnerable(board.Vulnerability, SideOfSeat(record.Declarer)), *board.Result);
     }
     hand.Comment = CommentOf(board);
@@ -187,33 +193,36 @@ PbnImportPlan PlanPbnImport(std::string_view bytes) {
 PbnImportResult AddImportedHands(TBigIniFile& store, PbnImportPlan plan) {
   PbnImportResult result;
   result.Problems = std::move(plan.Problems);
+  std::vector<std::string> sections;
   for (const ImportedHand& hand : plan.Hands) {
     const std::string section = NextSectionName(store);
     WriteHandSection(store, section, hand.Record, hand.Played, hand.Comment);
-    result.Sections.push_back(section);
+    sections.push_back(section);
   }
-  if (result.Sections.empty()) return result;
-  result.Error = store.UpdateFile();
-  if (!result.Error.empty()) {
+  if (sections.empty()) return result;
+  if (const Status written = store.UpdateFile(); !written) {
     // What is not in the file is not kept either: the store stays as the
     // file is, and a later save does not bring these hands in unasked.
-    for (const std::string& section : result.Sections) store.EraseSection(section);
-    result.Sections.clear();
+    for (const std::string& section : sections) store.EraseSection(section);
+    result.Sections = written.Why();
+    return result;
   }
+  result.Sections = std::move(sections);
   return result;
 }
 
 std::string ImportReport(const PbnImportResult& result) {
   std::string report;
-  const auto count = result.Sections.size();
-  if (!result.Error.empty()) {
-    report = result.Error + "\nNo hand was added.";
-  } else if (count == 0) {
+  if (!result.Sections) {
+    report = result.Sections.Error() + "\nNo hand was added.";
+  } else if (result.Sections->empty()) {
     report = "No hand was added.";
   } else {
-    std::string boards = result.Sections.front();
+    const std::vector<std::string>& sections = *result.Sections;
+    const auto count = sections.size();
+    std::string boards = sections.front();
     // Sections are handed out in a row, so the first and last name them all.
-    if (count > 1) boards += (count == 2 ? " and " : " to ") + result.Sections.back();
+    if (count > 1) boards += (count == 2 ? " and " : " to ") + sections.back();
     report = count == 1 ? "Added 1 hand as board " + boards + "."
                         : "Added " + std::to_string(count) + " hands as boards " + boards + ".";
   }

@@ -11,16 +11,17 @@
 
 #include "handfile/big_ini_file.h"
 #include "handfile/hand_record.h"
+#include "model/result.h"
 #include "pbn/pbn_board.h"
 
 namespace tavlo {
 
 struct PbnImportResult {
-  std::vector<std::string> Sections;  // the new hands, in the file's order
+  // The new hands, in the file's order; or why the hand file could not be
+  // written, and then no hand is added.
+  Result<std::vector<std::string>> Sections = std::vector<std::string>{};
   // The boards left out, or read in part, with the reasons.
   std::vector<std::string> Problems;
-  // Why the hand file could not be written; the hands are then not added.
-  std::string Error;
 };
 
 // The calls of a short auction to the contract: the seats from the dealer

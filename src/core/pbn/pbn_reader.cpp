@@ -120,9 +120,6 @@ std::string Lowered(std::string text) {
   return text;
 }
 
-// Why a board cannot be read; empty while it can.
-using Reason = std::string;
-
 // The notes of the game, by number: [Note "1:text"].
 std::map<std::string, std::string> NotesOf(const Game& game) {
   std::map<std::string, std::string> notes;
@@ -150,7 +147,7 @@ bool IsNoteReference(std::string_view token) {
   return token.size() >= 3 && token.front() == '=' && token.back() == '=';
 }
 
-Reason ReadAuction(const Tag& tag, const std::map<std::string, std::string>& notes,
+Status ReadAuction(const Tag& tag, const std::map<std::string, std::string>& notes,
                    PbnBoard& board) {
   std::vector<Bid> calls;
   bool allPass = false;
@@ -161,7 +158,7 @@ Reason ReadAuction(const Tag& tag, const std::map<std::string, std::string>& not
       const std::string number = token.substr(1, token.size() - 2);
       const auto note = notes.find(number);
       if (note == notes.end() || note->second.empty())
-        return "note " + number + " of the auction has no text";
+        return Reason{"note " + number + " of the auction has no text"};
       if (!board.Auction.empty()) board.Auction.back().Note = note->second;
       continue;
     }
@@ -170,29 +167,30 @@ Reason ReadAuction(const Tag& tag, const std::map<std::string, std::string>& not
       break;
     }
     const auto call = ReadPbnCall(WithoutSuffix(token));
-    if (!call) return "the auction holds \"" + token + "\", which is no call";
+    if (!call) return Reason{"the auction holds \"" + token + "\", which is no call"};
     calls.push_back(*call);
     board.Auction.push_back({*call, {}});
   }
   if (calls.empty() && !allPass) return {};
-  AuctionOutcome outcome = FollowCalls(calls, board.Dealer);
+  Result<AuctionOutcome> outcome = FollowCalls(calls, board.Dealer);
   // "AP" passes out the rest, and so do calls that stop short: the table
   // completes an auction with passes too.
-  while (outcome.Problem.empty() && !outcome.Over) {
+  while (outcome && !outcome->Over) {
     calls.push_back(Pass);
     board.Auction.push_back({Pass, {}});
     outcome = FollowCalls(calls, board.Dealer);
   }
-  if (!outcome.Problem.empty()) return "the auction is not legal: " + outcome.Problem;
-  board.Contract = PbnContract{outcome.ContractBid, outcome.Doubling};
+  if (!outcome) return Reason{"the auction is not legal: " + outcome.Error()};
+  board.Contract = PbnContract{outcome->ContractBid, outcome->Doubling};
   board.Declarer.reset();
-  if (outcome.ContractBid != Pass) board.Declarer = outcome.Declarer;
+  if (outcome->ContractBid != Pass) board.Declarer = outcome->Declarer;
   return {};
 }
 
 // Checks the play against the deal and the rules and keeps the complete
-// tricks before the first missing card. Returns why a play is left out.
-Reason ReadPlay(const Tag& tag, PbnBoard& board) {
+// tricks before the first missing card. Returns why a play is left out;
+// empty when it is kept.
+std::string ReadPlay(const Tag& tag, PbnBoard& board) {
   const auto seat = ReadPbnSeat(tag.Value);
   if (!seat) return "the play names no seat to start from";
   std::vector<PbnTrick> tricks;
@@ -256,41 +254,45 @@ Reason ReadPlay(const Tag& tag, PbnBoard& board) {
   return {};
 }
 
-Reason ReadBoard(const Game& game, PbnBoard& board) {
-  if (game.Broken) return "a tag is not closed";
+Status ReadBoard(const Game& game, PbnBoard& board) {
+  if (game.Broken) return Reason{"a tag is not closed"};
   if (const Tag* event = FindTag(game, "Event"); !Unknown(event))
     board.Event = TextOfPbnString(event->Value);
 
   const Tag* deal = FindTag(game, "Deal");
-  if (Unknown(deal)) return "it has no deal";
+  if (Unknown(deal)) return Reason{"it has no deal"};
   std::string dealText = deal->Value;
   while (!dealText.empty() && IsBlank(dealText.back())) dealText.pop_back();
   for (char& c : dealText) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
   if (dealText.size() < 2 || dealText[1] != ':' || !ReadPbnSeat(dealText.substr(0, 1)))
-    return "the deal does not start with a seat and a colon";
+    return Reason{"the deal does not start with a seat and a colon"};
   // Four hands of 13 cards always take 69 characters, voids or not.
-  if (dealText.size() != DealTextLength) return "the deal does not hold 13 cards in each hand";
-  if (const DealProblem problem = ParseDeal(dealText, board.Deal)) return Lowered(*problem);
+  if (dealText.size() != DealTextLength)
+    return Reason{"the deal does not hold 13 cards in each hand"};
+  const Result<DealHoldings> dealt = ParseDeal(dealText);
+  if (!dealt) return Reason{Lowered(dealt.Error())};
+  board.Deal = *dealt;
 
   const Tag* dealer = FindTag(game, "Dealer");
   const Tag* auction = FindTag(game, "Auction");
   if (!Unknown(dealer)) {
     const auto seat = ReadPbnSeat(dealer->Value);
-    if (!seat) return "the dealer \"" + dealer->Value + "\" is no seat";
+    if (!seat) return Reason{"the dealer \"" + dealer->Value + "\" is no seat"};
     board.Dealer = *seat;
   } else if (!Unknown(auction) && ReadPbnSeat(auction->Value)) {
     board.Dealer = *ReadPbnSeat(auction->Value);
   }
   if (const Tag* vulnerable = FindTag(game, "Vulnerable"); !Unknown(vulnerable)) {
     const auto vulnerability = ReadPbnVulnerability(vulnerable->Value);
-    if (!vulnerability) return "the vulnerability \"" + vulnerable->Value + "\" is not known";
+    if (!vulnerability)
+      return Reason{"the vulnerability \"" + vulnerable->Value + "\" is not known"};
     board.Vulnerability = *vulnerability;
   }
   if (const Tag* declarer = FindTag(game, "Declarer"); !Unknown(declarer))
     board.Declarer = ReadPbnSeat(declarer->Value);
   if (const Tag* contract = FindTag(game, "Contract"); !Unknown(contract)) {
     board.Contract = ReadPbnContract(contract->Value);
-    if (!board.Contract) return "the contract \"" + contract->Value + "\" is not known";
+    if (!board.Contract) return Reason{"the contract \"" + contract->Value + "\" is not known"};
   }
   if (const Tag* result = FindTag(game, "Result"); !Unknown(result)) {
     const std::string& value = result->Value;
@@ -301,8 +303,8 @@ Reason ReadBoard(const Game& game, PbnBoard& board) {
   }
   if (auction && !auction->Tokens.empty()) {
     if (ReadPbnSeat(auction->Value) != board.Dealer)
-      return "the auction does not start with the dealer";
-    if (Reason why = ReadAuction(*auction, NotesOf(game), board); !why.empty()) return why;
+      return Reason{"the auction does not start with the dealer"};
+    return ReadAuction(*auction, NotesOf(game), board);
   }
   return {};
 }
@@ -329,12 +331,12 @@ PbnReading ReadPbn(std::string_view bytes) {
     PbnBoard board;
     const Tag* name = FindTag(game, "Board");
     board.Board = Unknown(name) ? std::to_string(number) : TextOfPbnString(name->Value);
-    if (Reason why = ReadBoard(game, board); !why.empty()) {
-      reading.Problems.push_back("Board " + board.Board + " was left out: " + why + ".");
+    if (const Status read = ReadBoard(game, board); !read) {
+      reading.Problems.push_back("Board " + board.Board + " was left out: " + read.Error() + ".");
       continue;
     }
     if (const Tag* play = FindTag(game, "Play"); play && !Unknown(play)) {
-      if (Reason why = ReadPlay(*play, board); !why.empty())
+      if (const std::string why = ReadPlay(*play, board); !why.empty())
         reading.Problems.push_back("Board " + board.Board + " came in without its play: " + why +
                                    ".");
     }

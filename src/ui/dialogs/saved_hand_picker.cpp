@@ -123,8 +123,8 @@ void TGetSavedHandForm::BitBtn1Click() {
                                    : findChild<QLabel*>("LabelDeleteMany")->text().arg(count);
       // A No leaves the marks as they are, to be changed or cancelled.
       if (!Notifier::Current().Ask(question)) return;
-      if (const std::string error = EraseSavedHands(handStore_, boards); !error.empty())
-        Notifier::Current().Message(QString::fromStdString(error));
+      if (const Status erased = EraseSavedHands(handStore_, boards); !erased)
+        Notifier::Current().Message(QString::fromStdString(erased.Error()));
     }
   }
   accept();

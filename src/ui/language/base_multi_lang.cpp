@@ -104,12 +104,7 @@ void TBaseMultiLang::WalkWords(int language) {
       continue;
     }
     const qsizetype start = reader.Position();
-    try {
-      ApplyEntry(component, reader);
-    } catch (...) {
-      // One control that cannot take its texts must not keep the rest of the
-      // window in the old language.
-    }
+    ApplyEntry(component, reader);
     if (reader.Position() == start) reader.Skip();
   }
 }

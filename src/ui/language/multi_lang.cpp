@@ -22,10 +22,15 @@ QStringList ReadItems(WordReader& reader) {
   return items;
 }
 
-bool HasWritableProperty(const QObject* component, const char* property) {
+// A property that takes a text. One of another type (a number named "text",
+// say) cannot take a caption: its component keeps what it shows, and the
+// rest of the window still changes language.
+bool HasTextProperty(const QObject* component, const char* property) {
   const QMetaObject* meta = component->metaObject();
   const int index = meta->indexOfProperty(property);
-  return index >= 0 && meta->property(index).isWritable();
+  if (index < 0) return false;
+  const QMetaProperty found = meta->property(index);
+  return found.isWritable() && found.metaType() == QMetaType::fromType<QString>();
 }
 
 // List-like controls take the texts of successive groups as their items; a
@@ -87,7 +92,7 @@ bool ApplyCaption(QObject* component, WordReader& reader) {
     return true;
   }
   for (const char* property : {"title", "text"}) {
-    if (HasWritableProperty(component, property)) {
+    if (HasTextProperty(component, property)) {
       component->setProperty(property, reader.Take());
       return true;
     }
@@ -101,7 +106,7 @@ void TMultiLang::ApplyEntry(QObject* component, WordReader& reader) {
   const qsizetype start = reader.Position();
   if (!ApplyItems(component, reader)) ApplyCaption(component, reader);
 
-  if (!HasWritableProperty(component, "toolTip")) return;
+  if (!HasTextProperty(component, "toolTip")) return;
   if (reader.Position() == start) reader.Skip();
   if (!reader.KeyIs(HintKey)) return;
   // An empty hint in a language leaves the hint shown before.

@@ -35,16 +35,16 @@ void GameSession::StopWork() {
 
 // The hands.
 
-bool GameSession::BeginHand(const HandStart& start) {
-  if (start.Problem) {
+bool GameSession::BeginHand(const Result<Redraw>& start) {
+  if (!start) {
     Notifier::Current().Message(
-        QString::fromStdString(UndealableHandMessage(game_.Table.LessonNumber, *start.Problem)));
+        QString::fromStdString(UndealableHandMessage(game_.Table.LessonNumber, start.Error())));
     return false;
   }
   // What the last hand left running must not play on this one.
   StopWork();
   emit HandBegun();
-  emit Changed(start.Parts);
+  emit Changed(*start);
   AcceptBid();
   return true;
 }
@@ -55,7 +55,7 @@ bool GameSession::PlaySavedHand(int section) {
   return BeginHand(tavlo::PlaySavedHand(game_, *handStore_, section, clock_));
 }
 
-void GameSession::Rebid() { BeginHand({std::nullopt, StartNewHand(game_, clock_)}); }
+void GameSession::Rebid() { BeginHand(StartNewHand(game_, clock_)); }
 
 void GameSession::StartPlay() { PlayStarted(tavlo::StartPlay(game_, clock_)); }
 

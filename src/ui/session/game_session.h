@@ -14,13 +14,13 @@
 #include "game/game.h"
 #include "game/redraw.h"
 #include "model/clock.h"
+#include "model/result.h"
 
 namespace tavlo {
 
 class TBigIniFile;
 class TimedStep;
 class Worker;
-struct HandStart;
 
 class GameSession : public QObject {
   Q_OBJECT
@@ -99,7 +99,7 @@ class GameSession : public QObject {
  private:
   // Starts a hand read from the hand file, or reports why it cannot be
   // dealt. Returns whether it started.
-  bool BeginHand(const HandStart& start);
+  bool BeginHand(const Result<Redraw>& start);
   // Whatever the last hand left running stops: a pause, a search.
   void StopWork();
   // The computer seats bid up to the user's turn, a pause before each call

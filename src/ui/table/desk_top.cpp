@@ -478,7 +478,9 @@ void TDeskTop::SaveOptionsOnExit() {
   // A user who deleted the options file while playing asked for a fresh
   // start: only an existing file is written back.
   const QString file = folders_.UserFile(OptionsFileName);
-  if (QFile::exists(file)) SaveOptions(game_.Options, file.toStdString());
+  if (!QFile::exists(file)) return;
+  if (const Status saved = SaveOptions(game_.Options, file.toStdString()); !saved)
+    Notifier::Current().Message(QString::fromStdString(saved.Error()));
 }
 
 void TDeskTop::LayOutAllHands(bool faceUp) {

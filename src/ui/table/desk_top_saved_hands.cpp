@@ -27,10 +27,10 @@ void TDeskTop::SaveHandMenuClick() {
   // Only a finished hand has a game to save.
   if (game_.Table.TablePhase != Phase::EndOfHand) return;
   if (SaveForm()->exec() != QDialog::Accepted) return;
-  const SaveResult saved =
+  const Result<std::string> saved =
       SaveFinishedHand(game_, HandStore(), saveForm_->CommentText().toStdString());
   HandMenuButtons();
-  if (!saved.Error.empty()) Notifier::Current().Message(QString::fromStdString(saved.Error));
+  if (!saved) Notifier::Current().Message(QString::fromStdString(saved.Error()));
 }
 
 void TDeskTop::ButSavedHandClick() {

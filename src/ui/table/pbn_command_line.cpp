@@ -60,8 +60,8 @@ std::optional<int> RunPbnCommandLine(const QStringList& arguments, const QString
     return 1;
   }
   TINI store(folders.Find(HandFileName).toStdString());
-  if (!store.LoadError().empty()) {
-    err << store.LoadError() << '\n';
+  if (!store.Loaded()) {
+    err << store.Loaded().Error() << '\n';
     return 1;
   }
   if (form == ImportForm) {
@@ -74,7 +74,7 @@ std::optional<int> RunPbnCommandLine(const QStringList& arguments, const QString
     const PbnImportResult result =
         ImportPbn(store, {bytes.constData(), static_cast<std::size_t>(bytes.size())});
     out << ImportReport(result) << '\n';
-    return result.Error.empty() ? 0 : 1;
+    return result.Sections ? 0 : 1;
   }
   const StreamNotifier notifier(err);
   std::vector<std::string> alertTexts;
@@ -82,7 +82,7 @@ std::optional<int> RunPbnCommandLine(const QStringList& arguments, const QString
   const PbnExportResult result =
       ExportPbn(store, SectionsInBoardOrder(store), alertTexts, pbnFile.toStdString(), true);
   out << ExportReport(result, pbnFile.toStdString()) << '\n';
-  return result.Error.empty() ? 0 : 1;
+  return result.Count ? 0 : 1;
 }
 
 std::optional<int> PbnCommandLine(int argc, char* argv[]) {

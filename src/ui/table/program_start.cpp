@@ -25,7 +25,7 @@ std::unique_ptr<TDeskTop> StartProgram(const QString& programFolder, const Clock
 
   auto* splash = new TSplashScreen;
   OptionsRecord options;
-  LoadOptions(options, folders.UserFile(OptionsFileName).toStdString());
+  const Status optionsRead = LoadOptions(options, folders.UserFile(OptionsFileName).toStdString());
   if (options.Language < LanguageCount) splash->SwitchLanguage(options.Language);
   splash->ShowNow();
 
@@ -35,9 +35,13 @@ std::unique_ptr<TDeskTop> StartProgram(const QString& programFolder, const Clock
     Notifier::Current().Message(AlreadyRunningMessage);
     return nullptr;
   }
-  if (!folderError.isEmpty()) Notifier::Current().Message(folderError);
-  if (!handStore->LoadError().empty()) {
-    Notifier::Current().Message(QString::fromStdString(handStore->LoadError()));
+  // A folder that cannot be made already says the options cannot be kept.
+  if (!folderError.isEmpty())
+    Notifier::Current().Message(folderError);
+  else if (!optionsRead)
+    Notifier::Current().Message(QString::fromStdString(optionsRead.Error()));
+  if (!handStore->Loaded()) {
+    Notifier::Current().Message(QString::fromStdString(handStore->Loaded().Error()));
   }
 
   TableSetup setup;

@@ -9,17 +9,13 @@
 
 #include <random>
 
+#include "deal_of.h"
 #include "engine/random_deal.h"
-#include "model/deal_text.h"
 
 namespace tavlo {
 namespace {
 
-DealHoldings DealOf(std::string_view text) {
-  DealHoldings deal{};
-  EXPECT_EQ(ParseDeal(text, deal), std::nullopt) << text;
-  return deal;
-}
+using testing_support::DealOf;
 
 // Each seat holds one whole suit: the side with the trumps ruffs everything,
 // and in no trump the opening leader runs its suit.

@@ -11,7 +11,7 @@ struct CallsCase {
   const char* name;
   SeatCode dealer;
   std::vector<std::string> calls;
-  std::string problem;  // what the problem text holds; empty for legal calls
+  std::string problem;  // the reason an illegal auction gives; empty for legal calls
   bool over;
   std::string contract;  // short text of the contract bid
   int doubling;
@@ -24,17 +24,17 @@ TEST_P(CallRulesTest, FollowsTheLawsOfTheAuction) {
   const CallsCase& c = GetParam();
   std::vector<Bid> calls;
   for (const std::string& call : c.calls) calls.push_back(BidCode(call));
-  const AuctionOutcome outcome = FollowCalls(calls, c.dealer);
-  if (c.problem.empty()) {
-    EXPECT_EQ(outcome.Problem, "");
-  } else {
-    EXPECT_NE(outcome.Problem.find(c.problem), std::string::npos) << outcome.Problem;
+  const Result<AuctionOutcome> outcome = FollowCalls(calls, c.dealer);
+  if (!c.problem.empty()) {
+    ASSERT_FALSE(outcome);
+    EXPECT_EQ(outcome.Error(), c.problem);
     return;
   }
-  EXPECT_EQ(outcome.Over, c.over);
-  EXPECT_EQ(BidShortText(outcome.ContractBid), c.contract);
-  EXPECT_EQ(outcome.Doubling, c.doubling);
-  EXPECT_EQ(outcome.Declarer, c.declarer);
+  ASSERT_TRUE(outcome) << outcome.Error();
+  EXPECT_EQ(outcome->Over, c.over);
+  EXPECT_EQ(BidShortText(outcome->ContractBid), c.contract);
+  EXPECT_EQ(outcome->Doubling, c.doubling);
+  EXPECT_EQ(outcome->Declarer, c.declarer);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -60,18 +60,44 @@ INSTANTIATE_TEST_SUITE_P(
                   2,
                   North},
         CallsCase{"ANewBidEndsTheDouble", North, {"1C", "X", "1H"}, "", false, "1H", 0, South},
-        CallsCase{"NotHigher", North, {"1S", "P", "1H"}, "not higher", false, "", 0, North},
-        CallsCase{
-            "DoublingPartner", North, {"1C", "P", "X"}, "doubles nothing", false, "", 0, North},
-        CallsCase{
-            "DoubleTwice", North, {"1C", "X", "P", "X"}, "doubles nothing", false, "", 0, North},
-        CallsCase{"DoubleBeforeAnyBid", North, {"X"}, "doubles nothing", false, "", 0, North},
+        CallsCase{"NotHigher",
+                  North,
+                  {"1S", "P", "1H"},
+                  "call 3 (1H) is not higher than the bid before it",
+                  false,
+                  "",
+                  0,
+                  North},
+        CallsCase{"DoublingPartner",
+                  North,
+                  {"1C", "P", "X"},
+                  "call 3 (X) doubles nothing it may double",
+                  false,
+                  "",
+                  0,
+                  North},
+        CallsCase{"DoubleTwice",
+                  North,
+                  {"1C", "X", "P", "X"},
+                  "call 4 (X) doubles nothing it may double",
+                  false,
+                  "",
+                  0,
+                  North},
+        CallsCase{"DoubleBeforeAnyBid",
+                  North,
+                  {"X"},
+                  "call 1 (X) doubles nothing it may double",
+                  false,
+                  "",
+                  0,
+                  North},
         CallsCase{
             "RedoublingTheirDouble", North, {"1C", "X", "P", "P", "XX"}, "", false, "1C", 2, North},
         CallsCase{"RedoubleByOpponents",
                   North,
                   {"1C", "X", "XX", "XX"},
-                  "redoubles nothing",
+                  "call 4 (XX) redoubles nothing it may redouble",
                   false,
                   "",
                   0,
@@ -79,12 +105,12 @@ INSTANTIATE_TEST_SUITE_P(
         CallsCase{"AfterTheEnd",
                   North,
                   {"1C", "P", "P", "P", "1D"},
-                  "after the auction is over",
+                  "call 5 (1D) comes after the auction is over",
                   false,
                   "",
                   0,
                   North},
-        CallsCase{"NoCall", North, {"-"}, "is no call", false, "", 0, North}),
+        CallsCase{"NoCall", North, {"-"}, "call 1 (?\?) is no call", false, "", 0, North}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -42,10 +42,9 @@ struct Table {
   // Deals (a deal text, "N:spades.hearts.diamonds.clubs ..."), binds the
   // views for the contract and resets the play.
   void Start(std::string_view deal, int declarer, int trump, int level = 4) {
-    DealHoldings holdings{};
-    if (const DealProblem problem = ParseDeal(deal, holdings))
-      throw std::invalid_argument(*problem);
-    Start(holdings, declarer, trump, level);
+    const Result<DealHoldings> holdings = ParseDeal(deal);
+    if (!holdings) throw std::invalid_argument(holdings.Error());
+    Start(*holdings, declarer, trump, level);
   }
   void Start(const DealHoldings& holdings, int declarer, int trump, int level = 4) {
     hands.Deal(holdings);

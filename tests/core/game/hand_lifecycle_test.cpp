@@ -65,14 +65,14 @@ TEST(NextLessonNumber, WalksTheTenLessonsAndComesBackToTheFirst) {
 TEST_F(HandFileTest, ElevenNewHandsInARowReadTheLessonsInTurn) {
   std::vector<int> read;
   for (int i = 0; i < 11; ++i) {
-    ASSERT_FALSE(ReadSavedHand(game_, *store_, NextLessonNumber(game_.Table.LessonNumber)));
+    ASSERT_TRUE(ReadSavedHand(game_, *store_, NextLessonNumber(game_.Table.LessonNumber)));
     read.push_back(game_.Table.LessonNumber);
   }
   EXPECT_EQ(read, (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 1}));
 }
 
 TEST_F(HandFileTest, AHandIsReadIntoTheGameReadyToBid) {
-  ASSERT_FALSE(ReadSavedHand(game_, *store_, 2));
+  ASSERT_TRUE(ReadSavedHand(game_, *store_, 2));
   EXPECT_EQ(game_.Table.TablePhase, Phase::Bidding);
   EXPECT_EQ(game_.Auction.Dealer, South);
   EXPECT_EQ(game_.Auction.Declarer, East);
@@ -85,34 +85,88 @@ TEST_F(HandFileTest, AHandIsReadIntoTheGameReadyToBid) {
 }
 
 TEST_F(HandFileTest, AnUndealableHandLeavesTheHandOnTheTable) {
-  ASSERT_FALSE(ReadSavedHand(game_, *store_, 6));
+  ASSERT_TRUE(ReadSavedHand(game_, *store_, 6));
   StartNewHand(game_, clock_);
   const DealHoldings before = game_.Table.Deal;
 
-  const DealProblem problem = ReadSavedHand(game_, *store_, 12);
+  const Status read = ReadSavedHand(game_, *store_, 12);
 
-  ASSERT_TRUE(problem);
+  ASSERT_FALSE(read);
   EXPECT_EQ(game_.Table.LessonNumber, 12);  // the next New Hand moves on past it
   EXPECT_EQ(NextLessonNumber(game_.Table.LessonNumber), 1);
   EXPECT_EQ(game_.Record.Comment, "Board 6");
   EXPECT_EQ(game_.Auction.Dealer, South);
   EXPECT_EQ(game_.Table.Deal, before);
   EXPECT_EQ(game_.Hands[South].CardCount(), 13);
-  const std::string message = UndealableHandMessage(12, *problem);
+  const std::string message = UndealableHandMessage(12, read.Error());
   EXPECT_NE(message.find("Board 12"), std::string::npos);
-  EXPECT_NE(message.find(*problem), std::string::npos);
+  EXPECT_NE(message.find(read.Error()), std::string::npos);
 }
 
 TEST_F(HandFileTest, AMissingSectionCannotBeDealt) {
-  EXPECT_TRUE(ReadSavedHand(game_, *store_, 40));
+  EXPECT_FALSE(ReadSavedHand(game_, *store_, 40));
   EXPECT_EQ(game_.Table.TablePhase, Phase::NoHand);
 }
+
+// A section the user damaged in the hand file, and the reason the table
+// gives for it instead of dealing.
+struct DamagedSection {
+  const char* name;
+  std::string lines;  // the section's lines after its header
+  std::string reason;
+};
+
+class DamagedSectionTest : public HandFileTest,
+                           public ::testing::WithParamInterface<DamagedSection> {};
+
+TEST_P(DamagedSectionTest, GivesItsReasonAndLeavesTheHandOnTheTable) {
+  {
+    std::ofstream out(file_, std::ios::app);
+    out << "[13]\n" << GetParam().lines;
+  }
+  store_ = std::make_unique<TINI>(file_.string());
+  ASSERT_TRUE(PlaySavedHand(game_, *store_, 6, clock_));
+  const DealHoldings before = game_.Table.Deal;
+
+  const Result<Redraw> start = PlaySavedHand(game_, *store_, 13, clock_);
+
+  ASSERT_FALSE(start);
+  EXPECT_EQ(start.Error(), GetParam().reason);
+  EXPECT_EQ(UndealableHandMessage(13, start.Error()),
+            "Board 13 of the hand file cannot be dealt: " + GetParam().reason +
+                ".\nThe hand on the table stays.");
+  EXPECT_EQ(game_.Table.Deal, before);
+  EXPECT_EQ(game_.Table.Comment, "Board 6");
+  EXPECT_EQ(game_.Table.TablePhase, Phase::Bidding);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sections, DamagedSectionTest,
+    ::testing::Values(
+        DamagedSection{"NoDeal", "Dealer=N\nBids=1C,P,P,P\n",
+                       "The deal text is shorter than 69 characters"},
+        DamagedSection{"AnEmptyDeal", "Deal=\n", "The deal text is shorter than 69 characters"},
+        DamagedSection{"ADealCutShort", "Deal=N:AKQJ.T98.765.432 T987\n",
+                       "The deal text is shorter than 69 characters"},
+        DamagedSection{
+            "ALetterThatIsNoCard",
+            "Deal=N:aKQJ.T98.765.432 T987.AKQ.432.765 65432.J76.AKQ.T9 .5432.JT98.AKQJ8\n",
+            "The deal text holds 'a' at position 3, which is no card"},
+        DamagedSection{
+            "ACardTwice",
+            "Deal=N:AKQJ.T98.765.432 T986.AKQ.432.765 65432.J76.AKQ.T9 .5432.JT98.AKQJ8\n",
+            "The deal text holds the 6S twice"},
+        DamagedSection{
+            "ACardMovedToAnotherHand",
+            "Deal=N:AKQJ.T98.765.43 T987.AKQ.432.7652 65432.J76.AKQ.T9 .5432.JT98.AKQJ8\n",
+            "The North hand of the deal text holds 12 cards, not 13"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(HandFileTest, StartNewHandDealsAndStartsTheAuctionWithSouthAlone) {
   game_.Options.UserSeats = 30;
   game_.Options.FaceUpSeats = 30;
   StartUpInitialisation(game_, clock_, false);
-  ASSERT_FALSE(ReadSavedHand(game_, *store_, 1));
+  ASSERT_TRUE(ReadSavedHand(game_, *store_, 1));
 
   clock_.time = 0.75;
   StartNewHand(game_, clock_);
@@ -131,21 +185,20 @@ TEST_F(HandFileTest, StartNewHandDealsAndStartsTheAuctionWithSouthAlone) {
 }
 
 TEST_F(HandFileTest, NewHandHidesTheLessonsCommentAndASavedHandShowsItsOwn) {
-  const HandStart lesson = NewHand(game_, *store_, clock_);
-  ASSERT_FALSE(lesson.Problem);
-  EXPECT_EQ(lesson.Parts, WholeTable);
+  const Result<Redraw> lesson = NewHand(game_, *store_, clock_);
+  ASSERT_TRUE(lesson) << lesson.Error();
+  EXPECT_EQ(*lesson, WholeTable);
   EXPECT_EQ(game_.Table.LessonNumber, 1);
   EXPECT_EQ(game_.Table.Comment, "");
 
-  const HandStart saved = PlaySavedHand(game_, *store_, 11, clock_);
-  ASSERT_FALSE(saved.Problem);
+  const Result<Redraw> saved = PlaySavedHand(game_, *store_, 11, clock_);
+  ASSERT_TRUE(saved) << saved.Error();
   EXPECT_EQ(game_.Table.Comment, "Board 11");
   EXPECT_EQ(game_.Table.TablePhase, Phase::Bidding);
 
   // A hand that cannot be dealt draws nothing and leaves the comment.
-  const HandStart broken = PlaySavedHand(game_, *store_, 12, clock_);
-  EXPECT_TRUE(broken.Problem);
-  EXPECT_EQ(broken.Parts, Redraw::Nothing);
+  const Result<Redraw> broken = PlaySavedHand(game_, *store_, 12, clock_);
+  EXPECT_FALSE(broken);
   EXPECT_EQ(game_.Table.Comment, "Board 11");
 }
 
@@ -155,7 +208,7 @@ class PlayStartTest : public HandFileTest {
  protected:
   void BidTheAuction() {
     game_.Options.UserSeats = 0;
-    ASSERT_FALSE(NewHand(game_, *store_, clock_).Problem);
+    ASSERT_TRUE(NewHand(game_, *store_, clock_));
     while (NextTurn(game_) == AuctionTurn::Computer) ComputerBid(game_);
     ASSERT_EQ(NextTurn(game_), AuctionTurn::Over);
     EndAuction(game_);
@@ -215,7 +268,7 @@ TEST_F(PlayStartTest, ReplayStartsTheSameContractAgainWithEveryCardBack) {
 // the result names the hand record's declarer and the pass.
 TEST_F(PlayStartTest, APassedOutHandHasNoPlayAndScoresNothing) {
   game_.Options.UserSeats = 0;
-  ASSERT_FALSE(NewHand(game_, *store_, clock_).Problem);
+  ASSERT_TRUE(NewHand(game_, *store_, clock_));
   game_.Auction.ScriptedAuction = {"P", "P", "P", "P"};
   while (NextTurn(game_) == AuctionTurn::Computer) ComputerBid(game_);
   EndAuction(game_);

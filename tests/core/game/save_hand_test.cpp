@@ -36,7 +36,7 @@ class SaveHandTest : public ::testing::Test {
     store.WriteString("1", "Points", "N:12,11,1,0");
     store.WriteString("1", "Comment", "A lesson");
     StartUpInitialisation(game, clock, true);
-    ASSERT_FALSE(ReadSavedHand(game, store, 1));
+    ASSERT_TRUE(ReadSavedHand(game, store, 1));
     StartNewHand(game, clock);
     game.Auction.ContractBid = contract;
     game.Auction.Doubling = doubling;
@@ -73,9 +73,10 @@ TEST_F(SaveHandTest, APlayedHandIsSavedWithItsGameAfterTheLessons) {
   DealLesson(ContractBidCode(3, Hearts), 1, East);
   PlayToTheEnd();
   ASSERT_EQ(game.Table.TablePhase, Phase::EndOfHand);
-  const SaveResult saved = SaveFinishedHand(game, store, "Mine  ");
-  EXPECT_EQ(saved.Error, "");
-  ASSERT_EQ(saved.Section, "2");
+  const Result<std::string> saved = SaveFinishedHand(game, store, "Mine  ");
+  ASSERT_TRUE(saved) << saved.Error();
+  ASSERT_EQ(*saved, "2");
+  ASSERT_EQ(PlayRecordText(game.Play.PlayRecord, East).size(), 168u);
   const std::string deal = WriteDealText(RandomDeal(5));
   EXPECT_EQ(Lines("2"), (std::vector<std::string>{
                             "Dealer=W", "Vulnerability=BOTH", "Deal=" + deal, "Declarer=E",
@@ -90,7 +91,9 @@ TEST_F(SaveHandTest, APassedOutHandIsSavedWithPassAndNothing) {
   DealLesson(Pass, 0, North);
   StartPlay(game, clock);
   ASSERT_EQ(game.Table.TablePhase, Phase::EndOfHand);
-  EXPECT_EQ(SaveFinishedHand(game, store, " ").Section, "2");
+  const Result<std::string> saved = SaveFinishedHand(game, store, " ");
+  ASSERT_TRUE(saved) << saved.Error();
+  EXPECT_EQ(*saved, "2");
   EXPECT_EQ(store.ReadString("2", "Contract", "?"), "Pass");
   EXPECT_EQ(store.ReadString("2", "Score", "?"), "0");
   EXPECT_EQ(store.ReadString("2", "Plays", "?"), "");

@@ -20,10 +20,10 @@ class BigIniFileTest : public ::testing::Test {
 TEST_F(BigIniFileTest, MissingFileIsAnEmptyStoreCreatedByTheFirstChange) {
   {
     TBigIniFile store(Name());
-    EXPECT_TRUE(store.LoadError().empty());
+    EXPECT_TRUE(store.Loaded());
     EXPECT_EQ(store.Sections().Count(), 0);
     EXPECT_EQ(store.ReadString("1", "Deal", "-"), "-");
-    EXPECT_EQ(store.UpdateFile(), "");
+    EXPECT_EQ(store.UpdateFile().Error(), "");
     EXPECT_FALSE(std::filesystem::exists(Name()));
     store.WriteString("1", "Dealer", "S");
   }
@@ -37,7 +37,7 @@ TEST_F(BigIniFileTest, DuplicateSectionKeepsTheFirstAndLosesTheSecondAtTheNextRe
   EXPECT_EQ(store.ReadString("a", "x", "-"), "1");
   EXPECT_EQ(store.ReadString("A", "z", "-"), "-");
   store.WriteString("b", "y", "5");
-  ASSERT_EQ(store.UpdateFile(), "");
+  ASSERT_EQ(store.UpdateFile().Error(), "");
   EXPECT_EQ(folder.Read("hands.ini"), "[A]\nx=1\n\n[b]\ny=5\n\n");
 }
 
@@ -53,7 +53,7 @@ TEST_F(BigIniFileTest, LineEndsConvertedTwiceReadTheSameBeforeAndAfterARewrite) 
                                           "Dealer=E", ""};
   EXPECT_EQ(lines, expected);
   store.WriteString("2", "Dealer", "W");
-  ASSERT_EQ(store.UpdateFile(), "");
+  ASSERT_EQ(store.UpdateFile().Error(), "");
   EXPECT_EQ(folder.Read("hands.ini"), "[1]\nDealer=N\n; a lesson\n\n[2]\nDealer=W\n\n");
 }
 
@@ -82,7 +82,7 @@ TEST_F(BigIniFileTest, RewritingAnEqualValueChangesNothingButAnyOtherCaseDoes) {
   store.WriteString("1", "Dealer", "S");
   EXPECT_FALSE(store.Modified());
   folder.Write("hands.ini", "changed on disk");
-  EXPECT_EQ(store.UpdateFile(), "");
+  EXPECT_EQ(store.UpdateFile().Error(), "");
   EXPECT_EQ(folder.Read("hands.ini"), "changed on disk");
   store.WriteString("1", "Dealer", "s");
   EXPECT_TRUE(store.Modified());
@@ -91,11 +91,11 @@ TEST_F(BigIniFileTest, RewritingAnEqualValueChangesNothingButAnyOtherCaseDoes) {
 TEST_F(BigIniFileTest, EmptyKeyErasesTheSectionAndAllEmptyWritesTheFile) {
   folder.Write("hands.ini", "[1]\nDealer=S\n[2]\nDealer=N\n");
   TBigIniFile store(Name());
-  EXPECT_EQ(store.WriteString("1", "", ""), "");
+  store.WriteString("1", "", "");
   EXPECT_EQ(store.ReadString("1", "Dealer", "-"), "-");
   EXPECT_TRUE(store.Modified());
   EXPECT_EQ(folder.Read("hands.ini"), "[1]\nDealer=S\n[2]\nDealer=N\n");
-  EXPECT_EQ(store.WriteString("", "", ""), "");
+  store.WriteString("", "", "");
   EXPECT_FALSE(store.Modified());
   EXPECT_EQ(folder.Read("hands.ini"), "[2]\nDealer=N\n\n");
 }
@@ -122,7 +122,7 @@ TEST_F(BigIniFileTest, RewriteKeepsCommentsButNotBlankLinesOrLinesBeforeTheFirst
   store.ReadSection("1", keys);
   EXPECT_EQ(keys, (std::vector<std::string>{"", "", "Dealer"}));
   store.WriteString("1", "Declarer", "N");
-  ASSERT_EQ(store.UpdateFile(), "");
+  ASSERT_EQ(store.UpdateFile().Error(), "");
   EXPECT_EQ(folder.Read("hands.ini"), "[1]\n; a lesson\nno equals sign\nDealer=S\nDeclarer=N\n\n");
 }
 
@@ -132,7 +132,7 @@ TEST_F(BigIniFileTest, LongLinesSurviveARewriteButWritesAreCutAt255) {
   TBigIniFile store(Name());
   EXPECT_EQ(store.ReadString("notes", "long", "-"), std::string(255, 'a'));
   store.WriteString("1", "Comment", longValue);
-  ASSERT_EQ(store.UpdateFile(), "");
+  ASSERT_EQ(store.UpdateFile().Error(), "");
   EXPECT_EQ(folder.Read("hands.ini"), "[notes]\nlong=" + longValue + "\n\n[1]\nDealer=S\nComment=" +
                                           std::string(255 - 8, 'a') + "\n\n");
 }
@@ -237,7 +237,7 @@ TEST_F(BigIniFileTest, RewriteKeepsTheFileMode) {
   std::filesystem::permissions(Name(), std::filesystem::perms(0640));
   TBigIniFile store(Name());
   store.WriteString("1", "Dealer", "N");
-  ASSERT_EQ(store.UpdateFile(), "");
+  ASSERT_EQ(store.UpdateFile().Error(), "");
   EXPECT_EQ(std::filesystem::status(Name()).permissions(), std::filesystem::perms(0640));
 }
 
@@ -265,13 +265,13 @@ TEST_F(BigIniFileTest, FailedWriteLeavesTheOldFileWholeAndTheChangesPending) {
   store.WriteString("1", "Comment", std::string(200, 'c'));
   {
     FileSizeLimit limit(64);
-    const std::string error = store.UpdateFile();
+    const std::string error = store.UpdateFile().Error();
     EXPECT_NE(error.find(Name()), std::string::npos) << error;
   }
   EXPECT_TRUE(store.Modified());
   EXPECT_EQ(folder.Read("hands.ini"), old);
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1);
-  ASSERT_EQ(store.UpdateFile(), "");
+  ASSERT_EQ(store.UpdateFile().Error(), "");
   EXPECT_EQ(store.ReadString("1", "Comment", "-").size(), 200u);
 }
 
@@ -279,7 +279,7 @@ TEST_F(BigIniFileTest, FailedRenameReportsTheFileAndLeavesNoTemporaryBehind) {
   TBigIniFile store(Name());
   store.WriteString("1", "Dealer", "S");
   std::filesystem::create_directories(folder.Path() / "hands.ini" / "in the way");
-  const std::string error = store.UpdateFile();
+  const std::string error = store.UpdateFile().Error();
   EXPECT_NE(error.find(Name()), std::string::npos) << error;
   EXPECT_TRUE(store.Modified());
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1);
@@ -288,9 +288,9 @@ TEST_F(BigIniFileTest, FailedRenameReportsTheFileAndLeavesNoTemporaryBehind) {
 TEST_F(BigIniFileTest, FileThatCannotBeReadIsReportedAndNeverOverwritten) {
   std::filesystem::create_directories(folder.Path() / "hands.ini" / "in the way");
   TBigIniFile store(Name());
-  EXPECT_NE(store.LoadError().find(Name()), std::string::npos) << store.LoadError();
+  EXPECT_NE(store.Loaded().Error().find(Name()), std::string::npos) << store.Loaded().Error();
   store.WriteString("1", "Dealer", "S");
-  EXPECT_NE(store.UpdateFile().find(Name()), std::string::npos);
+  EXPECT_NE(store.UpdateFile().Error().find(Name()), std::string::npos);
   EXPECT_TRUE(store.Modified());
   EXPECT_TRUE(std::filesystem::exists(folder.Path() / "hands.ini" / "in the way"));
 }
@@ -299,7 +299,7 @@ TEST_F(BigIniFileTest, FileInAMissingFolderGivesAnErrorAndSwitchingFilesKeepsThe
   const std::string lost = folder.File("gone/hands.ini");
   TBigIniFile store(lost);
   store.WriteString("1", "Dealer", "S");
-  const std::string error = store.SetFileName(Name());
+  const std::string error = store.SetFileName(Name()).Error();
   EXPECT_NE(error.find(lost), std::string::npos) << error;
   EXPECT_EQ(store.FileName(), lost);
   EXPECT_EQ(store.ReadString("1", "Dealer", "-"), "S");
@@ -312,7 +312,7 @@ TEST_F(BigIniFileTest, ReadOnlyFolderIsReportedWithTheOldFileKept) {
   TBigIniFile store(Name());
   store.WriteString("1", "Dealer", "N");
   std::filesystem::permissions(folder.Path(), std::filesystem::perms(0555));
-  EXPECT_NE(store.UpdateFile().find(Name()), std::string::npos);
+  EXPECT_NE(store.UpdateFile().Error().find(Name()), std::string::npos);
   EXPECT_EQ(folder.Read("hands.ini"), "[1]\nDealer=S\n");
   EXPECT_TRUE(store.Modified());
 }

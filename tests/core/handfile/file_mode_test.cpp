@@ -50,7 +50,7 @@ TEST(FileMode, ANewFileTakesTheUmaskWithoutTouchingIt) {
   for (const char* name : {"first.ini", "second.ini"}) {
     TBigIniFile store(folder.File(name));
     store.WriteString("1", "Dealer", "S");
-    ASSERT_EQ(store.UpdateFile(), "");
+    ASSERT_EQ(store.UpdateFile().Error(), "");
     const auto mode = std::filesystem::status(folder.File(name)).permissions();
     EXPECT_EQ(static_cast<mode_t>(mode), 0666 & ~CurrentUmask()) << name;
   }

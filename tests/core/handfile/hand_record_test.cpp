@@ -97,13 +97,18 @@ HandRecord SampleRecord() {
   return record;
 }
 
+// The section a save went into, or why it was not saved.
+std::string SectionOf(const Result<std::string>& saved) {
+  return saved ? *saved : "not saved: " + saved.Error();
+}
+
 TEST_F(HandRecordTest, SavedHandReadsBackAsItWasDealtInTheFileLayout) {
   folder.Write("Saved Hands.INI", LessonFile(10));
   TINI store(Name());
   const PlayedHand played{ContractBidCode(4, Spades), 1, "2H 3H AH 4H+", -100};
-  const SaveResult saved = SaveHand(store, SampleRecord(), played, "Played too fast   ");
-  ASSERT_EQ(saved.Error, "");
-  EXPECT_EQ(saved.Section, "11");
+  const Result<std::string> saved = SaveHand(store, SampleRecord(), played, "Played too fast   ");
+  ASSERT_TRUE(saved) << saved.Error();
+  EXPECT_EQ(*saved, "11");
 
   TINI again(Name());
   const HandRecord back = ReadHandRecord(again, "11");
@@ -131,8 +136,8 @@ TEST_F(HandRecordTest, SavedHandReadsBackAsItWasDealtInTheFileLayout) {
 TEST_F(HandRecordTest, SavesAreNumberedAfterTheHighestNumberedSection) {
   folder.Write("Saved Hands.INI", LessonFile(10) + "[Notes]\nx=1\n[3a]\ny=2\n");
   TINI store(Name());
-  EXPECT_EQ(SaveHand(store, SampleRecord(), {}, "").Section, "11");
-  EXPECT_EQ(SaveHand(store, SampleRecord(), {}, "").Section, "12");
+  EXPECT_EQ(SectionOf(SaveHand(store, SampleRecord(), {}, "")), "11");
+  EXPECT_EQ(SectionOf(SaveHand(store, SampleRecord(), {}, "")), "12");
   std::vector<std::string> names;
   store.ReadSections(names);
   EXPECT_EQ(names, (std::vector<std::string>{"1", "10", "11", "12", "2", "3", "3a", "4", "5", "6",
@@ -144,9 +149,9 @@ TEST_F(HandRecordTest, SavesAreNumberedAfterTheHighestNumberedSection) {
 TEST_F(HandRecordTest, SavesPastTheLargestNumberNeverWriteOverAHand) {
   folder.Write("Saved Hands.INI", LessonFile(10) + "[2147483646]\nDeal=" + kLessonDeal + "\n");
   TINI store(Name());
-  EXPECT_EQ(SaveHand(store, SampleRecord(), {}, "first").Section, "2147483647");
-  EXPECT_EQ(SaveHand(store, SampleRecord(), {}, "second").Section, "11");
-  EXPECT_EQ(SaveHand(store, SampleRecord(), {}, "third").Section, "12");
+  EXPECT_EQ(SectionOf(SaveHand(store, SampleRecord(), {}, "first")), "2147483647");
+  EXPECT_EQ(SectionOf(SaveHand(store, SampleRecord(), {}, "second")), "11");
+  EXPECT_EQ(SectionOf(SaveHand(store, SampleRecord(), {}, "third")), "12");
   TINI again(Name());
   EXPECT_EQ(ReadHandRecord(again, "2147483647").Comment, "first");
   EXPECT_EQ(ReadHandRecord(again, "11").Comment, "second");
@@ -155,12 +160,12 @@ TEST_F(HandRecordTest, SavesPastTheLargestNumberNeverWriteOverAHand) {
 
 TEST_F(HandRecordTest, FirstSaveIntoAnEmptyFileIsHandOne) {
   TINI store(Name());
-  EXPECT_EQ(SaveHand(store, SampleRecord(), {}, "").Section, "1");
+  EXPECT_EQ(SectionOf(SaveHand(store, SampleRecord(), {}, "")), "1");
 }
 
 TEST_F(HandRecordTest, PassedOutHandSavesPassAndZero) {
   TINI store(Name());
-  SaveHand(store, SampleRecord(), PlayedHand{}, "");
+  ASSERT_TRUE(SaveHand(store, SampleRecord(), PlayedHand{}, ""));
   EXPECT_EQ(store.ReadString("1", "Contract", "-"), "Pass");
   EXPECT_EQ(store.ReadString("1", "Score", "-"), "0");
   EXPECT_EQ(store.ReadString("1", "Plays", "-"), "");
@@ -168,8 +173,10 @@ TEST_F(HandRecordTest, PassedOutHandSavesPassAndZero) {
 
 TEST_F(HandRecordTest, ContractKeepsItsDoublingWithoutTheSuitMarkup) {
   TINI store(Name());
-  SaveHand(store, SampleRecord(), PlayedHand{ContractBidCode(6, NoTrump), 2, "", 1580}, "");
-  SaveHand(store, SampleRecord(), PlayedHand{ContractBidCode(1, Clubs), 0, "", 90}, "");
+  ASSERT_TRUE(
+      SaveHand(store, SampleRecord(), PlayedHand{ContractBidCode(6, NoTrump), 2, "", 1580}, ""));
+  ASSERT_TRUE(
+      SaveHand(store, SampleRecord(), PlayedHand{ContractBidCode(1, Clubs), 0, "", 90}, ""));
   EXPECT_EQ(store.ReadString("1", "Contract", "-"), "6N XX");
   EXPECT_EQ(store.ReadString("2", "Contract", "-"), "1C");
 }
@@ -183,7 +190,7 @@ class CommentTest : public HandRecordTest, public ::testing::WithParamInterface<
 
 TEST_P(CommentTest, TrailingBlanksGoButOneCharacterStays) {
   TINI store(Name());
-  SaveHand(store, SampleRecord(), {}, GetParam().typed);
+  ASSERT_TRUE(SaveHand(store, SampleRecord(), {}, GetParam().typed));
   std::vector<std::string> keys;
   store.ReadSection("1", keys);
   const bool hasComment = std::find(keys.begin(), keys.end(), "Comment") != keys.end();
@@ -202,20 +209,21 @@ TEST_F(HandRecordTest, HandWithoutAlertsSavesNoAlertsKey) {
   TINI store(Name());
   HandRecord record = SampleRecord();
   record.Alerts.clear();
-  SaveHand(store, record, {}, "");
+  ASSERT_TRUE(SaveHand(store, record, {}, ""));
   EXPECT_EQ(store.ReadString("1", "Alerts", "missing"), "missing");
 }
 
 TEST_F(HandRecordTest, SaveThatCannotBeWrittenKeepsTheHandForTheNextAttempt) {
   TINI store(folder.File("gone/Saved Hands.INI"));
-  const SaveResult saved = SaveHand(store, SampleRecord(), {}, "Mine");
-  EXPECT_NE(saved.Error.find("gone/Saved Hands.INI"), std::string::npos) << saved.Error;
+  const Result<std::string> saved = SaveHand(store, SampleRecord(), {}, "Mine");
+  ASSERT_FALSE(saved);
+  EXPECT_NE(saved.Error().find("gone/Saved Hands.INI"), std::string::npos) << saved.Error();
   EXPECT_TRUE(store.Modified());
-  EXPECT_EQ(store.ReadString(saved.Section, "Comment", "-"), "Mine");
+  EXPECT_EQ(store.ReadString("1", "Comment", "-"), "Mine");
   std::filesystem::create_directory(folder.Path() / "gone");
-  EXPECT_EQ(store.UpdateFile(), "");
+  EXPECT_EQ(store.UpdateFile().Error(), "");
   TINI again(folder.File("gone/Saved Hands.INI"));
-  EXPECT_EQ(ReadHandRecord(again, saved.Section).Comment, "Mine");
+  EXPECT_EQ(ReadHandRecord(again, "1").Comment, "Mine");
 }
 
 }  // namespace

@@ -45,7 +45,7 @@ void Save(TBigIniFile& store, OptionsRecord& options, const std::string& options
   store.EraseSection(SavedSection);
   const HandRecord hand = ReadHandRecord(store, "1");
   const PlayedHand played{ContractBidCode(4, Hearts), 1, "", -200};
-  if (!SaveHand(store, hand, played, SaveName(n)).Error.empty()) std::_Exit(1);
+  if (!SaveHand(store, hand, played, SaveName(n))) std::_Exit(1);
   options.PlayerName = SaveName(n);
   if (!SaveOptions(options, optionsFile)) std::_Exit(1);
 }
@@ -89,7 +89,7 @@ class SaveKillTest : public ::testing::Test {
     {
       TINI store(reference.File(HandFile));
       OptionsRecord options;
-      LoadOptions(options, reference.File(OptionsFileName));
+      EXPECT_TRUE(LoadOptions(options, reference.File(OptionsFileName)));
       Save(store, options, reference.File(OptionsFileName), n);
     }
     return handsAfterSave[n] = reference.Read(HandFile);
@@ -126,7 +126,7 @@ TEST_F(SaveKillTest, EveryKillLeavesTheOldOrTheNewContentAndNoTemporaryFile) {
       ::close(ready[0]);
       TINI store(folder.File(HandFile));
       OptionsRecord options;
-      LoadOptions(options, OptionsFile());
+      if (!LoadOptions(options, OptionsFile())) std::_Exit(1);
       // Started: the files are open and the saves begin.
       if (::write(ready[1], "s", 1) != 1) std::_Exit(1);
       for (int n = next;; ++n) Save(store, options, OptionsFile(), n);
@@ -150,9 +150,10 @@ TEST_F(SaveKillTest, EveryKillLeavesTheOldOrTheNewContentAndNoTemporaryFile) {
     const std::string hands = folder.Read(HandFile);
     const std::string optionsBytes = folder.Read(OptionsFileName);
     TINI store(folder.File(HandFile));
-    ASSERT_EQ(store.LoadError(), "");
+    ASSERT_TRUE(store.Loaded()) << store.Loaded().Error();
     OptionsRecord options;
-    LoadOptions(options, OptionsFile());
+    const Status optionsRead = LoadOptions(options, OptionsFile());
+    ASSERT_TRUE(optionsRead) << optionsRead.Error() << " after kill " << kill;
     ASSERT_EQ(files(), 2) << "a temporary file is left after kill " << kill;
 
     const int handsSave = SaveNumber(store.ReadString(SavedSection, "Comment", ""));

@@ -30,11 +30,13 @@ class LessonHandTest : public ::testing::TestWithParam<int> {
  protected:
   void SetUp() override {
     TBigIniFile store(kHandFile);
-    ASSERT_EQ(store.LoadError(), "");
+    ASSERT_TRUE(store.Loaded()) << store.Loaded().Error();
     section = std::to_string(GetParam());
     store.ReadSection(section, keys);
     record = ReadHandRecord(store, section);
-    ASSERT_EQ(ParseDeal(record.DealText, deal), std::nullopt) << record.DealText;
+    const Result<DealHoldings> dealt = ParseDeal(record.DealText);
+    ASSERT_TRUE(dealt) << record.DealText << ": " << dealt.Error();
+    deal = *dealt;
   }
 
   std::string section;

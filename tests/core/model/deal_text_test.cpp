@@ -16,24 +16,24 @@ constexpr std::string_view FullDeal =
     "N:AKQJ.AKQ.AKQ.AKQ T987.JT9.JT9.JT9 654.8765.876.876 32.432.5432.5432";
 
 TEST(ParseDeal, ReadsFourHandsClockwiseFromTheNamedSeat) {
-  DealHoldings deal{};
-  ASSERT_EQ(ParseDeal(FullDeal, deal), std::nullopt);
-  EXPECT_EQ(deal[North][Spades], Ranks("AKQJ"));
-  EXPECT_EQ(deal[North][Clubs], Ranks("AKQ"));
-  EXPECT_EQ(deal[East][Spades], Ranks("T987"));
-  EXPECT_EQ(deal[South][Hearts], Ranks("8765"));
-  EXPECT_EQ(deal[West][Diamonds], Ranks("5432"));
+  const Result<DealHoldings> deal = ParseDeal(FullDeal);
+  ASSERT_TRUE(deal) << deal.Error();
+  EXPECT_EQ((*deal)[North][Spades], Ranks("AKQJ"));
+  EXPECT_EQ((*deal)[North][Clubs], Ranks("AKQ"));
+  EXPECT_EQ((*deal)[East][Spades], Ranks("T987"));
+  EXPECT_EQ((*deal)[South][Hearts], Ranks("8765"));
+  EXPECT_EQ((*deal)[West][Diamonds], Ranks("5432"));
 }
 
 TEST(ParseDeal, FirstHandBelongsToTheSeatOfTheFirstLetter) {
   std::string text(FullDeal);
   text[0] = 'S';
-  DealHoldings deal{};
-  ASSERT_EQ(ParseDeal(text, deal), std::nullopt);
-  EXPECT_EQ(deal[South][Spades], Ranks("AKQJ"));
-  EXPECT_EQ(deal[West][Spades], Ranks("T987"));
-  EXPECT_EQ(deal[North][Hearts], Ranks("8765"));
-  EXPECT_EQ(deal[East][Clubs], Ranks("5432"));
+  const Result<DealHoldings> deal = ParseDeal(text);
+  ASSERT_TRUE(deal) << deal.Error();
+  EXPECT_EQ((*deal)[South][Spades], Ranks("AKQJ"));
+  EXPECT_EQ((*deal)[West][Spades], Ranks("T987"));
+  EXPECT_EQ((*deal)[North][Hearts], Ranks("8765"));
+  EXPECT_EQ((*deal)[East][Clubs], Ranks("5432"));
 }
 
 // Written from North, whichever seat the text read named first; voids stay
@@ -44,14 +44,14 @@ TEST(WriteDealText, ReadsBackTheSameDeal) {
   for (std::string_view form : {std::string_view(FullDeal), std::string_view(text),
                                 std::string_view("N:AKQJT98765432... .AKQJT98765432.. "
                                                  "..AKQJT98765432. ...AKQJT98765432")}) {
-    DealHoldings deal{};
-    ASSERT_EQ(ParseDeal(form, deal), std::nullopt);
-    const std::string written = WriteDealText(deal);
+    const Result<DealHoldings> deal = ParseDeal(form);
+    ASSERT_TRUE(deal) << deal.Error();
+    const std::string written = WriteDealText(*deal);
     EXPECT_EQ(written.size(), DealTextLength);
     EXPECT_EQ(written.substr(0, 2), "N:");
-    DealHoldings again{};
-    ASSERT_EQ(ParseDeal(written, again), std::nullopt) << written;
-    EXPECT_EQ(again, deal) << written;
+    const Result<DealHoldings> again = ParseDeal(written);
+    ASSERT_TRUE(again) << written << ": " << again.Error();
+    EXPECT_EQ(*again, *deal) << written;
     if (form == FullDeal) {
       EXPECT_EQ(written, FullDeal);
     }
@@ -63,21 +63,22 @@ TEST(ParseDeal, EmptySuitsSpacesAsStopsAndIgnoredCharacters) {
   // character after the seat letter and text past 69 characters are not read.
   const std::string text =
       "N-.AKQJT98765..AKQ KQJT.432.QJT.JT9 98765..98765.876 A432..AK432.5432 trailing words";
-  DealHoldings deal{};
-  ASSERT_EQ(ParseDeal(text, deal), std::nullopt);
-  EXPECT_EQ(deal[North][Spades], 0u);
-  EXPECT_EQ(deal[North][Hearts], Ranks("AKQJT98765"));
-  EXPECT_EQ(deal[North][Diamonds], 0u);
-  EXPECT_EQ(deal[North][Clubs], Ranks("AKQ"));
-  EXPECT_EQ(deal[South][Hearts], 0u);
-  EXPECT_EQ(deal[South][Clubs], Ranks("876"));
-  EXPECT_EQ(deal[West][Hearts], 0u);
-  EXPECT_EQ(deal[West][Diamonds], Ranks("AK432"));
+  const Result<DealHoldings> deal = ParseDeal(text);
+  ASSERT_TRUE(deal) << deal.Error();
+  EXPECT_EQ((*deal)[North][Spades], 0u);
+  EXPECT_EQ((*deal)[North][Hearts], Ranks("AKQJT98765"));
+  EXPECT_EQ((*deal)[North][Diamonds], 0u);
+  EXPECT_EQ((*deal)[North][Clubs], Ranks("AKQ"));
+  EXPECT_EQ((*deal)[South][Hearts], 0u);
+  EXPECT_EQ((*deal)[South][Clubs], Ranks("876"));
+  EXPECT_EQ((*deal)[West][Hearts], 0u);
+  EXPECT_EQ((*deal)[West][Diamonds], Ranks("AK432"));
 
   std::string spaced(FullDeal);
   spaced[6] = ' ';
-  ASSERT_EQ(ParseDeal(spaced, deal), std::nullopt);
-  EXPECT_EQ(deal[North][Hearts], Ranks("AKQ"));
+  const Result<DealHoldings> spacedDeal = ParseDeal(spaced);
+  ASSERT_TRUE(spacedDeal) << spacedDeal.Error();
+  EXPECT_EQ((*spacedDeal)[North][Hearts], Ranks("AKQ"));
 }
 
 struct BrokenDeal {
@@ -85,15 +86,10 @@ struct BrokenDeal {
   std::string reason;
 };
 class ParseDealRefuses : public testing::TestWithParam<BrokenDeal> {};
-TEST_P(ParseDealRefuses, NamesTheProblemAndLeavesTheTableAlone) {
-  DealHoldings deal{};
-  deal[East][Hearts] = Ranks("AKQ");
-  deal[West][Clubs] = Ranks("2");
-  const DealHoldings before = deal;
-  const DealProblem problem = ParseDeal(GetParam().text, deal);
-  ASSERT_TRUE(problem.has_value());
-  EXPECT_EQ(*problem, GetParam().reason);
-  EXPECT_EQ(deal, before);
+TEST_P(ParseDealRefuses, NamesTheProblem) {
+  const Result<DealHoldings> deal = ParseDeal(GetParam().text);
+  ASSERT_FALSE(deal);
+  EXPECT_EQ(deal.Error(), GetParam().reason);
 }
 
 std::string Replaced(std::size_t at, std::string_view with) {

@@ -1,6 +1,7 @@
 #include "options/options_file.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <fstream>
 #include <iterator>
@@ -58,7 +59,8 @@ void ExpectDefaults(const OptionsRecord& options) {
 
 TEST_F(OptionsFileTest, FirstStartInEmptyFolderWritesTheDefaultRecord) {
   OptionsRecord options;
-  LoadOptions(options, file_);
+  const Status loaded = LoadOptions(options, file_);
+  EXPECT_TRUE(loaded) << loaded.Error();
 
   ExpectDefaults(options);
   const auto bytes = FileBytes();
@@ -73,51 +75,85 @@ TEST_F(OptionsFileTest, FirstStartInEmptyFolderWritesTheDefaultRecord) {
   EXPECT_FALSE(fs::exists(folder_ / "Options.DAT.tmp"));
 }
 
-// Damaged files of every kind: the defaults are in memory and on disk.
-class DamagedOptionsFileTest : public OptionsFileTest,
-                               public ::testing::WithParamInterface<std::vector<unsigned char>> {};
+// A damaged file of each kind, and what makes it one.
+struct DamagedOptions {
+  const char* name;
+  std::vector<unsigned char> bytes;
+  const char* damage;
+};
 
-TEST_P(DamagedOptionsFileTest, IsReplacedByTheDefaults) {
-  WriteFile(GetParam());
+constexpr char Short[] = "is shorter than one record";
+constexpr char Foreign[] = "does not hold the options of this program";
+
+class DamagedOptionsFileTest : public OptionsFileTest,
+                               public ::testing::WithParamInterface<DamagedOptions> {};
+
+// The defaults are in memory and on disk, and the reason says why.
+TEST_P(DamagedOptionsFileTest, IsReplacedByTheDefaultsWithItsReason) {
+  WriteFile(GetParam().bytes);
   OptionsRecord options;
   options.SkillLevel = 9;
   options.PlayerName = "Left over";
 
-  LoadOptions(options, file_);
+  const Status loaded = LoadOptions(options, file_);
 
+  ASSERT_FALSE(loaded);
+  EXPECT_EQ(loaded.Error(), "The options file \"" + file_.string() + "\" " + GetParam().damage +
+                                "; the default options take its place.");
   ExpectDefaults(options);
   OptionsRecord reread;
-  LoadOptions(reread, file_);
+  const Status again = LoadOptions(reread, file_);
+  EXPECT_TRUE(again) << again.Error();
   ExpectDefaults(reread);
   EXPECT_EQ(FileBytes().size(), 252u);
 }
 
-INSTANTIATE_TEST_SUITE_P(Files, DamagedOptionsFileTest,
-                         ::testing::Values(
-                             std::vector<unsigned char>(100, 0x11), std::vector<unsigned char>{},
-                             std::vector<unsigned char>(251, 0xC6),
-                             std::vector<unsigned char>(252, 0x00),  // check value 0
-                             [] {
-                               auto bytes = std::vector<unsigned char>(252, 0x05);
-                               bytes[248] = 0xC7;  // 70343: one off
-                               bytes[249] = 0x12;
-                               bytes[250] = 0x01;
-                               bytes[251] = 0x00;
-                               return bytes;
-                             }(),
-                             [] {
-                               auto bytes = std::vector<unsigned char>(252, 0x00);
-                               bytes[251] = 0xC6;  // 70342 big-endian
-                               bytes[250] = 0x12;
-                               bytes[249] = 0x01;
-                               return bytes;
-                             }()));
+INSTANTIATE_TEST_SUITE_P(
+    Files, DamagedOptionsFileTest,
+    ::testing::Values(DamagedOptions{"HundredBytes", std::vector<unsigned char>(100, 0x11), Short},
+                      DamagedOptions{"Empty", {}, Short},
+                      DamagedOptions{"OneByteShort", std::vector<unsigned char>(251, 0xC6), Short},
+                      DamagedOptions{"CheckValueZero", std::vector<unsigned char>(252, 0x00),
+                                     Foreign},
+                      DamagedOptions{"CheckValueOneOff",
+                                     [] {
+                                       auto bytes = std::vector<unsigned char>(252, 0x05);
+                                       bytes[248] = 0xC7;  // 70343
+                                       bytes[249] = 0x12;
+                                       bytes[250] = 0x01;
+                                       bytes[251] = 0x00;
+                                       return bytes;
+                                     }(),
+                                     Foreign},
+                      DamagedOptions{"CheckValueBigEndian",
+                                     [] {
+                                       auto bytes = std::vector<unsigned char>(252, 0x00);
+                                       bytes[251] = 0xC6;  // 70342 big-endian
+                                       bytes[250] = 0x12;
+                                       bytes[249] = 0x01;
+                                       return bytes;
+                                     }(),
+                                     Foreign}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(OptionsFileTest, AFileThatCannotBeReadIsReplacedByTheDefaultsWithItsReason) {
+  if (::geteuid() == 0) GTEST_SKIP() << "the superuser reads any file";
+  WriteFile(Record(OptionsCheckValue, 0x07));
+  fs::permissions(file_, fs::perms::none);
+  OptionsRecord options;
+  const Status loaded = LoadOptions(options, file_);
+  ASSERT_FALSE(loaded);
+  EXPECT_EQ(loaded.Error(), "The options file \"" + file_.string() +
+                                "\" could not be read; the default options take its place.");
+  ExpectDefaults(options);
+  EXPECT_EQ(FileBytes().size(), 252u);
+}
 
 TEST_F(OptionsFileTest, AWrongCheckValueKeepsTheUnlistedBytesReadButDefaultsTheRest) {
   auto bytes = Record(12345, 0x07);
   WriteFile(bytes);
   OptionsRecord options;
-  LoadOptions(options, file_);
+  EXPECT_FALSE(LoadOptions(options, file_));
 
   ExpectDefaults(options);
   const auto written = FileBytes();
@@ -135,7 +171,8 @@ TEST_F(OptionsFileTest, ARecordWithTheRightCheckValueIsUsedUnchanged) {
   WriteFile(bytes);
 
   OptionsRecord options;
-  LoadOptions(options, file_);
+  const Status loaded = LoadOptions(options, file_);
+  EXPECT_TRUE(loaded) << loaded.Error();
   EXPECT_EQ(options.SkillLevel, bytes[80]);
   EXPECT_EQ(options.CardBackDesign, bytes[81]);
   EXPECT_EQ(options.Language, bytes[82]);
@@ -190,7 +227,7 @@ TEST_P(PlayerNameTest, SurvivesTheRecordAsTheUserCanSeeIt) {
   options.PlayerName = GetParam().given;
   ASSERT_TRUE(SaveOptions(options, file_));
   OptionsRecord reread;
-  LoadOptions(reread, file_);
+  EXPECT_TRUE(LoadOptions(reread, file_));
   EXPECT_EQ(reread.PlayerName, GetParam().kept);
 }
 
@@ -212,14 +249,16 @@ TEST_F(OptionsFileTest, ALengthByteBeyondTheFieldReadsAsAFullName) {
   bytes[86] = 200;
   WriteFile(bytes);
   OptionsRecord options;
-  LoadOptions(options, file_);
+  EXPECT_TRUE(LoadOptions(options, file_));
   EXPECT_EQ(options.PlayerName, std::string(26, 'x'));
 }
 
 TEST_F(OptionsFileTest, AFolderThatCannotBeWrittenLeavesTheDefaultsInMemory) {
   OptionsRecord options;
   const fs::path missing = folder_ / "gone" / OptionsFileName;
-  LoadOptions(options, missing);
+  const Status loaded = LoadOptions(options, missing);
+  EXPECT_EQ(loaded.Error().rfind("Could not write the file \"" + missing.string() + "\"", 0), 0u)
+      << loaded.Error();
   ExpectDefaults(options);
   EXPECT_FALSE(SaveOptions(options, missing));
   EXPECT_FALSE(fs::exists(folder_ / "gone"));

@@ -8,9 +8,9 @@
 #include "analysis/double_dummy.h"
 #include "auction/auction.h"
 #include "auction/call_rules.h"
+#include "deal_of.h"
 #include "handfile/hand_record.h"
 #include "model/bid_text.h"
-#include "model/deal_text.h"
 #include "pbn/pbn_export.h"
 #include "pbn/pbn_reader.h"
 #include "pbn_test_files.h"
@@ -19,6 +19,7 @@
 namespace tavlo {
 namespace {
 
+using testing_support::DealOf;
 using testing_support::PbnTestFile;
 using Bids = std::vector<std::string>;
 
@@ -45,7 +46,12 @@ std::vector<std::string> AlertLinesOf(const HandRecord& record) {
   return state.AlertLines;
 }
 
-AuctionOutcome OutcomeOf(const HandRecord& record) {
+// The hands an import added, or why it added none.
+Bids Added(const PbnImportResult& imported) {
+  return imported.Sections ? *imported.Sections : Bids{"none: " + imported.Sections.Error()};
+}
+
+Result<AuctionOutcome> OutcomeOf(const HandRecord& record) {
   std::vector<Bid> calls;
   for (const std::string& item : record.ScriptedAuction) calls.push_back(BidCode(item));
   return FollowCalls(calls, record.Dealer);
@@ -55,7 +61,7 @@ TEST_F(PbnImportTest, TournamentBoardsGetShortAuctionsToTheirContractsOrToPar) {
   TINI store(Name());
   const PbnImportResult imported = ImportPbn(store, PbnTestFile("tournament.pbn"));
   EXPECT_TRUE(imported.Problems.empty());
-  ASSERT_EQ(imported.Sections, (Bids{"11", "12", "13", "14"}));
+  ASSERT_EQ(Added(imported), (Bids{"11", "12", "13", "14"}));
 
   TINI again(Name());
   const HandRecord first = ReadHandRecord(again, "11");
@@ -75,19 +81,19 @@ TEST_F(PbnImportTest, TournamentBoardsGetShortAuctionsToTheirContractsOrToPar) {
   // No contract in the file: the par contract, bid by the first seat of the
   // side that may declare it.
   const HandRecord third = ReadHandRecord(again, "13");
-  DealHoldings deal{};
-  ASSERT_FALSE(ParseDeal(third.DealText, deal));
-  const auto par = ParOfDeal(*DoubleDummyTable(deal), third.Vulnerability, third.Dealer);
+  const auto par =
+      ParOfDeal(*DoubleDummyTable(DealOf(third.DealText)), third.Vulnerability, third.Dealer);
   ASSERT_TRUE(par);
-  const AuctionOutcome outcome = OutcomeOf(third);
-  EXPECT_TRUE(outcome.Over && outcome.Problem.empty());
+  const Result<AuctionOutcome> outcome = OutcomeOf(third);
+  ASSERT_TRUE(outcome) << outcome.Error();
+  EXPECT_TRUE(outcome->Over);
   if (par->Contracts.empty()) {
-    EXPECT_EQ(outcome.ContractBid, Pass);
+    EXPECT_EQ(outcome->ContractBid, Pass);
   } else {
     const ParContract& best = par->Contracts.front();
-    EXPECT_EQ(outcome.ContractBid, ContractBidCode(best.Level, best.Strain));
-    EXPECT_EQ(outcome.Doubling, best.Doubled ? 1 : 0);
-    EXPECT_NE(best.Seats.find(SeatLetters[outcome.Declarer][0]), std::string::npos);
+    EXPECT_EQ(outcome->ContractBid, ContractBidCode(best.Level, best.Strain));
+    EXPECT_EQ(outcome->Doubling, best.Doubled ? 1 : 0);
+    EXPECT_NE(best.Seats.find(SeatLetters[outcome->Declarer][0]), std::string::npos);
   }
   EXPECT_EQ(again.ReadString("13", "Score", "none"), "none");
 
@@ -102,11 +108,12 @@ TEST(AuctionToContract, ReachesTheContractByTheDeclarer) {
         const PbnContract contract{ContractBidCode(1 + (dealer + declarer) % 7, declarer),
                                    doubling};
         const auto calls = AuctionToContract(contract, declarer, dealer);
-        const AuctionOutcome outcome = FollowCalls(calls, dealer);
-        EXPECT_TRUE(outcome.Over && outcome.Problem.empty());
-        EXPECT_EQ(outcome.ContractBid, contract.ContractBid);
-        EXPECT_EQ(outcome.Doubling, doubling);
-        EXPECT_EQ(outcome.Declarer, declarer);
+        const Result<AuctionOutcome> outcome = FollowCalls(calls, dealer);
+        ASSERT_TRUE(outcome) << outcome.Error();
+        EXPECT_TRUE(outcome->Over);
+        EXPECT_EQ(outcome->ContractBid, contract.ContractBid);
+        EXPECT_EQ(outcome->Doubling, doubling);
+        EXPECT_EQ(outcome->Declarer, declarer);
       }
     }
   }
@@ -116,7 +123,7 @@ TEST(AuctionToContract, ReachesTheContractByTheDeclarer) {
 TEST_F(PbnImportTest, AlertedCallsKeepTheirNotesAsExplanations) {
   TINI store(Name());
   const PbnImportResult imported = ImportPbn(store, PbnTestFile("full_auction.pbn"));
-  ASSERT_EQ(imported.Sections, (Bids{"11", "12"}));
+  ASSERT_EQ(Added(imported), (Bids{"11", "12"}));
   const HandRecord record = ReadHandRecord(store, "11");
   EXPECT_EQ(record.ScriptedAuction,
             (Bids{"1D", "1H", "P", "2H", "X(!)", "P", "2S", "P", "4S", "P", "P", "P"}));
@@ -135,7 +142,7 @@ TEST_F(PbnImportTest, AlertedCallsKeepTheirNotesAsExplanations) {
 TEST_F(PbnImportTest, BadBoardsAreLeftOutAndNothingElseChanges) {
   TINI store(Name());
   const PbnImportResult imported = ImportPbn(store, PbnTestFile("bad_boards.pbn"));
-  EXPECT_EQ(imported.Sections, (Bids{"11", "12"}));
+  EXPECT_EQ(Added(imported), (Bids{"11", "12"}));
   EXPECT_EQ(imported.Problems.size(), 6u);
   TINI again(Name());
   EXPECT_EQ(again.Sections().Count(), 12);
@@ -151,45 +158,43 @@ TEST_F(PbnImportTest, BadBoardsAreLeftOutAndNothingElseChanges) {
 TEST_F(PbnImportTest, AFileThatCannotBeWrittenAddsNoHands) {
   TINI store(folder.File("gone/Saved Hands.INI"));
   const PbnImportResult imported = ImportPbn(store, PbnTestFile("voids.pbn"));
-  EXPECT_FALSE(imported.Error.empty());
-  EXPECT_TRUE(imported.Sections.empty());
+  ASSERT_FALSE(imported.Sections);
+  EXPECT_NE(imported.Sections.Error().find("gone/Saved Hands.INI"), std::string::npos)
+      << imported.Sections.Error();
   EXPECT_EQ(store.Sections().Count(), 0);
   const std::string report = ImportReport(imported);
-  EXPECT_EQ(report.rfind(imported.Error + "\nNo hand was added.", 0), 0u) << report;
+  EXPECT_EQ(report.rfind(imported.Sections.Error() + "\nNo hand was added.", 0), 0u) << report;
 }
 
 // The lesson hands and imported ones go out and come back with the same
 // deals, auctions and alert texts.
 TEST_F(PbnImportTest, ExportReadBackByTheImportGivesTheSameHands) {
   TINI store(Name());
-  ASSERT_EQ(ImportPbn(store, PbnTestFile("full_auction.pbn")).Sections.size(), 2u);
-  ASSERT_EQ(ImportPbn(store, PbnTestFile("voids.pbn")).Sections.size(), 2u);
+  ASSERT_EQ(Added(ImportPbn(store, PbnTestFile("full_auction.pbn"))).size(), 2u);
+  ASSERT_EQ(Added(ImportPbn(store, PbnTestFile("voids.pbn"))).size(), 2u);
   std::vector<std::string> sections;
   store.ReadSections(sections);
   const auto alertTexts = testing_support::ShippedStringTable("Alerts");
   const PbnExportResult exported =
       ExportPbn(store, sections, alertTexts, folder.File("out.pbn"), false);
-  EXPECT_EQ(exported.Error, "");
+  ASSERT_TRUE(exported.Count) << exported.Count.Error();
   EXPECT_TRUE(exported.Problems.empty());
-  ASSERT_EQ(exported.Count, static_cast<int>(sections.size()));
+  ASSERT_EQ(*exported.Count, static_cast<int>(sections.size()));
 
   TINI fresh(folder.File("fresh.INI"));
   const PbnImportResult back = ImportPbn(fresh, folder.Read("out.pbn"));
   EXPECT_TRUE(back.Problems.empty());
-  ASSERT_EQ(back.Sections.size(), sections.size());
+  const Bids added = Added(back);
+  ASSERT_EQ(added.size(), sections.size());
   for (std::size_t i = 0; i < sections.size(); ++i) {
     const HandRecord was = ReadHandRecord(store, sections[i]);
-    const HandRecord is = ReadHandRecord(fresh, back.Sections[i]);
-    DealHoldings wasDeal{}, isDeal{};
-    ASSERT_FALSE(ParseDeal(was.DealText, wasDeal));
-    ASSERT_FALSE(ParseDeal(is.DealText, isDeal));
-    EXPECT_EQ(isDeal, wasDeal) << sections[i];
+    const HandRecord is = ReadHandRecord(fresh, added[i]);
+    EXPECT_EQ(DealOf(is.DealText), DealOf(was.DealText)) << sections[i];
     EXPECT_EQ(is.Dealer, was.Dealer);
     EXPECT_EQ(is.Vulnerability, was.Vulnerability);
     EXPECT_EQ(is.ScriptedAuction, was.ScriptedAuction) << sections[i];
     EXPECT_EQ(AlertLinesOf(is), AlertLinesOf(was)) << sections[i];
-    EXPECT_EQ(fresh.ReadString(back.Sections[i], "Plays", ""),
-              store.ReadString(sections[i], "Plays", ""));
+    EXPECT_EQ(fresh.ReadString(added[i], "Plays", ""), store.ReadString(sections[i], "Plays", ""));
   }
 }
 
@@ -198,7 +203,8 @@ TEST_F(PbnImportTest, ExportCarriesTheDoubleDummyFacts) {
   const std::vector<std::string> sections{"1"};
   const PbnExportResult exported = ExportPbn(
       store, sections, testing_support::ShippedStringTable("Alerts"), folder.File("1.pbn"), true);
-  ASSERT_EQ(exported.Count, 1);
+  ASSERT_TRUE(exported.Count) << exported.Count.Error();
+  ASSERT_EQ(*exported.Count, 1);
   const std::string text = folder.Read("1.pbn");
   for (const char* tag : {"[OptimumResultTable \"Declarer;Denomination\\2R;Result\\2R\"]\r\nN NT ",
                           "[ParContract \"", "[OptimumScore \"", "[Board \"1\"]", "[Note \"1:"})

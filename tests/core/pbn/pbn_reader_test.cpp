@@ -5,7 +5,7 @@
 #include <random>
 
 #include "auction/call_rules.h"
-#include "model/deal_text.h"
+#include "deal_of.h"
 #include "pbn/pbn_text.h"
 #include "pbn/pbn_writer.h"
 #include "pbn_test_files.h"
@@ -13,13 +13,8 @@
 namespace tavlo {
 namespace {
 
+using testing_support::DealOf;
 using testing_support::PbnTestFile;
-
-DealHoldings DealOf(std::string_view text) {
-  DealHoldings deal{};
-  EXPECT_FALSE(ParseDeal(text, deal)) << text;
-  return deal;
-}
 
 std::vector<Bid> CallsOf(const PbnBoard& board) {
   std::vector<Bid> calls;
@@ -156,12 +151,12 @@ TEST(PbnReader, WrittenBoardsReadBackTheSame) {
     while (!outcome.Over) {
       const Bid call = static_cast<Bid>(random() % 3 ? Pass : random() % 38);
       calls.push_back(call);
-      const AuctionOutcome next = FollowCalls(calls, board.Dealer);
-      if (!next.Problem.empty()) {
+      const Result<AuctionOutcome> next = FollowCalls(calls, board.Dealer);
+      if (!next) {
         calls.pop_back();
         continue;
       }
-      outcome = next;
+      outcome = *next;
       board.Auction.push_back({call, random() % 4 ? "" : notes[random() % notes.size()]});
     }
     board.Contract = PbnContract{outcome.ContractBid, outcome.Doubling};

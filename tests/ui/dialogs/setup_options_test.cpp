@@ -66,7 +66,8 @@ class SetupOptionsTest : public CardSheetTest {
   }
   OptionsRecord OnDisk() const {
     OptionsRecord saved;
-    LoadOptions(saved, OptionsPath().toStdString());
+    const Status loaded = LoadOptions(saved, OptionsPath().toStdString());
+    EXPECT_TRUE(loaded) << loaded.Error();
     return saved;
   }
 

@@ -9,7 +9,7 @@
 
 #include "../cards/card_sheet_fixture.h"
 #include "common/colour.h"
-#include "model/deal_text.h"
+#include "deal_of.h"
 #include "recording_notifier.h"
 
 namespace tavlo {
@@ -37,7 +37,7 @@ class HandDisplayTest : public CardSheetTest {
     const std::array<QRect, 4> panels{QRect(100, 10, 420, 100), QRect(700, 160, 182, 210),
                                       QRect(100, 590, 420, 100), QRect(20, 160, 182, 210)};
     auto* centre = MakePanel(QRect(260, 180, 240, 200), QColor(166, 202, 240));
-    ASSERT_EQ(ParseDeal(TheDeal, deal), std::nullopt);
+    deal = testing_support::DealOf(TheDeal);
     hands.Deal(deal);
     for (SeatCode seat = North; seat <= West; ++seat) {
       auto* played = new TMyCard(centre);

@@ -13,10 +13,10 @@
 #include <QTemporaryDir>
 #include <map>
 
+#include "deal_of.h"
 #include "engine/legal_cards.h"
 #include "engine/play_state.h"
 #include "model/bid_text.h"
-#include "model/deal_text.h"
 #include "print/print_page.h"
 #include "test_application.h"
 
@@ -32,7 +32,7 @@ constexpr std::string_view Deal =
 // played to its end by the lowest legal cards.
 Game PlayedHand() {
   Game game;
-  EXPECT_EQ(ParseDeal(Deal, game.Table.Deal), std::nullopt);
+  game.Table.Deal = testing_support::DealOf(Deal);
   game.Table.LessonNumber = 7;
   game.Record.Vulnerability = 3;
   game.Auction.Dealer = East;
@@ -125,7 +125,7 @@ TEST(PrintForm, LaysOutTheHandTheAuctionAndThePlay) {
 TEST(PrintForm, APassedOutHandPrintsPassedOutWithoutDeclarerOrCards) {
   TPrintForm form;
   Game game;
-  EXPECT_EQ(ParseDeal(Deal, game.Table.Deal), std::nullopt);
+  game.Table.Deal = testing_support::DealOf(Deal);
   game.Auction.ContractBid = Pass;
   game.Auction.ScriptedAuction = {"P", "P", "P", "P"};
   const PrintPage page = form.PrintHandOnCanvas(game, 0);

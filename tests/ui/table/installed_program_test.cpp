@@ -215,7 +215,7 @@ TEST_F(InstalledProgramTest, AHandDealtAndSavedLeavesEveryFileOfTheUserInTheUser
   table_.reset();
 
   OptionsRecord options;
-  LoadOptions(options, UserFile(OptionsFileName).toStdString());
+  EXPECT_TRUE(LoadOptions(options, UserFile(OptionsFileName).toStdString()));
   EXPECT_EQ(options.PlayerName, "Karen");
   EXPECT_EQ(options.DarkCards, 1);
   TINI hands(UserFile(HandFileName).toStdString());

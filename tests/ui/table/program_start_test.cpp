@@ -1,6 +1,7 @@
 // Bringing the program up: the options file, the one running copy, the
 // developer's marker, and errors that reach the event loop.
 
+#include <QFileInfo>
 #include <QLockFile>
 #include <QProcess>
 #include <QStyle>
@@ -33,6 +34,24 @@ TEST_F(ProgramStartTest, FirstStartInAnEmptyFolderWritesTheDefaultOptions) {
   EXPECT_EQ(options.CardBackDesign, 13);
   EXPECT_EQ(table->GameState().Table.TablePhase, Phase::NoHand);
   EXPECT_EQ(table->windowTitle(), "Tavlo 1 Demo -  ");
+}
+
+TEST_F(ProgramStartTest, ADamagedOptionsFileIsToldAndTheDefaultsTakeItsPlace) {
+  DeveloperMode();
+  QFile damaged(Path(OptionsFileName));
+  ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+  damaged.write(QByteArray(100, 'x'));
+  damaged.close();
+
+  auto table = Start();
+  ASSERT_TRUE(table);
+  ASSERT_EQ(notifier_.messages.size(), 1) << notifier_.messages.join('\n').toStdString();
+  EXPECT_TRUE(notifier_.messages.first().startsWith("The options file \""));
+  EXPECT_TRUE(notifier_.messages.first().endsWith(
+      "Options.DAT\" is shorter than one record; the default options take its place."))
+      << notifier_.messages.first().toStdString();
+  EXPECT_EQ(table->GameState().Options.SkillLevel, 4);
+  EXPECT_EQ(QFileInfo(Path(OptionsFileName)).size(), 252);
 }
 
 TEST_F(ProgramStartTest, SavedSeatMasksHaveNoEffect) {
@@ -124,7 +143,7 @@ TEST_F(ProgramStartTest, ClosingWritesTheOptionsBackOnlyWhenTheFileIsThere) {
     table->LanguageClick(4);
   }
   OptionsRecord reread;
-  LoadOptions(reread, Path(OptionsFileName).toStdString());
+  EXPECT_TRUE(LoadOptions(reread, Path(OptionsFileName).toStdString()));
   EXPECT_EQ(reread.Language, 4);
 
   {
