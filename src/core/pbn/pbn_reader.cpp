@@ -1,10 +1,12 @@
 #include "pbn/pbn_reader.h"
 
+#include <algorithm>
 #include <cctype>
 #include <map>
 
 #include "auction/call_rules.h"
 #include "model/deal_text.h"
+#include "pbn/pbn_play.h"
 #include "pbn/pbn_text.h"
 
 namespace tavlo {
@@ -190,8 +192,8 @@ Reason ReadAuction(const Tag& tag, const std::map<std::string, std::string>& not
   return {};
 }
 
-// Checks the play against the deal and the rules and keeps the complete
-// tricks before the first missing card. Returns why a play is left out.
+// Keeps the complete tricks before the first missing card when they keep to
+// the deal and the rules of play. Returns why a play is left out.
 Reason ReadPlay(const Tag& tag, PbnBoard& board) {
   const auto seat = ReadPbnSeat(tag.Value);
   if (!seat) return "the play names no seat to start from";
@@ -217,42 +219,19 @@ Reason ReadPlay(const Tag& tag, PbnBoard& board) {
   if (tricks.empty()) return {};
   if (!board.Contract || board.Contract->ContractBid == Pass || !board.Declarer)
     return "the play has no contract to be played in";
-  const SeatCode declarer = *board.Declarer;
-  const int trump = BidStrain(board.Contract->ContractBid);
-  DealHoldings hands = board.Deal;
-  SeatCode leader = NextSeat(declarer);
-  int declarerTricks = 0;
   std::vector<PbnTrick> kept;
-  for (std::size_t t = 0; t < tricks.size() && t < 13; ++t) {
-    std::array<Card, 4> played{};
-    bool whole = true;
-    for (int i = 0; i < 4; ++i) {
-      const auto who = static_cast<SeatCode>((leader + i) % 4);
-      played[i] = tricks[t][(who - *seat + 4) % 4];
-      whole = whole && played[i] != 0;
-    }
-    if (!whole) break;
-    const int suitLed = CardSuit(played[0]);
-    for (int i = 0; i < 4; ++i) {
-      const auto who = static_cast<SeatCode>((leader + i) % 4);
-      const Card card = played[i];
-      Holding& holding = hands[who][CardSuit(card)];
-      const std::string where = " in trick " + std::to_string(t + 1);
-      if (!(holding & card & RankBits))
-        return std::string(SeatNames[who]) + " plays the " + CardText(card) +
-               " without holding it" + where;
-      if (CardSuit(card) != suitLed && hands[who][suitLed] != 0)
-        return std::string(SeatNames[who]) + " does not follow suit" + where;
-      holding &= ~(card & RankBits);
-    }
-    leader = TrickWinner(played, leader, trump);
-    if (SideOfSeat(leader) == SideOfSeat(declarer)) ++declarerTricks;
-    kept.push_back(tricks[t]);
+  for (const PbnTrick& trick : tricks) {
+    if (std::find(trick.begin(), trick.end(), Card{0}) != trick.end()) break;
+    kept.push_back(trick);
   }
   if (kept.empty()) return {};
+  const SeatCode declarer = *board.Declarer;
+  const Result<PlayOut> play = ReplayPbnTricks(board.Deal, BidStrain(board.Contract->ContractBid),
+                                               NextSeat(declarer), *seat, kept);
+  if (!play) return Lowered(play.Error());
   board.PlaySeat = *seat;
   board.Play = std::move(kept);
-  if (board.Play.size() == 13 && !board.Result) board.Result = declarerTricks;
+  if (play->Over() && !board.Result) board.Result = play->TricksOf(SideOfSeat(declarer));
   return {};
 }
 
@@ -329,12 +308,12 @@ PbnReading ReadPbn(std::string_view bytes) {
     PbnBoard board;
     const Tag* name = FindTag(game, "Board");
     board.Board = Unknown(name) ? std::to_string(number) : TextOfPbnString(name->Value);
-    if (Reason why = ReadBoard(game, board); !why.empty()) {
+    if (const std::string why = ReadBoard(game, board); !why.empty()) {
       reading.Problems.push_back("Board " + board.Board + " was left out: " + why + ".");
       continue;
     }
     if (const Tag* play = FindTag(game, "Play"); play && !Unknown(play)) {
-      if (Reason why = ReadPlay(*play, board); !why.empty())
+      if (const std::string why = ReadPlay(*play, board); !why.empty())
         reading.Problems.push_back("Board " + board.Board + " came in without its play: " + why +
                                    ".");
     }

@@ -154,7 +154,7 @@ TReviewForm::TReviewForm(QWidget* parent)
   connect(previous_, &QPushButton::clicked, this, [this] { ShowTrick(trick_ - 1); });
   connect(next_, &QPushButton::clicked, this, [this] { ShowTrick(trick_ + 1); });
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
-  connect(&watcher_, &QFutureWatcher<Solved<HandReview>>::finished, this,
+  connect(&watcher_, &QFutureWatcher<Result<HandReview>>::finished, this,
           &TReviewForm::AnalysisDone);
   LoadDialogTranslations(*multiLang_, "review_form.tsv");
 }
@@ -200,11 +200,10 @@ void TReviewForm::ReviewHand(const Game& game, int language,
   }
 
   // What the analysis needs, copied: the table may go on meanwhile.
-  deal_ = game.Table.Deal;
-  played_.clear();
+  std::vector<Card> played;
   if (IsContractBid(game.Auction.ContractBid)) {
     for (int at = 0; at < game.Play.CardsPlayed; ++at)
-      played_.push_back(game.Play.PlayRecord[at].Card);
+      played.push_back(game.Play.PlayRecord[at].Card);
   }
   review_.reset();
   trick_ = 0;
@@ -219,18 +218,18 @@ void TReviewForm::ReviewHand(const Game& game, int language,
   const SeatCode declarer = game.Auction.Declarer, dealer = game.Auction.Dealer;
   const int vulnerability = game.Record.Vulnerability;
   analysing_ = true;
-  watcher_.setFuture(QtConcurrent::run(
-      [deal = deal_, contract, declarer, vulnerability, dealer, played = played_] {
-        return tavlo::ReviewHand(deal, contract, declarer, vulnerability, dealer, played);
-      }));
+  watcher_.setFuture(QtConcurrent::run([deal = game.Table.Deal, contract, declarer, vulnerability,
+                                        dealer, played = std::move(played)] {
+    return tavlo::ReviewHand(deal, contract, declarer, vulnerability, dealer, played);
+  }));
 }
 
 void TReviewForm::AnalysisDone() {
   analysing_ = false;
   progress_->hide();
-  const Solved<HandReview> result = watcher_.result();
+  const Result<HandReview> result = watcher_.result();
   if (!result) {
-    summary_->setText(QString::fromStdString(result.Error));
+    summary_->setText(QString::fromStdString(result.Error()));
     return;
   }
   review_ = *result;
@@ -291,11 +290,7 @@ void TReviewForm::ShowTrick(int trick) {
   if (!review_ || review_->PassedOut || trick < 1 || trick > 13) return;
   trick_ = trick;
   const int first = 4 * (trick - 1);
-  DealHoldings left = deal_;
-  for (int at = 0; at < first; ++at) {
-    const Card card = review_->Cards[at].Played;
-    left[review_->Cards[at].Seat][CardSuit(card)] &= ~(card & RankBits);
-  }
+  const DealHoldings left = review_->Play.LeftBefore(first);
   const ReviewedCard& lead = review_->Cards[first];
   std::array<Holding, 4> best{};
   for (Card card : lead.Best) best[CardSuit(card)] |= card & RankBits;

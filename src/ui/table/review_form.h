@@ -55,13 +55,11 @@ class TReviewForm : public QDialog {
   // ("4♠-NS", "5♥x-OW -2").
   QString ParSign(const ParContract& contract) const;
 
-  DealHoldings deal_{};
-  std::vector<Card> played_;
   int language_ = 0;
   bool analysing_ = false;
   std::optional<HandReview> review_;
   int trick_ = 0;
-  QFutureWatcher<Solved<HandReview>> watcher_;
+  QFutureWatcher<Result<HandReview>> watcher_;
   TMultiLang* multiLang_;
   BidReviewGrid* auction_;
   QTableWidget* ddTable_;
