@@ -147,7 +147,7 @@ void CardPlayPanel::ClearToggle() {
   Button("TPPBackup")->setEnabled(CanTakeBack(game_));
   Button("ButClearTable")->setEnabled(waiting);
   if (waiting) Button("ButClearTable")->setFocus();
-  if (game_.Table.AutoFinish || waiting || game_.Play.CardsPlayed == 52) return;
+  if (game_.Table.AutoFinish || waiting || HandIsOver(game_)) return;
   // The first card the rules offer is selected for the keyboard.
   HandToPlay().DefaultSelection(TrickSituationOf(game_.Play), game_.Table.FinishMode);
 }
@@ -198,7 +198,7 @@ void CardPlayPanel::TableClick() {
 }
 
 void CardPlayPanel::ButHintClick() {
-  if (game_.Table.TablePhase != Phase::Play || Waiting() || game_.Play.CardsPlayed == 52) return;
+  if (game_.Table.TablePhase != Phase::Play || Waiting() || HandIsOver(game_)) return;
   PrepareHint(game_, clock_);
   thinker_->Think([this](Card card) {
     view_->ChosenCard = card;
@@ -260,8 +260,7 @@ bool CardPlayPanel::PlayKeyDown(int key) {
     case Qt::Key_Right:
     case Qt::Key_Up:
     case Qt::Key_Down:
-      if (game_.Play.CardsPlayed < 52)
-        HandToPlay().MoveSelection(key, TrickSituationOf(game_.Play));
+      if (!HandIsOver(game_)) HandToPlay().MoveSelection(key, TrickSituationOf(game_.Play));
       return true;
     default:
       break;
@@ -286,7 +285,7 @@ bool CardPlayPanel::PlayKeyDown(int key) {
 }
 
 void CardPlayPanel::DeveloperSearch() {
-  if (game_.Table.TablePhase != Phase::Play || Waiting() || game_.Play.CardsPlayed == 52) return;
+  if (game_.Table.TablePhase != Phase::Play || Waiting() || HandIsOver(game_)) return;
   StartDeveloperSearch(game_, clock_);
   thinker_->Think(
       [this](Card card) {
