@@ -45,6 +45,9 @@ struct Hostile {
   std::function<std::string(SolverPosition&, SolverRequest&)> spoil;
 };
 
+// ctest lists a test with its parameter: in words, not bytes.
+void PrintTo(const Hostile& hostile, std::ostream* out) { *out << hostile.name; }
+
 class HostileInput : public testing::TestWithParam<Hostile> {};
 
 // Five cards into a hand of spades from North's lead: East has led to the

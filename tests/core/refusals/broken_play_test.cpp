@@ -34,6 +34,10 @@ constexpr std::array<const char*, 5> FaultNames{"Revoke", "PlayedTwice", "NotHel
 constexpr std::array<const char*, 6> EntryNames{"Replay",    "ReplayWithSeats", "PbnReader",
                                                 "PbnImport", "ValuesOfCards",   "ReviewHand"};
 
+// ctest lists a test with its parameter: in words, not bytes.
+void PrintTo(Fault fault, std::ostream* out) { *out << FaultNames[static_cast<int>(fault)]; }
+void PrintTo(Entry entry, std::ostream* out) { *out << EntryNames[static_cast<int>(entry)]; }
+
 struct BrokenPlay {
   // The cards with the seats a file names for them; the first card the
   // rules refuse is at Refused.
