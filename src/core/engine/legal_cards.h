@@ -42,10 +42,10 @@ struct SuitHoldings {
   bool operator==(const SuitHoldings&) const = default;
 };
 
-// The cards a hand holding held (index = suit) may play: any card on a lead
-// or when void in the suit led, else only the cards of the suit led. Inline,
-// as is the revoke test built on it: every card of the look-ahead passes
-// through them.
+// The cards a hand may play, from what it holds in each suit (index =
+// suit): any card on a lead or when void in the suit led, else only the
+// cards of the suit led. Inline, as is the revoke test built on it: every
+// card of the look-ahead passes through them.
 inline SuitHoldings LegalCards(const std::array<Holding, 4>& held, const TrickSituation& trick) {
   SuitHoldings legal;
   const Holding led = held[trick.SuitLed];
