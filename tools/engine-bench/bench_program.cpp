@@ -135,9 +135,9 @@ int Run(const Flags& flags) {
 
   for (int at = 0; at < flags.Deals; ++at) {
     const DealHoldings holdings = RandomDeal(flags.Seed + static_cast<std::uint32_t>(at));
-    const Solved<TrickTable> table = DoubleDummyTable(holdings);
+    const Result<TrickTable> table = DoubleDummyTable(holdings);
     if (!table) {
-      std::cerr << "engine-bench: " << table.Error << "\n";
+      std::cerr << "engine-bench: " << table.Error() << "\n";
       return 1;
     }
     BenchDeal deal = ContractFor(holdings, *table, flags.Strain);

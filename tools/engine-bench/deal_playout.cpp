@@ -117,10 +117,10 @@ DealQuality JudgeDeal(const BenchDeal& deal, const PlayedDeal& played) {
   const SeatCode leader = NextSeat(deal.Declarer);
   for (std::size_t at = 0; at < played.Cards.size(); ++at) {
     if (!played.Choice[at]) continue;
-    const Solved<PlayValues> values =
+    const Result<PlayValues> values =
         ValuesOfCards(deal.Deal, deal.Trump, leader, std::span(played.Cards.data(), at));
     if (!values) {
-      quality.Error = values.Error;
+      quality.Error = values.Error();
       return quality;
     }
     const int cost = values->Cost(played.Cards[at]);

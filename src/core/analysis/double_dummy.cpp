@@ -5,6 +5,9 @@
 #include <algorithm>
 #include <mutex>
 
+#include "analysis/solver_input.h"
+#include "engine/play_out.h"
+
 namespace tavlo {
 
 namespace {
@@ -43,34 +46,6 @@ std::string SolverError(int code) {
   return "Double-dummy solver: " + std::string(line);
 }
 
-template <typename T>
-Solved<T> Failure(std::string error) {
-  return Solved<T>{std::nullopt, std::move(error)};
-}
-
-// The solver trusts its deal: a card twice or a hand of the wrong size can
-// keep it searching for minutes or end the process. Only a whole deal,
-// every card once and thirteen to each seat, goes to it.
-std::string DealProblemOf(const DealHoldings& deal) {
-  for (int suit = Clubs; suit <= Spades; ++suit) {
-    Holding seen = 0;
-    for (const auto& hand : deal) {
-      if ((hand[suit] & ~0x7FFCu) != 0) return "A holding has bits that are no rank";
-      if ((seen & hand[suit]) != 0)
-        return "The deal holds the " + CardText(HighestCard(seen & hand[suit]) | suit) + " twice";
-      seen |= hand[suit];
-    }
-  }
-  for (int seat = North; seat <= West; ++seat) {
-    int cards = 0;
-    for (Holding suit : deal[seat]) cards += CountCards(suit);
-    if (cards != 13)
-      return "The " + std::string(SeatNames[seat]) + " hand holds " + std::to_string(cards) +
-             " cards, not 13";
-  }
-  return {};
-}
-
 ddTableDeal TableDealOf(const DealHoldings& deal) {
   ddTableDeal table{};
   for (int seat = North; seat <= West; ++seat)
@@ -86,49 +61,30 @@ constexpr StrainCode ParStrain(int denom) {
 
 constexpr std::array<std::string_view, 6> ParSeats{"N", "E", "S", "W", "NS", "EW"};
 
-// The state of the play after the cards played: what is left in each hand,
-// the current trick and the seat to play. Empty Error when every card was
-// held and followed suit.
-struct PlayWalk {
-  DealHoldings Remaining{};
-  SeatCode TrickLeader = North;
-  SeatCode ToPlay = North;
-  std::array<Card, 3> Trick{};
-  int InTrick = 0;
-  std::string Error;
-};
+// The solver's picture of the play now: the trick in progress and what the
+// hands still hold.
+SolverPosition PositionOf(const PlayOut& play) {
+  SolverPosition position;
+  position.Trump = play.Trump();
+  position.TrickLeader = play.TrickLeader();
+  const auto trick = play.TrickInProgress();
+  for (std::size_t at = 0; at < trick.size(); ++at) position.Trick[at] = trick[at].Card;
+  position.Left = play.Left();
+  return position;
+}
 
-PlayWalk WalkPlay(const DealHoldings& deal, int trump, SeatCode leader,
-                  std::span<const Card> played) {
-  PlayWalk walk;
-  walk.Remaining = deal;
-  walk.TrickLeader = walk.ToPlay = leader;
-  std::array<Card, 4> trick{};
-  for (std::size_t at = 0; at < played.size(); ++at) {
-    const Card card = played[at];
-    auto& hand = walk.Remaining[walk.ToPlay];
-    const int suit = CardSuit(card);
-    const Holding rank = card & RankBits;
-    const bool held = std::has_single_bit(rank) && (hand[suit] & rank) != 0;
-    const bool follows =
-        walk.InTrick == 0 || suit == CardSuit(trick[0]) || hand[CardSuit(trick[0])] == 0;
-    if (!held || !follows) {
-      walk.Error = "Card " + std::to_string(at + 1) + " (" + CardText(card) + ") " +
-                   (held ? "does not follow suit"
-                         : "is not in the hand of " + std::string(SeatNames[walk.ToPlay]));
-      return walk;
-    }
-    hand[suit] &= ~rank;
-    trick[walk.InTrick++] = card;
-    if (walk.InTrick == 4) {
-      walk.TrickLeader = walk.ToPlay = TrickWinner(trick, walk.TrickLeader, trump);
-      walk.InTrick = 0;
-    } else {
-      walk.ToPlay = NextSeat(walk.ToPlay);
-    }
+struct deal SolverDeal(const SolverPosition& position) {
+  struct deal dl {};
+  dl.trump = SolverStrain(position.Trump);
+  dl.first = position.TrickLeader;
+  for (int at = 0; at < 3 && position.Trick[at] != 0; ++at) {
+    dl.currentTrickSuit[at] = SolverSuit(CardSuit(position.Trick[at]));
+    dl.currentTrickRank[at] = CardRank(position.Trick[at]);
   }
-  std::copy_n(trick.begin(), 3, walk.Trick.begin());
-  return walk;
+  for (int seat = North; seat <= West; ++seat)
+    for (int suit = Clubs; suit <= Spades; ++suit)
+      dl.remainCards[seat][SolverSuit(suit)] = position.Left[seat][suit];
+  return dl;
 }
 
 }  // namespace
@@ -148,27 +104,26 @@ int PlayValues::Cost(Card card) const {
   return -1;
 }
 
-Solved<TrickTable> DoubleDummyTable(const DealHoldings& deal) {
-  if (std::string problem = DealProblemOf(deal); !problem.empty())
-    return Failure<TrickTable>(std::move(problem));
+Result<TrickTable> DoubleDummyTable(const DealHoldings& deal) {
+  if (Status whole = CheckWholeDeal(deal); !whole) return Reason{whole.Error()};
   std::lock_guard guard(SolverLock());
   PrepareSolver();
   ddTableResults results{};
   if (const int code = CalcDDtable(TableDealOf(deal), &results); code != RETURN_NO_FAULT)
-    return Failure<TrickTable>(SolverError(code));
+    return Reason{SolverError(code)};
   TrickTable table{};
   for (int strain = Clubs; strain <= NoTrump; ++strain)
     for (int seat = North; seat <= West; ++seat)
       table[strain][seat] = results.resTable[SolverStrain(strain)][seat];
-  return {table, {}};
+  return table;
 }
 
-Solved<ParResult> ParOfDeal(const TrickTable& table, int vulnerability, SeatCode dealer) {
+Result<ParResult> ParOfDeal(const TrickTable& table, int vulnerability, SeatCode dealer) {
   ddTableResults results{};
   for (int strain = Clubs; strain <= NoTrump; ++strain)
     for (int seat = North; seat <= West; ++seat) {
       if (table[strain][seat] < 0 || table[strain][seat] > 13)
-        return Failure<ParResult>("A trick count is not 0 to 13");
+        return Reason{"A trick count is not 0 to 13"};
       results.resTable[SolverStrain(strain)][seat] = table[strain][seat];
     }
   std::lock_guard guard(SolverLock());
@@ -177,7 +132,7 @@ Solved<ParResult> ParOfDeal(const TrickTable& table, int vulnerability, SeatCode
   if (const int code =
           DealerParBin(&results, &master, dealer & 3, SolverVulnerability(vulnerability));
       code != RETURN_NO_FAULT)
-    return Failure<ParResult>(SolverError(code));
+    return Reason{SolverError(code)};
   ParResult par;
   par.ScoreNorthSouth = master.score;
   for (int at = 0; at < std::clamp(master.number, 0, 10); ++at) {
@@ -187,38 +142,32 @@ Solved<ParResult> ParOfDeal(const TrickTable& table, int vulnerability, SeatCode
                              std::string(ParSeats[found.seats]), found.underTricks > 0,
                              found.overTricks, found.underTricks});
   }
-  return {par, {}};
+  return par;
 }
 
-Solved<PlayValues> ValuesOfCards(const DealHoldings& deal, StrainCode trump, SeatCode leader,
+Result<PlayValues> ValuesOfCards(const DealHoldings& deal, StrainCode trump, SeatCode leader,
                                  std::span<const Card> played) {
-  if (std::string problem = DealProblemOf(deal); !problem.empty())
-    return Failure<PlayValues>(std::move(problem));
-  if (played.size() >= 52) return Failure<PlayValues>("The hand is over");
-  const PlayWalk walk = WalkPlay(deal, trump, leader & 3, played);
-  if (!walk.Error.empty()) return Failure<PlayValues>(walk.Error);
-
-  struct deal dl {};
-  dl.trump = SolverStrain(trump);
-  dl.first = walk.TrickLeader;
-  for (int at = 0; at < walk.InTrick; ++at) {
-    dl.currentTrickSuit[at] = SolverSuit(CardSuit(walk.Trick[at]));
-    dl.currentTrickRank[at] = CardRank(walk.Trick[at]);
-  }
-  for (int seat = North; seat <= West; ++seat)
-    for (int suit = Clubs; suit <= Spades; ++suit)
-      dl.remainCards[seat][SolverSuit(suit)] = walk.Remaining[seat][suit];
+  if (Status whole = CheckWholeDeal(deal); !whole) return Reason{whole.Error()};
+  if (played.size() == 52) return Reason{"The hand is over"};
+  const Result<PlayOut> play = ReplayCards(deal, trump, leader, played);
+  if (!play) return Reason{play.Error()};
+  const SolverPosition position = PositionOf(*play);
+  // Every card with its score, searched even when it is the only one.
+  constexpr SolverRequest everyCard{-1, 3, 1};
+  if (Status accepted = CheckSolverInput(position, everyCard); !accepted)
+    return Reason{accepted.Error()};
 
   futureTricks future{};
   {
     std::lock_guard guard(SolverLock());
     PrepareSolver();
-    // Every card with its score, searched even when it is the only one.
-    if (const int code = SolveBoard(dl, -1, 3, 1, &future, 0); code != RETURN_NO_FAULT)
-      return Failure<PlayValues>(SolverError(code));
+    if (const int code = SolveBoard(SolverDeal(position), everyCard.Target, everyCard.Solutions,
+                                    everyCard.Mode, &future, 0);
+        code != RETURN_NO_FAULT)
+      return Reason{SolverError(code)};
   }
   PlayValues values;
-  values.ToPlay = walk.ToPlay;
+  values.ToPlay = play->ToPlay();
   for (int at = 0; at < std::clamp(future.cards, 0, 13); ++at) {
     const StrainCode suit = OurSuit(future.suit[at]);
     values.Cards.push_back({MakeCard(future.rank[at], suit), future.score[at]});
@@ -232,7 +181,7 @@ Solved<PlayValues> ValuesOfCards(const DealHoldings& deal, StrainCode trump, Sea
     if (CardSuit(a.Played) != CardSuit(b.Played)) return CardSuit(a.Played) > CardSuit(b.Played);
     return a.Played > b.Played;
   });
-  return {values, {}};
+  return values;
 }
 
 }  // namespace tavlo

@@ -4,31 +4,20 @@
 // the only part of core that speaks to it, in our codes.
 
 #include <array>
-#include <optional>
 #include <span>
 #include <string>
 #include <vector>
 
 #include "model/codes.h"
+#include "model/result.h"
 
 namespace tavlo {
-
-// The answer, or what kept the solver from giving one.
-template <typename T>
-struct Solved {
-  std::optional<T> Value;
-  std::string Error;  // empty when Value holds the answer
-
-  explicit operator bool() const { return Value.has_value(); }
-  const T& operator*() const { return *Value; }
-  const T* operator->() const { return &*Value; }
-};
 
 // Tricks declarer takes, [strain][declarer]: strains in our order, clubs
 // to spades, then no trump.
 using TrickTable = std::array<std::array<int, 4>, 5>;
 
-Solved<TrickTable> DoubleDummyTable(const DealHoldings& deal);
+Result<TrickTable> DoubleDummyTable(const DealHoldings& deal);
 
 // One contract that scores par.
 struct ParContract {
@@ -53,7 +42,7 @@ struct ParResult {
 
 // Par with the vulnerability as our code (0 none, 1 N-S, 2 E-W, 3 both)
 // and the dealer, who has the first chance to bid.
-Solved<ParResult> ParOfDeal(const TrickTable& table, int vulnerability, SeatCode dealer);
+Result<ParResult> ParOfDeal(const TrickTable& table, int vulnerability, SeatCode dealer);
 
 // A legal card of the seat to play and the tricks its side takes from the
 // current trick to the end of the hand when it plays that card and all
@@ -67,8 +56,9 @@ struct CardValue {
 // The position after the cards played (in order, from the opening lead by
 // leader) of the deal in the trump strain: the seat to play, and every card
 // it may play with its value, highest value first and, among equals, suits
-// from spades down and ranks from the top. An illegal card in the play, or
-// a finished hand, is an error.
+// from spades down and ranks from the top. A card that cannot have been
+// played is refused as the replay of a play refuses it; a finished hand
+// has nothing to value.
 struct PlayValues {
   SeatCode ToPlay = North;
   std::vector<CardValue> Cards;
@@ -79,7 +69,7 @@ struct PlayValues {
   int Cost(Card card) const;
 };
 
-Solved<PlayValues> ValuesOfCards(const DealHoldings& deal, StrainCode trump, SeatCode leader,
+Result<PlayValues> ValuesOfCards(const DealHoldings& deal, StrainCode trump, SeatCode leader,
                                  std::span<const Card> played);
 
 }  // namespace tavlo

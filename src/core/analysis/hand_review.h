@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "analysis/double_dummy.h"
+#include "engine/play_out.h"
+#include "model/result.h"
 
 namespace tavlo {
 
@@ -24,7 +26,9 @@ struct HandReview {
   ParResult Par;
   bool PassedOut = false;
   std::vector<ReviewedCard> Cards;  // in the order played
-  int TricksMade = 0;               // by declarer's side
+  // The play replayed on the deal: what the hands held before each card.
+  PlayOut Play;
+  int TricksMade = 0;  // by declarer's side
   // Declarer's double-dummy tricks once the opening lead is on the table.
   int AfterLead = 0;
   // Tricks North-South's cards gave away, and the cards that did it.
@@ -35,7 +39,9 @@ struct HandReview {
 // The hand of deal in contract (a contract bid, or Pass) by declarer, with
 // the vulnerability (0 none, 1 N-S, 2 E-W, 3 both) and dealer of the board,
 // and the cards played in order (the whole hand, or none when passed out).
-Solved<HandReview> ReviewHand(const DealHoldings& deal, Bid contract, SeatCode declarer,
+// A card that cannot have been played is refused as the replay of a play
+// refuses it.
+Result<HandReview> ReviewHand(const DealHoldings& deal, Bid contract, SeatCode declarer,
                               int vulnerability, SeatCode dealer, std::span<const Card> played);
 
 }  // namespace tavlo

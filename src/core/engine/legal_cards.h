@@ -42,18 +42,25 @@ struct SuitHoldings {
   bool operator==(const SuitHoldings&) const = default;
 };
 
-// The cards of the hand it may play: any card on a lead or when void in the
-// suit led, else only the cards of the suit led. Inline, as is the revoke
-// test built on it: every card of the look-ahead passes through them.
-inline SuitHoldings LegalCards(const THands& hand, const TrickSituation& trick) {
+// The cards a hand may play, from what it holds in each suit (index =
+// suit): any card on a lead or when void in the suit led, else only the
+// cards of the suit led. Inline, as is the revoke test built on it: every
+// card of the look-ahead passes through them.
+inline SuitHoldings LegalCards(const std::array<Holding, 4>& held, const TrickSituation& trick) {
   SuitHoldings legal;
-  const Holding led = hand.Suits[trick.SuitLed].Cards;
+  const Holding led = held[trick.SuitLed];
   if (trick.TrickPosition != 1 && led != 0) {
     legal.Suits[trick.SuitLed] = led;
     return legal;
   }
-  for (int suit = Clubs; suit <= Spades; ++suit) legal.Suits[suit] = hand.Suits[suit].Cards;
+  legal.Suits = held;
   return legal;
+}
+// The same for a hand of the table.
+inline SuitHoldings LegalCards(const THands& hand, const TrickSituation& trick) {
+  return LegalCards({hand.Suits[Clubs].Cards, hand.Suits[Diamonds].Cards, hand.Suits[Hearts].Cards,
+                     hand.Suits[Spades].Cards},
+                    trick);
 }
 // The same for the seat to play.
 inline SuitHoldings LegalCards(const HandSet& hands, const PlayState& play) {

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "engine/legal_cards.h"
+#include "engine/play_out.h"
 
 namespace tavlo {
 
@@ -12,17 +13,6 @@ namespace {
 constexpr int TricksPerTimeCheck = 1000;
 
 bool DeclaringSide(const PlayState& play, int seat) { return (seat + play.Declarer) % 2 == 0; }
-
-// The record index of the card winning the trick that starts at first, after
-// its cards up to (not including) end.
-int WinningEntry(const PlayState& play, int first, int end) {
-  int best = first;
-  for (int k = first + 1; k < end; ++k) {
-    const Card winning = play.PlayRecord[best].Card;
-    if (CardBeatsWinner(play.PlayRecord[k].Card, winning, CardSuit(winning), play.Trump)) best = k;
-  }
-  return best;
-}
 
 // Every card is held by one seat at most, as many as the deal gave it less
 // the ones played, and no card has come back from nowhere.
@@ -41,29 +31,23 @@ bool HoldingsAreOk(const HandSet& hands, int cardsPlayed) {
   return held == 52 - cardsPlayed;
 }
 
-// Each card of the record was dealt to the seat that played it in turn, is
-// no longer held by anyone, and was played once; each trick's winner leads
-// the next, and declarer's side is credited with exactly its tricks.
+// The record replayed on the cards as dealt: each card was dealt to the
+// seat that played it in turn, followed suit and was played once; the hands
+// hold what the replay left them, each trick's winner leads the next, and
+// declarer's side is credited with exactly its tricks.
 bool RecordIsOk(const HandSet& hands, const PlayState& play) {
-  std::array<Holding, 4> played{};
-  int declarerTricks = 0;
-  SeatCode leader = NextSeat(play.Declarer);
-  for (int k = 0; k < play.CardsPlayed; ++k) {
-    const PlayRecordEntry& entry = play.PlayRecord[k];
-    const int suit = CardSuit(entry.Card);
-    const Holding rank = entry.Card & RankBits;
-    if (entry.Seat != (leader + k % 4) % 4) return false;
-    if (rank == 0 || (rank & (rank - 1)) != 0 || (played[suit] & rank) != 0) return false;
-    if ((hands[entry.Seat].Suits[suit].Dealt & rank) == 0) return false;
-    for (int seat = 0; seat < 4; ++seat)
-      if ((hands[seat].Suits[suit].Cards & rank) != 0) return false;
-    played[suit] |= rank;
-    if (k % 4 == 3) {
-      leader = play.PlayRecord[WinningEntry(play, k - 3, k + 1)].Seat;
-      if (DeclaringSide(play, leader)) ++declarerTricks;
-    }
-  }
-  return declarerTricks == play.DeclarerTricks && leader == play.TrickLeader;
+  const Result<PlayOut> replay = ReplayRecord(hands, play);
+  if (!replay) return false;
+  for (int seat = North; seat <= West; ++seat)
+    for (int suit = Clubs; suit <= Spades; ++suit)
+      if (hands[seat].Suits[suit].Cards != replay->Left()[seat][suit]) return false;
+  if (replay->TricksOf(SideOfSeat(play.Declarer)) != play.DeclarerTricks) return false;
+  if (replay->TrickLeader() != play.TrickLeader) return false;
+  if (play.TrickPosition == 1) return true;
+  // Within a trick: the suit led and the card winning it so far.
+  const PlayRecordEntry winning = replay->Winning();
+  return play.SuitLed == replay->Situation().SuitLed && play.WinningCard == winning.Card &&
+         play.WinningSeat == winning.Seat && play.WinningSuit == CardSuit(winning.Card);
 }
 
 }  // namespace
@@ -192,13 +176,7 @@ bool PlayStateIsOk(const HandSet& hands, const PlayState& play) {
   if (n < 0 || n > 52) return false;
   if (play.TricksDone != n / 4 || play.TrickPosition != n % 4 + 1) return false;
   if (play.ToPlay != (play.TrickLeader + n) % 4) return false;
-  if (!HoldingsAreOk(hands, n) || !RecordIsOk(hands, play)) return false;
-  if (play.TrickPosition == 1) return true;
-  // Within a trick: the suit led and the card winning it so far.
-  const int first = n - n % 4;
-  const PlayRecordEntry& winner = play.PlayRecord[WinningEntry(play, first, n)];
-  return play.SuitLed == CardSuit(play.PlayRecord[first].Card) && play.WinningCard == winner.Card &&
-         play.WinningSeat == winner.Seat && play.WinningSuit == CardSuit(winner.Card);
+  return HoldingsAreOk(hands, n) && RecordIsOk(hands, play);
 }
 
 std::string LogicErrorMessage(const PlayState& play, const SearchState& search) {

@@ -57,8 +57,6 @@ void TakeOverSearch(Game& table, Game&& copy) {
   table.Engine = std::move(copy.Engine);
 }
 
-bool HandIsOver(const Game& game) { return game.Play.CardsPlayed == 52; }
-
 bool CardPlayable(const Game& game, Card card) {
   return !HandIsOver(game) && LegalCards(game.Hands, game.Play).Holds(card);
 }

@@ -38,8 +38,9 @@ Card EngineCard(Game& game, const Clock& clock, const LogicErrorHandler& onLogic
 // play itself is the same in both: a search leaves it as it found it.
 void TakeOverSearch(Game& table, Game&& copy);
 
-// All 52 cards are played.
-bool HandIsOver(const Game& game);
+// All 52 cards are played: no seat is to play, nothing is left to hint.
+inline bool HandIsOver(const Game& game) { return game.Play.CardsPlayed == 52; }
+
 // The seat to play may play the card: it holds it and follows suit.
 bool CardPlayable(const Game& game, Card card);
 // The seat to play plays the card. A card it may not play is a broken

@@ -70,6 +70,11 @@ std::string CardText(Card card);
 constexpr Card MakeCard(int rank, int suit) {
   return (Holding{1} << rank) | static_cast<Card>(suit);
 }
+// One of the thirteen ranks and a suit, nothing else: a code read from a
+// file or handed over by another program may be anything.
+constexpr bool IsCard(Card card) {
+  return (card & ~Card{0x7FFF}) == 0 && std::has_single_bit(card & 0x7FFC);
+}
 // Rank bit of the highest card, 0 when there is none.
 Holding HighestCard(Holding holding);
 // Rank of the lowest card, 0 when there is none.

@@ -130,9 +130,9 @@ PbnExportResult WritePbnFile(std::vector<PbnExportBoard> boards, const std::stri
   for (PbnExportBoard& entry : boards) {
     if (!analyse) break;
     // A deal the solver cannot take goes out without its facts.
-    const Solved<TrickTable> table = DoubleDummyTable(entry.Board.Deal);
+    const Result<TrickTable> table = DoubleDummyTable(entry.Board.Deal);
     if (!table) continue;
-    if (const Solved<ParResult> par =
+    if (const Result<ParResult> par =
             ParOfDeal(*table, entry.Board.Vulnerability, entry.Board.Dealer))
       entry.Analysis = PbnAnalysis{*table, *par};
   }

@@ -7,6 +7,7 @@
 #include "model/deal_text.h"
 #include "model/hand_data.h"
 #include "model/play_record_text.h"
+#include "pbn/pbn_play.h"
 #include "pbn/pbn_reader.h"
 #include "scoring/duplicate_score.h"
 
@@ -69,11 +70,11 @@ Calls CallsOf(const PbnBoard& board) {
     calls.Bids =
         AuctionToContract(*board.Contract, board.Declarer.value_or(board.Dealer), board.Dealer);
   } else {
-    const Solved<TrickTable> table = DoubleDummyTable(board.Deal);
-    const Solved<ParResult> par =
-        table ? ParOfDeal(*table, board.Vulnerability, board.Dealer) : Solved<ParResult>{};
+    const Result<TrickTable> table = DoubleDummyTable(board.Deal);
+    const Result<ParResult> par =
+        table ? ParOfDeal(*table, board.Vulnerability, board.Dealer) : Reason{table.Error()};
     if (!par) {
-      calls.Problem = "its par contract could not be found: " + (table ? par.Error : table.Error);
+      calls.Problem = "its par contract could not be found: " + par.Error();
       return calls;
     }
     PbnContract contract;
@@ -90,21 +91,11 @@ Calls CallsOf(const PbnBoard& board) {
 }
 
 // The play as the hand file keeps it, for a play of all thirteen tricks.
-std::string PlaysTextOf(const PbnBoard& board, SeatCode declarer, int trump) {
-  if (board.Play.size() != 13) return {};
-  std::vector<PlayRecordEntry> record;
-  SeatCode leader = NextSeat(declarer);
-  for (const PbnTrick& trick : board.Play) {
-    std::array<Card, 4> played{};
-    for (int i = 0; i < 4; ++i) {
-      const auto seat = static_cast<SeatCode>((leader + i) % 4);
-      played[i] = trick[(seat - board.PlaySeat + 4) % 4];
-      record.push_back({static_cast<std::uint16_t>(played[i]), seat});
-    }
-    leader = TrickWinner(played, leader, trump);
-  }
-  record.push_back({0, leader});
-  return PlayRecordText(record, declarer);
+std::string PlaysTextOf(const PbnBoard& board, SeatCode declarer, StrainCode trump) {
+  const Result<PlayOut> play =
+      ReplayPbnTricks(board.Deal, trump, NextSeat(declarer), board.PlaySeat, board.Play);
+  if (!play || !play->Over()) return {};
+  return PlayRecordText(play->Record(), declarer);
 }
 
 std::string CommentOf(const PbnBoard& board) {

@@ -1,10 +1,12 @@
 #include "pbn/pbn_reader.h"
 
+#include <algorithm>
 #include <cctype>
 #include <map>
 
 #include "auction/call_rules.h"
 #include "model/deal_text.h"
+#include "pbn/pbn_play.h"
 #include "pbn/pbn_text.h"
 
 namespace tavlo {
@@ -187,8 +189,8 @@ Status ReadAuction(const Tag& tag, const std::map<std::string, std::string>& not
   return {};
 }
 
-// Checks the play against the deal and the rules and keeps the complete
-// tricks before the first missing card. Returns why a play is left out;
+// Keeps the complete tricks before the first missing card when they keep to
+// the deal and the rules of play. Returns why a play is left out;
 // empty when it is kept.
 std::string ReadPlay(const Tag& tag, PbnBoard& board) {
   const auto seat = ReadPbnSeat(tag.Value);
@@ -215,42 +217,19 @@ std::string ReadPlay(const Tag& tag, PbnBoard& board) {
   if (tricks.empty()) return {};
   if (!board.Contract || board.Contract->ContractBid == Pass || !board.Declarer)
     return "the play has no contract to be played in";
-  const SeatCode declarer = *board.Declarer;
-  const int trump = BidStrain(board.Contract->ContractBid);
-  DealHoldings hands = board.Deal;
-  SeatCode leader = NextSeat(declarer);
-  int declarerTricks = 0;
   std::vector<PbnTrick> kept;
-  for (std::size_t t = 0; t < tricks.size() && t < 13; ++t) {
-    std::array<Card, 4> played{};
-    bool whole = true;
-    for (int i = 0; i < 4; ++i) {
-      const auto who = static_cast<SeatCode>((leader + i) % 4);
-      played[i] = tricks[t][(who - *seat + 4) % 4];
-      whole = whole && played[i] != 0;
-    }
-    if (!whole) break;
-    const int suitLed = CardSuit(played[0]);
-    for (int i = 0; i < 4; ++i) {
-      const auto who = static_cast<SeatCode>((leader + i) % 4);
-      const Card card = played[i];
-      Holding& holding = hands[who][CardSuit(card)];
-      const std::string where = " in trick " + std::to_string(t + 1);
-      if (!(holding & card & RankBits))
-        return std::string(SeatNames[who]) + " plays the " + CardText(card) +
-               " without holding it" + where;
-      if (CardSuit(card) != suitLed && hands[who][suitLed] != 0)
-        return std::string(SeatNames[who]) + " does not follow suit" + where;
-      holding &= ~(card & RankBits);
-    }
-    leader = TrickWinner(played, leader, trump);
-    if (SideOfSeat(leader) == SideOfSeat(declarer)) ++declarerTricks;
-    kept.push_back(tricks[t]);
+  for (const PbnTrick& trick : tricks) {
+    if (std::find(trick.begin(), trick.end(), Card{0}) != trick.end()) break;
+    kept.push_back(trick);
   }
   if (kept.empty()) return {};
+  const SeatCode declarer = *board.Declarer;
+  const Result<PlayOut> play = ReplayPbnTricks(board.Deal, BidStrain(board.Contract->ContractBid),
+                                               NextSeat(declarer), *seat, kept);
+  if (!play) return Lowered(play.Error());
   board.PlaySeat = *seat;
   board.Play = std::move(kept);
-  if (board.Play.size() == 13 && !board.Result) board.Result = declarerTricks;
+  if (play->Over() && !board.Result) board.Result = play->TricksOf(SideOfSeat(declarer));
   return {};
 }
 

@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QTableWidget>
 
+#include "engine/play_out.h"
+
 namespace tavlo {
 
 namespace {
@@ -19,17 +21,6 @@ QTableWidgetItem* BoldItem(const QString& text, const QColor& ink) {
   item->setFont(font);
   item->setForeground(ink);
   return item;
-}
-
-// The seat that won the trick of record entry i, or -1 while the line has
-// not completed it: the next trick's lead names it, or the trick's leader
-// when the line ends with it.
-int TrickWinner(const PlayState& play, int i) {
-  const int next = (i / 4 + 1) * 4;
-  if (next < play.CardsPlayed || (next == 52 && play.CardsPlayed == 52))
-    return play.PlayRecord[next].Seat;
-  if (next == play.CardsPlayed) return play.TrickLeader;
-  return -1;
 }
 
 }  // namespace
@@ -100,13 +91,16 @@ void TDebugger::DisplayCells(const SearchedLine& line) {
   label1_->setText(QString("Projected Losers: %1").arg(search.ProjectedLosers));
   label2_->setText(QString("Testwidth = %1").arg(search.Testwidth));
   label3_->setText(QString("Totplay = %1").arg(search.Totplay));
+  // The line replayed on the deal names each completed trick's winner.
+  const Result<PlayOut> replayed = ReplayRecord(line.Hands, play);
+  const int tricksDone = replayed ? replayed->CardsPlayed() / 4 : 0;
   for (int i = 0; i < play.CardsPlayed; ++i) {
     const PlayRecordEntry& entry = play.PlayRecord[i];
     // Declarer's row is the last; the defenders hold rows 1 and 3.
     const int row = (entry.Seat - play.Declarer + 3) % 4 + 1;
     QString text = QString::fromStdString(CardText(entry.Card));
     QColor ink = Qt::black;
-    if (TrickWinner(play, i) == entry.Seat) {
+    if (i / 4 < tricksDone && replayed->WinnerOf(i / 4 + 1) == entry.Seat) {
       const bool defender = row % 2 == 1;
       text += defender ? "-" : "+";
       if (defender) ink = Qt::red;

@@ -199,11 +199,10 @@ void TReviewForm::ReviewHand(const Game& game, int language,
   }
 
   // What the analysis needs, copied: the table may go on meanwhile.
-  deal_ = game.Table.Deal;
-  played_.clear();
+  std::vector<Card> played;
   if (IsContractBid(game.Auction.ContractBid)) {
     for (int at = 0; at < game.Play.CardsPlayed; ++at)
-      played_.push_back(game.Play.PlayRecord[at].Card);
+      played.push_back(game.Play.PlayRecord[at].Card);
   }
   review_.reset();
   trick_ = 0;
@@ -219,10 +218,11 @@ void TReviewForm::ReviewHand(const Game& game, int language,
   const int vulnerability = game.Record.Vulnerability;
   analysing_ = true;
   worker_.Run(
-      [deal = deal_, contract, declarer, vulnerability, dealer, played = played_](JobControl&) {
+      [deal = game.Table.Deal, contract, declarer, vulnerability, dealer,
+       played = std::move(played)](JobControl&) {
         return tavlo::ReviewHand(deal, contract, declarer, vulnerability, dealer, played);
       },
-      [this](const Solved<HandReview>& result) { AnalysisDone(result); },
+      [this](const Result<HandReview>& result) { AnalysisDone(result); },
       [this] {
         analysing_ = false;
         progress_->hide();
@@ -238,11 +238,11 @@ void TReviewForm::done(int result) {
   QDialog::done(result);
 }
 
-void TReviewForm::AnalysisDone(const Solved<HandReview>& result) {
+void TReviewForm::AnalysisDone(const Result<HandReview>& result) {
   analysing_ = false;
   progress_->hide();
   if (!result) {
-    summary_->setText(QString::fromStdString(result.Error));
+    summary_->setText(QString::fromStdString(result.Error()));
     return;
   }
   review_ = *result;
@@ -303,11 +303,7 @@ void TReviewForm::ShowTrick(int trick) {
   if (!review_ || review_->PassedOut || trick < 1 || trick > 13) return;
   trick_ = trick;
   const int first = 4 * (trick - 1);
-  DealHoldings left = deal_;
-  for (int at = 0; at < first; ++at) {
-    const Card card = review_->Cards[at].Played;
-    left[review_->Cards[at].Seat][CardSuit(card)] &= ~(card & RankBits);
-  }
+  const DealHoldings left = review_->Play.LeftBefore(first);
   const ReviewedCard& lead = review_->Cards[first];
   std::array<Holding, 4> best{};
   for (Card card : lead.Best) best[CardSuit(card)] |= card & RankBits;

@@ -47,7 +47,7 @@ class TReviewForm : public QDialog {
   void done(int result) override;
 
  private:
-  void AnalysisDone(const Solved<HandReview>& result);
+  void AnalysisDone(const Result<HandReview>& result);
   void ShowTable();
   void ShowPlay();
   void ShowSummary();
@@ -58,8 +58,6 @@ class TReviewForm : public QDialog {
   // ("4♠-NS", "5♥x-OW -2").
   QString ParSign(const ParContract& contract) const;
 
-  DealHoldings deal_{};
-  std::vector<Card> played_;
   int language_ = 0;
   bool analysing_ = false;
   std::optional<HandReview> review_;

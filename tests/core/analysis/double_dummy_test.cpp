@@ -28,8 +28,8 @@ const DealHoldings NorthHoldsTheTops =
     DealOf("N:AKQJ.AKQ.AKQ.AKQ T987.JT9.JT9.JT9 6543.876.876.876 2.5432.5432.5432");
 
 TEST(DoubleDummyTable, CountsTricksOfPlainDeals) {
-  const Solved<TrickTable> table = DoubleDummyTable(OneSuitEach);
-  ASSERT_TRUE(table) << table.Error;
+  const Result<TrickTable> table = DoubleDummyTable(OneSuitEach);
+  ASSERT_TRUE(table) << table.Error();
   const TrickTable expected{{
       {0, 13, 0, 13},  // clubs: West's trumps
       {13, 0, 13, 0},  // diamonds: South's
@@ -39,13 +39,13 @@ TEST(DoubleDummyTable, CountsTricksOfPlainDeals) {
   }};
   EXPECT_EQ(*table, expected);
 
-  const Solved<TrickTable> tops = DoubleDummyTable(NorthHoldsTheTops);
-  ASSERT_TRUE(tops) << tops.Error;
+  const Result<TrickTable> tops = DoubleDummyTable(NorthHoldsTheTops);
+  ASSERT_TRUE(tops) << tops.Error();
   EXPECT_EQ((*tops)[NoTrump], (std::array<int, 4>{13, 0, 13, 0}));
 }
 
 TEST(ParOfDeal, TheHighestSlamStandsWhateverTheDealerAndVulnerability) {
-  const Solved<TrickTable> table = DoubleDummyTable(OneSuitEach);
+  const Result<TrickTable> table = DoubleDummyTable(OneSuitEach);
   ASSERT_TRUE(table);
   struct Case {
     int vulnerability;
@@ -56,8 +56,8 @@ TEST(ParOfDeal, TheHighestSlamStandsWhateverTheDealerAndVulnerability) {
   // them and seven no trump would go down thirteen.
   for (const Case& c :
        {Case{0, North, 1510}, Case{3, East, 2210}, Case{1, West, 2210}, Case{2, South, 1510}}) {
-    const Solved<ParResult> par = ParOfDeal(*table, c.vulnerability, c.dealer);
-    ASSERT_TRUE(par) << par.Error;
+    const Result<ParResult> par = ParOfDeal(*table, c.vulnerability, c.dealer);
+    ASSERT_TRUE(par) << par.Error();
     EXPECT_EQ(par->ScoreNorthSouth, c.score) << c.vulnerability;
     ASSERT_EQ(par->Contracts.size(), 1u);
     EXPECT_EQ(par->Contracts[0].Text(), "7S-NS");
@@ -68,8 +68,8 @@ TEST(ParOfDeal, ADealNobodyCanMakeIsPassedOut) {
   // Every strain and declarer takes six tricks: nobody makes even one.
   TrickTable table{};
   for (auto& strain : table) strain.fill(6);
-  const Solved<ParResult> par = ParOfDeal(table, 0, North);
-  ASSERT_TRUE(par) << par.Error;
+  const Result<ParResult> par = ParOfDeal(table, 0, North);
+  ASSERT_TRUE(par) << par.Error();
   EXPECT_EQ(par->ScoreNorthSouth, 0);
   EXPECT_TRUE(par->Contracts.empty());
 }
@@ -77,8 +77,8 @@ TEST(ParOfDeal, ADealNobodyCanMakeIsPassedOut) {
 TEST(ValuesOfCards, ListsEveryLegalCardWithItsTricks) {
   // Spades by North, East leads: every heart of East is worth nothing to
   // East-West, and the solver's equal cards are all listed.
-  const Solved<PlayValues> lead = ValuesOfCards(OneSuitEach, Spades, East, {});
-  ASSERT_TRUE(lead) << lead.Error;
+  const Result<PlayValues> lead = ValuesOfCards(OneSuitEach, Spades, East, {});
+  ASSERT_TRUE(lead) << lead.Error();
   EXPECT_EQ(lead->ToPlay, East);
   ASSERT_EQ(lead->Cards.size(), 13u);
   EXPECT_EQ(lead->Cards.front().Played, MakeCard(Ace, Hearts));
@@ -88,8 +88,8 @@ TEST(ValuesOfCards, ListsEveryLegalCardWithItsTricks) {
   // After the heart lead South may discard any diamond; a card not held
   // has no cost.
   const std::array<Card, 1> heart{MakeCard(Ace, Hearts)};
-  const Solved<PlayValues> second = ValuesOfCards(OneSuitEach, Spades, East, heart);
-  ASSERT_TRUE(second) << second.Error;
+  const Result<PlayValues> second = ValuesOfCards(OneSuitEach, Spades, East, heart);
+  ASSERT_TRUE(second) << second.Error();
   EXPECT_EQ(second->ToPlay, South);
   EXPECT_EQ(second->Cards.size(), 13u);
   EXPECT_EQ(second->Best(), 13);
@@ -99,9 +99,9 @@ TEST(ValuesOfCards, ListsEveryLegalCardWithItsTricks) {
 
 TEST(ValuesOfCards, AWrongPlayOrDealIsAnErrorNotACrash) {
   // North leads its top spade; East must follow with one of its four.
-  const Solved<PlayValues> fine =
+  const Result<PlayValues> fine =
       ValuesOfCards(NorthHoldsTheTops, NoTrump, North, std::array{MakeCard(Ace, Spades)});
-  ASSERT_TRUE(fine) << fine.Error;
+  ASSERT_TRUE(fine) << fine.Error();
   EXPECT_EQ(fine->ToPlay, East);
   ASSERT_EQ(fine->Cards.size(), 4u);
   for (const CardValue& value : fine->Cards) EXPECT_EQ(CardSuit(value.Played), Spades);
@@ -117,19 +117,19 @@ TEST(ValuesOfCards, AWrongPlayOrDealIsAnErrorNotACrash) {
       {North, std::vector<Card>(52, MakeCard(2, Clubs)), "The hand is over"},
   };
   for (const Case& c : cases) {
-    const Solved<PlayValues> values = ValuesOfCards(NorthHoldsTheTops, NoTrump, c.leader, c.played);
+    const Result<PlayValues> values = ValuesOfCards(NorthHoldsTheTops, NoTrump, c.leader, c.played);
     EXPECT_FALSE(values);
-    EXPECT_EQ(values.Error, c.error);
+    EXPECT_EQ(values.Error(), c.error);
   }
 
   // Deals the solver must never see: it may search them for minutes or
   // end the program.
   DealHoldings twice = NorthHoldsTheTops;
   twice[East][Spades] |= AceBit;
-  EXPECT_EQ(DoubleDummyTable(twice).Error, "The deal holds the AS twice");
+  EXPECT_EQ(DoubleDummyTable(twice).Error(), "The deal holds the AS twice");
   DealHoldings short_ = NorthHoldsTheTops;
   short_[West][Clubs] &= ~TwoBit;
-  EXPECT_EQ(ValuesOfCards(short_, NoTrump, North, {}).Error,
+  EXPECT_EQ(ValuesOfCards(short_, NoTrump, North, {}).Error(),
             "The West hand holds 12 cards, not 13");
   DealHoldings noRank = NorthHoldsTheTops;
   noRank[West][Clubs] |= 0x8000;
@@ -142,8 +142,8 @@ TEST(ValuesOfCards, BestPlayMakesTheTablesTricks) {
   std::mt19937 random(7);
   for (std::uint32_t seed = 1; seed <= 6; ++seed) {
     const DealHoldings deal = RandomDeal(seed);
-    const Solved<TrickTable> table = DoubleDummyTable(deal);
-    ASSERT_TRUE(table) << table.Error;
+    const Result<TrickTable> table = DoubleDummyTable(deal);
+    ASSERT_TRUE(table) << table.Error();
     const StrainCode trump = static_cast<StrainCode>(seed % 5);
     const SeatCode declarer = static_cast<SeatCode>(seed % 4);
     const SeatCode leader = NextSeat(declarer);
@@ -153,8 +153,8 @@ TEST(ValuesOfCards, BestPlayMakesTheTablesTricks) {
     int declarerTricks = 0;
     SeatCode trickLeader = leader;
     while (played.size() < 52) {
-      const Solved<PlayValues> values = ValuesOfCards(deal, trump, leader, played);
-      ASSERT_TRUE(values) << values.Error;
+      const Result<PlayValues> values = ValuesOfCards(deal, trump, leader, played);
+      ASSERT_TRUE(values) << values.Error();
       const bool declaring = values->ToPlay % 2 == declarer % 2;
       const int left = 13 - static_cast<int>(played.size()) / 4;
       EXPECT_EQ(declarerTricks + (declaring ? values->Best() : left - values->Best()), tricks)

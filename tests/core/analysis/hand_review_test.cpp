@@ -29,9 +29,9 @@ Board BoardOf(std::uint32_t seed) {
 std::vector<Card> PlayOut(const Board& board, int mistakeAt, std::mt19937* random = nullptr) {
   std::vector<Card> played;
   while (played.size() < 52) {
-    const Solved<PlayValues> values =
+    const Result<PlayValues> values =
         ValuesOfCards(board.deal, board.trump, NextSeat(board.declarer), played);
-    EXPECT_TRUE(values) << values.Error;
+    EXPECT_TRUE(values) << values.Error();
     const std::vector<CardValue>& cards = values->Cards;
     Card card = cards.front().Played;
     if (random) card = cards[(*random)() % cards.size()].Played;
@@ -45,9 +45,9 @@ TEST(ReviewHand, BestPlayCostsNothingAndOneMistakeIsFoundAlone) {
   const Board board = BoardOf(5);
   const Bid contract = ContractBidCode(2, board.trump);
   const std::vector<Card> best = PlayOut(board, -1);
-  const Solved<HandReview> review =
+  const Result<HandReview> review =
       ReviewHand(board.deal, contract, board.declarer, 0, board.declarer, best);
-  ASSERT_TRUE(review) << review.Error;
+  ASSERT_TRUE(review) << review.Error();
   const int tricks = review->Table[board.trump][board.declarer];
   EXPECT_EQ(review->AfterLead, tricks);
   EXPECT_EQ(review->TricksMade, tricks);
@@ -60,14 +60,14 @@ TEST(ReviewHand, BestPlayCostsNothingAndOneMistakeIsFoundAlone) {
   // The first position where the worst card costs something, played wrong.
   int mistakeAt = -1;
   for (std::size_t at = 1; at < review->Cards.size() && mistakeAt < 0; ++at) {
-    const Solved<PlayValues> values =
+    const Result<PlayValues> values =
         ValuesOfCards(board.deal, board.trump, NextSeat(board.declarer), std::span(best).first(at));
     if (values->Cards.back().Tricks < values->Best()) mistakeAt = static_cast<int>(at);
   }
   ASSERT_GT(mistakeAt, 0);
-  const Solved<HandReview> wrong = ReviewHand(board.deal, contract, board.declarer, 0,
+  const Result<HandReview> wrong = ReviewHand(board.deal, contract, board.declarer, 0,
                                               board.declarer, PlayOut(board, mistakeAt));
-  ASSERT_TRUE(wrong) << wrong.Error;
+  ASSERT_TRUE(wrong) << wrong.Error();
   int costly = 0;
   for (std::size_t at = 0; at < wrong->Cards.size(); ++at) {
     if (wrong->Cards[at].Cost == 0) continue;
@@ -88,10 +88,10 @@ TEST(ReviewHand, TheCostsAccountForTheTricksMade) {
   std::mt19937 random(3);
   for (std::uint32_t seed : {2u, 9u}) {
     const Board board = BoardOf(seed);
-    const Solved<HandReview> review =
+    const Result<HandReview> review =
         ReviewHand(board.deal, ContractBidCode(1, board.trump), board.declarer, 3, board.declarer,
                    PlayOut(board, -1, &random));
-    ASSERT_TRUE(review) << review.Error;
+    ASSERT_TRUE(review) << review.Error();
     int balance = review->AfterLead;
     int northSouthLost = 0;
     for (std::size_t at = 1; at < review->Cards.size(); ++at) {
@@ -108,15 +108,15 @@ TEST(ReviewHand, TheCostsAccountForTheTricksMade) {
 
 TEST(ReviewHand, APassedOutHandHasOnlyTheTableAndPar) {
   const Board board = BoardOf(4);
-  const Solved<HandReview> review = ReviewHand(board.deal, Pass, South, 1, West, {});
-  ASSERT_TRUE(review) << review.Error;
+  const Result<HandReview> review = ReviewHand(board.deal, Pass, South, 1, West, {});
+  ASSERT_TRUE(review) << review.Error();
   EXPECT_TRUE(review->PassedOut);
   EXPECT_TRUE(review->Cards.empty());
   EXPECT_EQ(review->Table, *DoubleDummyTable(board.deal));
   EXPECT_EQ(review->Par.ScoreNorthSouth, ParOfDeal(review->Table, 1, West)->ScoreNorthSouth);
 
   const std::vector<Card> half(20, MakeCard(2, Clubs));
-  EXPECT_EQ(ReviewHand(board.deal, ContractBidCode(3, NoTrump), South, 0, West, half).Error,
+  EXPECT_EQ(ReviewHand(board.deal, ContractBidCode(3, NoTrump), South, 0, West, half).Error(),
             "The play of the hand is not complete");
 }
 

@@ -141,8 +141,8 @@ TEST_P(LessonHandTest, ContractMakesDoubleDummy) {
   for (const auto& bid : record.ScriptedAuction)
     if (IsContractBid(BidCode(bid))) contract = BidCode(bid);
   ASSERT_TRUE(IsContractBid(contract));
-  const Solved<TrickTable> table = DoubleDummyTable(deal);
-  ASSERT_TRUE(table) << table.Error;
+  const Result<TrickTable> table = DoubleDummyTable(deal);
+  ASSERT_TRUE(table) << table.Error();
   EXPECT_GE((*table)[BidStrain(contract)][record.Declarer], BidLevel(contract) + 6)
       << BidShortText(contract) << " by " << SeatNames[record.Declarer];
 }
