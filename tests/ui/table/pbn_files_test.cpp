@@ -11,7 +11,7 @@
 #include "handfile/big_ini_file.h"
 #include "lesson_table.h"
 #include "pbn/pbn_reader.h"
-#include "table/pbn_command_line.h"
+#include "pbn_command_line.h"
 
 namespace tavlo {
 namespace {
@@ -122,16 +122,22 @@ TEST_F(PbnFilesTest, TheCommandLineImportsAndExportsWithoutAWindow) {
   EXPECT_EQ(out.str(), "Added 4 hands as boards 11 to 14.\n");
   EXPECT_EQ(run({"--import-pbn", Path("missing.pbn")}), 1);
   EXPECT_NE(err.str().find("could not be read"), std::string::npos);
+  // A file named from where the user stands, wherever that is; the work is
+  // then done from the user folder, as the window does it.
+  ASSERT_TRUE(QDir::setCurrent(kTestFiles));
+  EXPECT_EQ(run({"--import-pbn", "voids.pbn"}), 0);
+  EXPECT_EQ(out.str(), "Added 2 hands as boards 15 and 16.\n");
+  EXPECT_EQ(QDir::current().canonicalPath(), QDir(folder_.path()).canonicalPath());
 
   EXPECT_EQ(run({"--export-pbn", Path("all.pbn")}), 0);
-  EXPECT_EQ(out.str(), "Wrote 14 boards to " + Path("all.pbn").toStdString() + ".\n");
-  EXPECT_EQ(ReadPbn(ReadBytes(Path("all.pbn"))).Boards.size(), 14u);
+  EXPECT_EQ(out.str(), "Wrote 16 boards to " + Path("all.pbn").toStdString() + ".\n");
+  EXPECT_EQ(ReadPbn(ReadBytes(Path("all.pbn"))).Boards.size(), 16u);
 
   // While the program runs it holds the hand file; the command line keeps
   // its hands off it.
   StartNamed();
   EXPECT_EQ(run({"--import-pbn", kTestFiles + "voids.pbn"}), 1);
-  EXPECT_EQ(TINI(Path(HandFileName).toStdString()).Sections().Count(), 14);
+  EXPECT_EQ(TINI(Path(HandFileName).toStdString()).Sections().Count(), 16);
 }
 
 }  // namespace

@@ -12,8 +12,8 @@
 #include "model/clock.h"
 #include "recording_notifier.h"
 #include "table/desk_top.h"
-#include "table/program_start.h"
-#include "table/tavlo_application.h"
+#include "program_start.h"
+#include "tavlo_application.h"
 #include "test_application.h"
 
 namespace tavlo {

@@ -1,10 +1,10 @@
-#include "table/program_start.h"
+#include "program_start.h"
 
 #include <QApplication>
-#include <QDir>
 
 #include "common/notifier.h"
 #include "common/running_marker.h"
+#include "common/user_files.h"
 #include "dialogs/splash_screen.h"
 #include "handfile/big_ini_file.h"
 #include "language/languages.h"
@@ -16,12 +16,8 @@ namespace tavlo {
 std::unique_ptr<TDeskTop> StartProgram(const QString& programFolder, const Clock& clock) {
   // The user's data folder is named after the application.
   QApplication::setApplicationName("Tavlo");
-  const ProgramFolders folders = LocateProgramFolders(programFolder);
-  const QString folderError = PrepareUserFolder(folders);
-  QDir::setCurrent(folders.User);
-  // The user's copy of the hand file; when it could not be made, the
-  // shipped lessons can still be played.
-  auto handStore = std::make_unique<TINI>(folders.Find(HandFileName).toStdString());
+  UserFiles files = OpenUserFiles(programFolder);
+  const ProgramFolders& folders = files.Folders;
 
   auto* splash = new TSplashScreen;
   OptionsRecord options;
@@ -36,19 +32,19 @@ std::unique_ptr<TDeskTop> StartProgram(const QString& programFolder, const Clock
     return nullptr;
   }
   // A folder that cannot be made already says the options cannot be kept.
-  if (!folderError.isEmpty())
-    Notifier::Current().Message(folderError);
+  if (!files.FolderProblem.isEmpty())
+    Notifier::Current().Message(files.FolderProblem);
   else if (!optionsRead)
     Notifier::Current().Message(QString::fromStdString(optionsRead.Error()));
-  if (!handStore->Loaded()) {
-    Notifier::Current().Message(QString::fromStdString(handStore->Loaded().Error()));
+  if (!files.HandStore->Loaded()) {
+    Notifier::Current().Message(QString::fromStdString(files.HandStore->Loaded().Error()));
   }
 
   TableSetup setup;
   setup.Folders = folders;
   setup.TimeSource = &clock;
   setup.Options = options;
-  setup.HandStore = std::move(handStore);
+  setup.HandStore = std::move(files.HandStore);
   setup.Marker = std::move(marker);
   setup.Splash = splash;
   auto table = std::make_unique<TDeskTop>(std::move(setup));

@@ -1,4 +1,4 @@
-#include "table/tavlo_application.h"
+#include "tavlo_application.h"
 
 #include <QIcon>
 #include <QProxyStyle>

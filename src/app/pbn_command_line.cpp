@@ -1,13 +1,14 @@
-#include "table/pbn_command_line.h"
+#include "pbn_command_line.h"
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <iostream>
 
 #include "common/notifier.h"
-#include "common/program_folders.h"
 #include "common/running_marker.h"
 #include "common/strings_resource.h"
+#include "common/user_files.h"
 #include "handfile/big_ini_file.h"
 #include "pbn/pbn_export.h"
 #include "pbn/pbn_import.h"
@@ -45,21 +46,24 @@ std::optional<int> RunPbnCommandLine(const QStringList& arguments, const QString
     err << "Usage: tavlo " << form << " FILE\n";
     return 2;
   }
-  const QString pbnFile = arguments[2];
-  // The hand file the table would open: the user's own copy.
-  const ProgramFolders folders = LocateProgramFolders(programFolder);
-  if (const QString problem = PrepareUserFolder(folders); !problem.isEmpty()) {
-    err << problem.toStdString() << '\n';
+  // Named from where the user stands, before the user folder becomes the
+  // current folder.
+  const QString pbnFile = QFileInfo(arguments[2]).absoluteFilePath();
+  // The hand file the table would open, the user's own copy, opened as the
+  // table opens it.
+  const UserFiles files = OpenUserFiles(programFolder);
+  if (!files.FolderProblem.isEmpty()) {
+    err << files.FolderProblem.toStdString() << '\n';
     return 1;
   }
   // A running copy holds the hand file in memory and would write its own
   // copy back over the hands added here.
-  const RunningMarker marker(folders.User);
+  const RunningMarker marker(files.Folders.User);
   if (!marker.Held()) {
     err << AlreadyRunningMessage << " Close it first.\n";
     return 1;
   }
-  TINI store(folders.Find(HandFileName).toStdString());
+  TBigIniFile& store = *files.HandStore;
   if (!store.Loaded()) {
     err << store.Loaded().Error() << '\n';
     return 1;
