@@ -3,7 +3,8 @@
 namespace tavlo {
 
 Result<HandReview> ReviewHand(const DealHoldings& deal, Bid contract, SeatCode declarer,
-                              int vulnerability, SeatCode dealer, std::span<const Card> played) {
+                              int vulnerability, SeatCode dealer, std::span<const Card> played,
+                              JobControl* job) {
   HandReview review;
   review.PassedOut = !IsContractBid(contract);
   const StrainCode trump = BidStrain(contract);
@@ -22,7 +23,10 @@ Result<HandReview> ReviewHand(const DealHoldings& deal, Bid contract, SeatCode d
   review.Par = *par;
   if (review.PassedOut) return review;
 
+  if (job) job->SetTotal(static_cast<int>(played.size()));
   for (std::size_t at = 0; at < played.size(); ++at) {
+    if (Stopped(job)) return Reason{"The review was stopped."};
+    if (job) job->Advance();
     const Result<PlayValues> values = ValuesOfCards(deal, trump, leader, played.first(at));
     if (!values) return Reason{values.Error()};
     ReviewedCard card{played[at], review.Play.Record()[at].Seat, values->Cost(played[at]), {}};

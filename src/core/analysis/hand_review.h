@@ -7,6 +7,7 @@
 
 #include "analysis/double_dummy.h"
 #include "engine/play_out.h"
+#include "model/job_control.h"
 #include "model/result.h"
 
 namespace tavlo {
@@ -41,7 +42,10 @@ struct HandReview {
 // and the cards played in order (the whole hand, or none when passed out).
 // A card that cannot have been played is refused as the replay of a play
 // refuses it.
+// A job asked to stop gives up between two of the solver's positions; the
+// job counts the positions solved.
 Result<HandReview> ReviewHand(const DealHoldings& deal, Bid contract, SeatCode declarer,
-                              int vulnerability, SeatCode dealer, std::span<const Card> played);
+                              int vulnerability, SeatCode dealer, std::span<const Card> played,
+                              JobControl* job = nullptr);
 
 }  // namespace tavlo

@@ -125,10 +125,16 @@ std::vector<PbnExportBoard> ExportBoards(TBigIniFile& store, std::span<const std
 }
 
 PbnExportResult WritePbnFile(std::vector<PbnExportBoard> boards, const std::string& fileName,
-                             bool analyse) {
+                             bool analyse, JobControl* job) {
   PbnExportResult result;
+  if (job && analyse) job->SetTotal(static_cast<int>(boards.size()));
   for (PbnExportBoard& entry : boards) {
     if (!analyse) break;
+    if (Stopped(job)) {
+      result.Count = Reason{"The export was stopped; " + fileName + " was not written."};
+      return result;
+    }
+    if (job) job->Advance();
     // A deal the solver cannot take goes out without its facts.
     const Result<TrickTable> table = DoubleDummyTable(entry.Board.Deal);
     if (!table) continue;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "handfile/big_ini_file.h"
+#include "model/job_control.h"
 #include "model/result.h"
 #include "pbn/pbn_writer.h"
 
@@ -41,9 +42,10 @@ std::vector<PbnExportBoard> ExportBoards(TBigIniFile& store, std::span<const std
 // Writes the boards to the file, replacing it whole. With analyse set each
 // board first gets its double-dummy table and par, which takes the solver
 // a while; the hand file is not touched, so this may run aside from the
-// window.
+// window. A job counts the boards analysed; asked to stop, it gives up
+// between boards and writes nothing.
 PbnExportResult WritePbnFile(std::vector<PbnExportBoard> boards, const std::string& fileName,
-                             bool analyse);
+                             bool analyse, JobControl* job = nullptr);
 
 // What an export did, for the user: how many boards went to the file, then
 // each problem on a line of its own.

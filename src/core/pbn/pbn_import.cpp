@@ -117,11 +117,14 @@ std::vector<Bid> AuctionToContract(const PbnContract& contract, SeatCode declare
   return calls;
 }
 
-PbnImportPlan PlanPbnImport(std::string_view bytes) {
+PbnImportPlan PlanPbnImport(std::string_view bytes, JobControl* job) {
   PbnReading reading = ReadPbn(bytes);
   PbnImportPlan plan;
   plan.Problems = std::move(reading.Problems);
+  if (job) job->SetTotal(static_cast<int>(reading.Boards.size()));
   for (const PbnBoard& board : reading.Boards) {
+    if (Stopped(job)) break;
+    if (job) job->Advance();
     const auto leaveOut = [&](const std::string& why) {
       plan.Problems.push_back("Board " + board.Board + " was left out: " + why + ".");
     };

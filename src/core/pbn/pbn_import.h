@@ -11,6 +11,7 @@
 
 #include "handfile/big_ini_file.h"
 #include "handfile/hand_record.h"
+#include "model/job_control.h"
 #include "model/result.h"
 #include "pbn/pbn_board.h"
 
@@ -44,8 +45,10 @@ struct PbnImportPlan {
 
 // Reads the file's bytes and makes each board a hand. The par contracts of
 // boards without a contract take the solver a while; the hand file is not
-// touched, so this may run aside from the window.
-PbnImportPlan PlanPbnImport(std::string_view bytes);
+// touched, so this may run aside from the window. A job counts the boards
+// planned; asked to stop, it gives up between boards, and the plan cut
+// short is the caller's to drop.
+PbnImportPlan PlanPbnImport(std::string_view bytes, JobControl* job = nullptr);
 
 // Adds the hands as the next free sections and writes the hand file once.
 // What the file held before is never changed.

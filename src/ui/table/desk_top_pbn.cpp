@@ -36,8 +36,8 @@ void TDeskTop::ImportPbnClick() {
     return;
   }
   session_->Jobs().Run(
-      [bytes = file.readAll()](JobControl&) {
-        return PlanPbnImport({bytes.constData(), std::size_t(bytes.size())});
+      [bytes = file.readAll()](JobControl& job) {
+        return PlanPbnImport({bytes.constData(), std::size_t(bytes.size())}, &job);
       },
       [this](PbnImportPlan plan) {
         const PbnImportResult result = AddImportedHands(HandStore(), std::move(plan));
@@ -59,8 +59,8 @@ void TDeskTop::ExportPbnClick() {
   std::vector<PbnExportBoard> boards =
       ExportBoards(HandStore(), sections, game_.Auction.AlertTexts, problems);
   session_->Jobs().Run(
-      [boards = std::move(boards), file = path.toStdString()](JobControl&) mutable {
-        return WritePbnFile(std::move(boards), file, true);
+      [boards = std::move(boards), file = path.toStdString()](JobControl& job) mutable {
+        return WritePbnFile(std::move(boards), file, true, &job);
       },
       [problems = std::move(problems), file = path.toStdString()](PbnExportResult result) mutable {
         result.Problems = std::move(problems);

@@ -219,8 +219,8 @@ void TReviewForm::ReviewHand(const Game& game, int language,
   analysing_ = true;
   worker_.Run(
       [deal = game.Table.Deal, contract, declarer, vulnerability, dealer,
-       played = std::move(played)](JobControl&) {
-        return tavlo::ReviewHand(deal, contract, declarer, vulnerability, dealer, played);
+       played = std::move(played)](JobControl& job) {
+        return tavlo::ReviewHand(deal, contract, declarer, vulnerability, dealer, played, &job);
       },
       [this](const Result<HandReview>& result) { AnalysisDone(result); },
       [this] {
