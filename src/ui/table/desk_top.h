@@ -84,34 +84,29 @@ class TDeskTop : public QMainWindow {
   // held back.
   bool InputHeld() const;
 
-  // Hand lifecycle.
-  void NewHandClick();
-  void ButSavedHandClick();
-  void DeleteaSavedHandClick();
-
-  // Enabling rules and panels.
-  void HandActions(bool on);
-  void HandMenuButtons();
-  void ClosePanels();
+  // What the table draws that tests read: the seats in the language, the
+  // bidding system's name, and South's hand moved aside for a panel.
   void MoveSouth(const QWidget* panel);
-  void PrintTopLine();
-  void GetNewPlayer();
-
-  // Seats shown face up.
-  void ShowHandsClick();
-  void HideHandsClick();
   void LayOutAllHands(bool faceUp);
-
-  // The board panel, the point display and the contract.
   void DupBoard();
-  void ShowHCPPoints();
-  void PrintWonTricks();
   // The trick row's pictures from the card back in force: at the start,
   // and again whenever the back or the table's colours change.
   void MakeTrickPictures();
   QString TranslatedSeatName(int seat) const;
   QString BidSystemString() const;
 
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  // The menu's and the panels' commands.
+  void NewHandClick();
+  void ButSavedHandClick();
+  void DeleteaSavedHandClick();
+  void ShowHandsClick();
+  void HideHandsClick();
   void LanguageClick(int language);
   void SetupOptions1Click();
   void RandomSeedKey();
@@ -124,12 +119,15 @@ class TDeskTop : public QMainWindow {
   void ImportPbnClick();
   void ExportPbnClick();
 
- protected:
-  void showEvent(QShowEvent* event) override;
-  void closeEvent(QCloseEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
+  // Enabling rules and panels.
+  void HandActions(bool on);
+  void HandMenuButtons();
+  void ClosePanels();
+  void PrintTopLine();
+  void GetNewPlayer();
+  void ShowHCPPoints();
+  void PrintWonTricks();
 
- private:
   void CreateControls();
   void CreateMenu();
   void CreateVocabulary();

@@ -16,12 +16,12 @@
 
 #include "../dialogs/setup_options_driver.h"
 #include "cards/card_pictures.h"
+#include "common/running_marker.h"
 #include "dialogs/save_dialog.h"
 #include "dialogs/setup_options.h"
 #include "handfile/big_ini_file.h"
 #include "lesson_table.h"
 #include "scoped_environment.h"
-#include "common/running_marker.h"
 
 namespace tavlo {
 namespace {

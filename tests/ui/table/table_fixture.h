@@ -4,15 +4,17 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
+#include <QActionGroup>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <memory>
 
 #include "model/clock.h"
+#include "program_start.h"
 #include "recording_notifier.h"
 #include "table/desk_top.h"
-#include "program_start.h"
 #include "tavlo_application.h"
 #include "test_application.h"
 
@@ -33,6 +35,18 @@ class SteppingClock final : public Clock {
   mutable double time = 0.5;
   double step = 0.0;
 };
+
+// The user picks a language from the table's Language menu.
+inline void ChooseLanguage(TDeskTop& table, int language) {
+  for (QAction* item : table.findChildren<QAction*>()) {
+    if (item->isCheckable() && item->data().isValid() && item->data().toInt() == language &&
+        item->objectName().endsWith('1') && item->actionGroup()) {
+      item->trigger();
+      return;
+    }
+  }
+  ADD_FAILURE() << "no menu item for language " << language;
+}
 
 class ProgramFolderTest : public ::testing::Test {
  protected:

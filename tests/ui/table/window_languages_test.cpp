@@ -246,7 +246,7 @@ class WindowLanguagesTest : public LessonTableTest {
     }
   }
   WindowTexts ShowIn(int language, const std::function<WindowTexts(int)>& show) {
-    table_->LanguageClick(language);
+    ChooseLanguage(*table_, language);
     return show(language);
   }
   static void ExpectTheLanguage(const QString& name, const WindowTexts& english,
@@ -334,7 +334,7 @@ TEST_F(WindowLanguagesTest, EveryDialogSpeaksEveryLanguage) {
   }
 
   Walk("review", [&](int language) {
-    table_->ReviewHandClick();
+    table_->MenuItem("ReviewHand1")->trigger();
     auto* review = table_->findChild<TReviewForm*>();
     EXPECT_TRUE(QTest::qWaitFor([&] { return !review->Analysing(); }, 60000));
     Picture(*review, "review", language);
@@ -379,7 +379,7 @@ TEST_F(WindowLanguagesTest, EveryDialogSpeaksEveryLanguage) {
 
   // The seed dialog comes last: closing it deals the next hand.
   Walk("new_seed", [&](int language) {
-    return Modal("new_seed", language, [this] { table_->RandomSeedKey(); });
+    return Modal("new_seed", language, [this] { QTest::keyClick(table_.get(), Qt::Key_F11); });
   });
 }
 
@@ -394,8 +394,8 @@ TEST_F(WindowLanguagesTest, TheReviewWritesParInTheLanguage) {
       "Par: 4♠-NS, 420 til Nord-Syd",    "Par : 4♠-NS, 420 pour Nord-Sud",
       "Par: 4♠-NS, 420 für Nord-Süd",    "Par: 4♠-NS, 420 för Nord-Syd"};
   for (int language = English; language < LanguageCount; ++language) {
-    table_->LanguageClick(language);
-    table_->ReviewHandClick();
+    ChooseLanguage(*table_, language);
+    table_->MenuItem("ReviewHand1")->trigger();
     auto* review = table_->findChild<TReviewForm*>();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !review->Analysing(); }, 60000));
     EXPECT_EQ(review->findChild<QLabel*>("ParLabel")->text(), par[language]);
