@@ -7,6 +7,7 @@
 
 #include "common/symbol_text_painter.h"
 #include "dialogs/dialog_translations.h"
+#include "game/play_flow.h"
 #include "language/multi_lang.h"
 #include "model/bid_text.h"
 #include "model/deal_text.h"
@@ -204,7 +205,7 @@ void TPrintForm::ShowPlay(PrintPage& page, const Game& game, int language) const
     page.Texts.push_back({TranslatedSeatName((declarer + 1 + column) % 4), PlayLeft[column],
                           LineTop(1), false, false, UnderlineStyle, Qt::black, 10});
   // A hand passed out, or not played to its end, has no cards to show.
-  if (game.Play.CardsPlayed < 52) return;
+  if (!HandIsOver(game)) return;
   const std::string text = PlayRecordText(game.Play.PlayRecord, declarer);
   std::size_t start = 0;
   for (int at = 0; at < 52 && start < text.size(); ++at) {
