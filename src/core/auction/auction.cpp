@@ -156,6 +156,15 @@ bool ProcessCall(AuctionState& state, Bid call) {
 
 Bid ScriptedCall(AuctionState& state) { return FetchScriptedBid(state); }
 
+std::string ScriptedCallExplanation(AuctionState& state) {
+  FetchScriptedBid(state);
+  if (AlertRefOf(state.ScriptedAuction[state.BidCount]).empty()) return {};
+  // The alerted calls take the alerts in auction order, as they are made.
+  const auto alerted = state.AlertLines.size();
+  return alerted < state.Alerts.size() ? AlertExplanation(state.AlertTexts, state.Alerts[alerted])
+                                       : std::string();
+}
+
 bool TakeBackBid(AuctionState& state) {
   if (state.BidCount == 0) return false;
   std::vector<Bid> calls;

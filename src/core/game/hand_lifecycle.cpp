@@ -95,11 +95,15 @@ Result<Redraw> NewHand(Game& game, TBigIniFile& store, const Clock& clock) {
 }
 
 Result<Redraw> PlaySavedHand(Game& game, TBigIniFile& store, int lessonNumber, const Clock& clock) {
-  return StartReadHand(game, store, lessonNumber, clock);
+  Result<Redraw> start = StartReadHand(game, store, lessonNumber, clock);
+  // A lesson's comment is its point, which waits for the end of the auction.
+  if (start && IsLessonHand(lessonNumber)) game.Table.Comment.clear();
+  return start;
 }
 
 Redraw StartNewHand(Game& game, const Clock& clock) {
   game.Table.PointsList = SplitCommaText(game.Record.PointsText);
+  game.Table.LessonPoint.clear();
   game.Hands.Deal(game.Table.Deal);
   game.Auction.BidCount = 0;
   game.Table.TablePhase = Phase::Bidding;

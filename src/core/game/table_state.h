@@ -23,6 +23,7 @@ enum class Phase : std::uint8_t {
 
 // The lesson hands are the sections "1" to "10" of the hand file.
 inline constexpr int LessonHands = 10;
+constexpr bool IsLessonHand(int section) { return section >= 1 && section <= LessonHands; }
 
 // Seat masks hold bit (seat + 1).
 inline constexpr std::int32_t AllSeatsMask = 30, NorthSouthMask = 10;
@@ -37,8 +38,12 @@ struct TableState {
   // then the extra points shown once the auction is over.
   std::vector<std::string> PointsList;
   // The comment shown under South's hand: a saved hand's own; a lesson's
-  // stays in the hand file.
+  // is its point, shown apart once the auction is over.
   std::string Comment;
+  // What a lesson hand teaches, from its comment: shown once the auction
+  // is over (before, it would give the calls away), through the play and at
+  // the end of the hand; empty until then and for saved hands.
+  std::string LessonPoint;
   // Every hand is laid out face up.
   bool ShowAllHands = false;
   // When the hand or its replay started (a time of day).

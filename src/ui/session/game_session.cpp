@@ -33,6 +33,12 @@ void GameSession::StopWork() {
   worker_->Cancel();
 }
 
+void GameSession::Tell(Feedback feedback) {
+  if (feedback == feedback_) return;
+  feedback_ = std::move(feedback);
+  emit FeedbackChanged(feedback_);
+}
+
 // The hands.
 
 bool GameSession::BeginHand(const Result<Redraw>& start) {
@@ -43,6 +49,7 @@ bool GameSession::BeginHand(const Result<Redraw>& start) {
   }
   // What the last hand left running must not play on this one.
   StopWork();
+  Tell({});
   emit HandBegun();
   emit Changed(*start);
   AcceptBid();
@@ -61,6 +68,7 @@ void GameSession::StartPlay() { PlayStarted(tavlo::StartPlay(game_, clock_)); }
 
 void GameSession::Replay() {
   StopWork();
+  Tell({});
   emit ReplayBegun();
   PlayStarted(tavlo::Replay(game_, clock_));
 }
@@ -104,6 +112,7 @@ void GameSession::AnswerCall(bool made) {
     RefuseCall();
     return;
   }
+  Tell({});
   emit Changed(Redraw::Auction);
   AcceptBid();
 }
@@ -116,12 +125,23 @@ void GameSession::UserCall(Bid call) {
 void GameSession::RefuseCall() {
   tavlo::RefuseBid(game_);
   Notifier::Current().BeepInformation();
+  if (refusedAt_ != game_.Auction.BidCount) refusals_ = 0;
+  refusedAt_ = game_.Auction.BidCount;
+  Feedback refused{.Kind = FeedbackKind::CallRefused, .Tries = ++refusals_};
+  // From the second refusal at a turn on, the learner is shown the way.
+  if (refusals_ >= 2 && ScriptedCall(game_) != NoBid) {
+    refused.LessonCall = ScriptedCall(game_);
+    refused.Explanation = ScriptedCallExplanation(game_.Auction);
+  }
+  Tell(refused);
   emit CallRefused();
 }
 
 void GameSession::BidKey(char key) {
   switch (tavlo::BidKey(game_, key)) {
     case BidKeyAction::Wait:
+      if (!game_.Auction.TypedLevel.empty())
+        Tell({.Kind = FeedbackKind::Typing, .Typed = game_.Auction.TypedLevel});
       break;
     case BidKeyAction::CheckBid:
       if (const BidAnswer answer = CheckTypedBid(game_); answer != BidAnswer::Ignored)
@@ -159,6 +179,13 @@ void GameSession::MakeBid() {
 void GameSession::TakeBackCall() {
   Notifier::Current().BeepInformation();
   emit Changed(tavlo::TakeBackBid(game_));
+  // The seat whose call was taken back is to call again; a computer seat
+  // does not call on its own, so the learner calls for it.
+  if (NextTurn(game_) == AuctionTurn::Computer) {
+    Tell({.Kind = FeedbackKind::BidForSeat, .Seat = game_.Auction.ToPlay});
+  } else {
+    Tell({});
+  }
 }
 
 // The play.
@@ -216,6 +243,7 @@ void GameSession::PlayOn() {
 
 void GameSession::Play(Card card) {
   const Redraw parts = MakePlay(game_, card, clock_, worker_->LogicErrorStop());
+  Tell({});
   emit CardPlayed();
   emit Changed(parts);
 }
@@ -228,11 +256,20 @@ void GameSession::ReadyForHuman() {
   }
 }
 
-void GameSession::PlayUserCard(Card card) {
+void GameSession::RefuseCard(Card card, CardRefusal why) {
+  Notifier::Current().BeepInformation();
+  Tell({.Kind = FeedbackKind::CardRefused,
+        .Refusal = why,
+        .Chosen = card,
+        .Seat = game_.Play.ToPlay,
+        .SuitLed = game_.Play.SuitLed});
+  emit CardRefused();
+}
+
+void GameSession::PlayUserCard(Card card, SeatCode seat) {
   if (game_.Table.TablePhase != Phase::Play || Busy()) return;
-  if (!CardPlayable(game_, card)) {
-    Notifier::Current().BeepInformation();
-    emit CardRefused();
+  if (const CardRefusal why = WhyRefused(game_, card, seat); why != CardRefusal::None) {
+    RefuseCard(card, why);
     return;
   }
   Play(card);
@@ -243,10 +280,17 @@ void GameSession::CardKey(char key) {
   const PlayKeyResult result = PlayKey(game_, key);
   switch (result.Action) {
     case PlayKeyAction::Wait:
+      if (!game_.Auction.TypedLevel.empty())
+        Tell({.Kind = FeedbackKind::Typing, .Typed = game_.Auction.TypedLevel});
       break;
     case PlayKeyAction::BadKey:
-      Notifier::Current().BeepInformation();
-      emit CardRefused();
+      if (result.Refusal != CardRefusal::None) {
+        RefuseCard(result.Typed, result.Refusal);
+      } else {
+        Notifier::Current().BeepInformation();
+        Tell({});
+        emit CardRefused();
+      }
       break;
     case PlayKeyAction::Play:
       emit CardOffered(result.Typed);
@@ -258,6 +302,7 @@ void GameSession::CardKey(char key) {
 
 void GameSession::ClearTrick() {
   if (game_.Table.TablePhase != Phase::Play || !game_.Table.TrickWaiting || Busy()) return;
+  Tell({});
   emit Changed(ClearPlay(game_));
   if (game_.Table.TablePhase != Phase::Play) {
     emit HandOver();
@@ -269,7 +314,12 @@ void GameSession::ClearTrick() {
 void GameSession::Hint() {
   if (game_.Table.TablePhase != Phase::Play || Busy() || HandIsOver(game_)) return;
   PrepareHint(game_, clock_);
-  Think([this](Card card) { emit HintReady(card); }, nullptr);
+  Think(
+      [this](Card card) {
+        Tell({.Kind = FeedbackKind::Hint, .Hint = card});
+        emit HintReady(card);
+      },
+      nullptr);
 }
 
 void GameSession::FinishPlay() {

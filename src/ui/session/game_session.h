@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "engine/card_choice.h"
+#include "game/feedback.h"
 #include "game/game.h"
 #include "game/redraw.h"
 #include "model/clock.h"
@@ -37,6 +38,8 @@ class GameSession : public QObject {
   // A computer call waits for its pause, or a job runs: the window holds
   // the user's input back.
   bool Busy() const;
+  // What the table tells the learner about the last thing tried.
+  const Feedback& LastFeedback() const { return feedback_; }
 
   // The hands. A hand that cannot be dealt is reported, and the hand on the
   // table stays as it was; the commands say whether a hand started.
@@ -57,9 +60,10 @@ class GameSession : public QObject {
   void MakeBid();
   void TakeBackCall();
 
-  // The play: the user's card, a card's key typed, clearing the trick on
-  // the table, the hint, Finish Play, Take Back and the developer's search.
-  void PlayUserCard(Card card);
+  // The play: the user's card from the hand of seat, a card's key typed,
+  // clearing the trick on the table, the hint, Finish Play, Take Back and
+  // the developer's search.
+  void PlayUserCard(Card card, SeatCode seat);
   void CardKey(char key);
   void ClearTrick();
   void Hint();
@@ -95,6 +99,8 @@ class GameSession : public QObject {
   void CardOffered(Card card);
   // The developer's search: each line searched at the table's position.
   void LinesSearched(const std::vector<SearchedLine>& lines);
+  // What the table tells the learner changed.
+  void FeedbackChanged(const Feedback& feedback);
 
  private:
   // Starts a hand read from the hand file, or reports why it cannot be
@@ -118,6 +124,9 @@ class GameSession : public QObject {
   // search found. failed runs when the engine gave no card.
   void Think(std::function<void(Card)> done, std::function<void()> failed,
              bool recordLines = false);
+  void Tell(Feedback feedback);
+  // A card the laws refuse: the beep, and why in words.
+  void RefuseCard(Card card, CardRefusal why);
 
   const Clock& clock_;
   Game game_;
@@ -126,6 +135,10 @@ class GameSession : public QObject {
   TimedStep* pace_;
   // Tricks done when the computer's run of cards began.
   int tricksAtStart_ = 0;
+  Feedback feedback_;
+  // Calls refused at the turn of the call counted in refusedAt_.
+  int refusals_ = 0;
+  int refusedAt_ = -1;
 };
 
 }  // namespace tavlo

@@ -42,6 +42,7 @@
 #include "table/card_play_panel.h"
 #include "table/contract_picture.h"
 #include "table/end_of_hand_panel.h"
+#include "table/feedback_line.h"
 #include "table/review_form.h"
 #include "table/table_translations.h"
 #include "table/trick_row.h"
@@ -110,6 +111,8 @@ void TDeskTop::ConnectFeatures() {
   connect(session_, &GameSession::PlayBegun, this,
           [this] { MenuItem("ReplayHand1")->setEnabled(true); });
   connect(session_, &GameSession::HandOver, this, &TDeskTop::EndOfHand);
+  connect(session_, &GameSession::FeedbackChanged, this,
+          [this](const Feedback& feedback) { feedback_->Show(feedback, game_.Options.Language); });
 
   connect(auction_, &AuctionPanel::BidPadMoved, this, &TDeskTop::MoveSouth);
   connect(auction_, &AuctionPanel::StartPlayClicked, session_, &GameSession::StartPlay);
@@ -244,6 +247,8 @@ void TDeskTop::Draw(Redraw parts) {
   }
   if (Includes(parts, Redraw::Comment)) {
     tableComment_->setText(QString::fromStdString(game_.Table.Comment));
+    lessonPoint_->setText(QString::fromStdString(game_.Table.LessonPoint));
+    lessonPoint_->setVisible(!game_.Table.LessonPoint.empty());
   }
   if (Includes(parts, Redraw::Trick)) cardPlay_->DrawTrick();
   // At the end of the hand every card is on show again.
@@ -404,6 +409,7 @@ void TDeskTop::LanguageClick(int language) {
   if (contractImg_->isVisible()) DrawContractPicture();
   DupBoard();
   if (endOfHand_->ScoreShown()) ShowTheScore();
+  feedback_->SetLanguage(language);
   PrintTopLine();
   newPlayerMessage_ = Vocabulary("LabelNewPlayerMessage")->text();
 }

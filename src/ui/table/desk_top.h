@@ -34,6 +34,7 @@ class CardPlayPanel;
 class ContractPicture;
 class DupBoardPanel;
 class EndOfHandPanel;
+class FeedbackLine;
 class GameSession;
 class HelpSystem;
 class RunningMarker;
@@ -196,6 +197,7 @@ class TDeskTop : public QMainWindow {
   AuctionPanel* auction_;
   CardPlayPanel* cardPlay_;
   EndOfHandPanel* endOfHand_;
+  FeedbackLine* feedback_;
   DupBoardPanel* dupBd_;
   QFrame* hcpPanel_;
   QLabel* nhcp_;
@@ -205,6 +207,7 @@ class TDeskTop : public QMainWindow {
   QLabel* nsTricks_;
   QLabel* ewTricks_;
   QLabel* tableComment_;
+  QLabel* lessonPoint_;
   std::array<QFrame*, 4> handPanels_{};
   // What every hand reads when it is laid out, and the four hands on screen.
   TableView tableView_;
