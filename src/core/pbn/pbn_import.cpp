@@ -55,9 +55,11 @@ SeatCode FirstOfParSeats(const ParContract& par, SeatCode from) {
 }
 
 // What the side that does not sacrifice would make: the contract below the
-// sacrifice that scores most for it (the lower of equal ones), with its
-// declarer, the first of the side from the dealer to take those tricks.
-// Nothing when the side makes nothing below the sacrifice.
+// sacrifice that scores most for it, with its declarer, the first of the
+// side from the dealer to take those tricks. Of equal scores the higher
+// contract, bid to the tricks taken, so the sacrifice comes as the next
+// bid up and not as a jump over a one-level opening. Nothing when the side
+// makes nothing below the sacrifice.
 std::optional<std::pair<Bid, SeatCode>> MakersContract(const TrickTable& tricks, SideCode makers,
                                                        Bid sacrifice, int vulnerability,
                                                        SeatCode dealer) {
@@ -70,7 +72,7 @@ std::optional<std::pair<Bid, SeatCode>> MakersContract(const TrickTable& tricks,
       if (SideOfSeat(seat) != makers || taken < BidLevel(bid) + 6) continue;
       const int score = DuplicateScore(bid, 0, seat, IsVulnerable(vulnerability, makers), taken);
       const int forMakers = makers == NorthSouth ? score : -score;
-      if (!best || forMakers > bestScore) {
+      if (!best || forMakers > bestScore || (forMakers == bestScore && bid > best->first)) {
         best = {bid, seat};
         bestScore = forMakers;
       }

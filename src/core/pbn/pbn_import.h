@@ -37,7 +37,8 @@ std::vector<Bid> AuctionToContract(const PbnContract& contract, SeatCode declare
 // is bid as a file's contract is, by the first seat from the dealer that may
 // declare it. A sacrifice shows why it is bid: the other side first bids
 // the contract it makes (the one that scores most among those below the
-// sacrifice), the sacrifice is bid over it and the makers double. With no
+// sacrifice, the higher of equals), the sacrifice is bid over it and the
+// makers double. With no
 // par contract the board is passed out.
 std::vector<Bid> AuctionToPar(const TrickTable& tricks, const ParResult& par, int vulnerability,
                               SeatCode dealer);

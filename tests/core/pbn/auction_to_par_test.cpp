@@ -89,6 +89,14 @@ const ParCase ParCases[] = {
      1,
      "5Dx-W -3",
      {"4S P P 5D X P P P", "P 4S 5D X P P P", "4S 5D X P P P", "P 4S P P 5D X P P P"}},
+    // Three hearts make, so do two and one with tricks over, for the same
+    // 140: the makers bid three, and one down in three spades doubled is
+    // bid as the next bid up.
+    {"SacrificeOverAPartScore",
+     TableOf({6, 6, 9, 5, 6}, {6, 6, 4, 8, 6}),
+     0,
+     "3Sx-EW -1",
+     {"3H 3S X P P P", "P 3H 3S X P P P", "3H 3S X P P P", "P 3H 3S X P P P"}},
     {"NobodyMakesAnything",
      TableOf({6, 6, 6, 6, 6}, {6, 6, 6, 6, 6}),
      3,
