@@ -12,6 +12,8 @@ packages=(
   fonts-dejavu-core
   xvfb xauth
   desktop-file-utils
+  # The Debian package and the checks of what it installs.
+  dpkg-dev file appstream man-db
 )
 
 missing=()

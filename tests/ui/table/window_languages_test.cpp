@@ -141,12 +141,12 @@ QString WordsOf(const QString& text) {
 }
 
 // The words of the lessons themselves stay as the hand file and the alert
-// table give them: the comments of the hands and the explanations of
-// alerted bids ("(1) Limit Raise").
+// table give them: the comments of the hands, a lesson's point on the
+// table and the explanations of alerted bids ("(1) Limit Raise").
 bool LessonText(const QString& place, const QString& text) {
   static const QRegularExpression comment("(^|/)SH/\\d+,3$");
   static const QRegularExpression alert("^\\(\\d+\\) ");
-  return place.contains(comment) || text.contains(alert);
+  return place.contains(comment) || place.endsWith("/LessonPoint") || text.contains(alert);
 }
 
 // Words that the translation tables give as English has them for a
