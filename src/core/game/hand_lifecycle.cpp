@@ -186,7 +186,8 @@ PointsDisplay PointsTexts(const Game& game, std::string_view hcpWord) {
   const TableState& table = game.Table;
   const bool auctionOver = table.TablePhase != Phase::Bidding;
   PointsDisplay display;
-  if (game.Hands[North].FaceUp || table.ShowAllHands) {
+  // The hand over, every card is on show, North's too.
+  if (game.Hands[North].FaceUp || table.ShowAllHands || table.TablePhase == Phase::EndOfHand) {
     const std::string item = PointItem(table, 1);
     display.North =
         (item.size() > 2 ? item.substr(2, 5) : std::string()) + " " + std::string(hcpWord);
@@ -198,6 +199,10 @@ PointsDisplay PointsTexts(const Game& game, std::string_view hcpWord) {
 }
 
 TrickCounts WonTricks(const Game& game) {
+  // Before the play of this hand has begun, its tricks are none, whatever
+  // the last hand's play left behind.
+  const Phase phase = game.Table.TablePhase;
+  if (phase != Phase::Play && phase != Phase::Analysis && phase != Phase::EndOfHand) return {};
   const PlayState& play = game.Play;
   const int defenders = play.TricksDone - play.DeclarerTricks;
   const bool northSouthDeclare = SideOfSeat(play.Declarer) == NorthSouth;

@@ -68,15 +68,16 @@ Redraw FaceUpSeatsChosen(Game& game);
 Redraw ShowAllHands(Game& game);
 Redraw HideComputerHands(Game& game);
 
-// The high-card-point display: North's only while North is face up; the
-// extra points follow once the auction is over. hcpWord is the language's "HCP".
+// The high-card-point display: North's only while North is face up, and at
+// the end of the hand; the extra points follow once the auction is over.
+// hcpWord is the language's "HCP".
 struct PointsDisplay {
   std::string North;
   std::string South;
 };
 PointsDisplay PointsTexts(const Game& game, std::string_view hcpWord);
 
-// The tricks each side has won so far.
+// The tricks each side has won so far in this hand's play; none before it.
 struct TrickCounts {
   int NorthSouth = 0;
   int EastWest = 0;

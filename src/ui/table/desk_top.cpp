@@ -271,7 +271,7 @@ void TDeskTop::ShowPhasePanel() {
       break;
     case Phase::EndOfHand:
     case Phase::NoHand:
-      endOfHand_->ShowEndOfScoring();
+      endOfHand_->ShowEndOfScoring(game_.Table.TablePhase == Phase::EndOfHand);
       break;
     case Phase::Bidding:
       break;
@@ -287,8 +287,7 @@ void TDeskTop::DrawContractPanel() {
   }
   DrawContractPicture();
   contractImg_->show();
-  playPanel_->show();
-  if (phase == Phase::Play) PrintWonTricks();
+  PrintWonTricks();
 }
 
 void TDeskTop::DrawContractPicture() {

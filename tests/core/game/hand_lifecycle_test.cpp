@@ -350,9 +350,17 @@ TEST_P(WonTricksTest, CountEachSidesTricksWhoeverDeclares) {
   game.Play.Declarer = GetParam().declarer;
   game.Play.TricksDone = GetParam().tricksDone;
   game.Play.DeclarerTricks = GetParam().declarerTricks;
-  const TrickCounts counts = WonTricks(game);
-  EXPECT_EQ(counts.NorthSouth, GetParam().northSouth);
-  EXPECT_EQ(counts.EastWest, GetParam().eastWest);
+  for (const Phase phase : {Phase::Play, Phase::EndOfHand}) {
+    game.Table.TablePhase = phase;
+    const TrickCounts counts = WonTricks(game);
+    EXPECT_EQ(counts.NorthSouth, GetParam().northSouth);
+    EXPECT_EQ(counts.EastWest, GetParam().eastWest);
+  }
+  // The next hand's auction shows no tricks, whatever the last play left.
+  for (const Phase phase : {Phase::Bidding, Phase::EndOfBidding, Phase::NoHand}) {
+    game.Table.TablePhase = phase;
+    EXPECT_EQ(WonTricks(game).NorthSouth + WonTricks(game).EastWest, 0);
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Declarers, WonTricksTest,
