@@ -183,7 +183,7 @@ Redraw EndOfHand(Game& game) {
   game.Table.TrickWaiting = false;
   game.Hands.RestoreDeal();
   ApplySeatOptions(game);
-  return Redraw::Hands | Redraw::Trick | Redraw::Contract | Redraw::Panel;
+  return Redraw::Hands | Redraw::Trick | Redraw::Contract | Redraw::Points | Redraw::Panel;
 }
 
 std::string HandResult(const Game& game, std::string_view seatName, std::string_view tricksWord) {

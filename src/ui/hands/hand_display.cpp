@@ -59,6 +59,7 @@ void HandDisplay::LayOutCards() {
       card->SetTag(code);
       card->SetRank(CardRank(code));
       card->SetHilite(false);
+      card->SetOutline(false);
       card->show();
     }
   }
@@ -135,6 +136,7 @@ void HandDisplay::ShowPlayedCard(Card card) {
   for (TMyCard* control : cardControls_) {
     if (control->Tag() == card && !control->isHidden()) {
       control->hide();
+      control->SetOutline(false);
       break;
     }
   }

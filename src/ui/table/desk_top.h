@@ -11,6 +11,7 @@
 #include <QPointer>
 #include <QString>
 #include <array>
+#include <deque>
 #include <memory>
 
 #include "common/program_folders.h"
@@ -26,6 +27,7 @@ class QFrame;
 class QKeyEvent;
 class QLabel;
 class QMenu;
+class QTimer;
 
 namespace tavlo {
 
@@ -84,6 +86,8 @@ class TDeskTop : public QMainWindow {
   // A step of the game waits for its pause or a job: the user's input is
   // held back.
   bool InputHeld() const;
+  // Keys typed while the input was held wait to be applied.
+  bool KeysWaiting() const { return !heldKeys_.empty(); }
 
   // What the table draws that tests read: the seats in the language, the
   // bidding system's name, and South's hand moved aside for a panel.
@@ -144,6 +148,11 @@ class TDeskTop : public QMainWindow {
   bool FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
   // A key travelling on from its first control to the control's parents.
   bool KeySeenBefore(const QKeyEvent* key, QWidget* receiver);
+  // Keys typed while the table held its input, as the user typed them: they
+  // are applied in order once the table takes input again, as they would
+  // wait in the window's queue.
+  void HoldKey(const QKeyEvent& key);
+  void ApplyHeldKey();
   void SaveOptionsOnExit();
   // After the preferences' OK: the caption, the card backs, the hands and
   // the trick drawn again as the options now have them.
@@ -186,6 +195,15 @@ class TDeskTop : public QMainWindow {
   TimedStep* startWait_;
   bool started_ = false;
   QString newPlayerMessage_ = NewPlayerMessageText;
+  struct HeldKey {
+    int Key = 0;
+    Qt::KeyboardModifiers Modifiers;
+    QString Text;
+  };
+  std::deque<HeldKey> heldKeys_;
+  // A held key is being applied: it goes its way, not back to the queue.
+  bool applyingHeldKey_ = false;
+  QTimer* heldKeyTimer_;
   // The key the table last looked at and the control it came to first.
   struct SeenKey {
     int Key = 0;

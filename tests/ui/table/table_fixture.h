@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QThread>
 #include <memory>
 
 #include "model/clock.h"
@@ -25,15 +26,20 @@ inline ::testing::Environment* const tableTestApplication =
     AddTestApplication<TavloApplication>("tavlo_table_test");
 
 // A clock that moves on by step seconds each time it is read, so a timed
-// wait ends after a known number of looks at it.
+// wait ends after a known number of looks at it. With a search pause, each
+// look of the engine's search away from the window takes that long, so the
+// search is slow on purpose.
 class SteppingClock final : public Clock {
  public:
   double Now() const override {
+    if (searchPauseMilliseconds > 0 && QThread::currentThread() != qApp->thread())
+      QThread::msleep(searchPauseMilliseconds);
     time += step / 86400.0;
     return time;
   }
   mutable double time = 0.5;
   double step = 0.0;
+  unsigned long searchPauseMilliseconds = 0;
 };
 
 // The user picks a language from the table's Language menu.
