@@ -162,6 +162,25 @@ TEST_F(PbnFilesTest, ACancelledImportLeavesTheHandFileAsItWas) {
   EXPECT_EQ(ReadBytes(Path(HandFileName)), before);
 }
 
+// An import after a finished hand leaves the hand on the table as it was,
+// North's points and the result included.
+TEST_F(PbnFilesTest, AnImportAfterAHandLeavesTheTableAsItWas) {
+  StartNamed();
+  DealLesson(2);
+  BidAndFinish();
+  const QString north = Control<QLabel>("NHCP")->text();
+  const QString south = Control<QLabel>("SHCP")->text();
+  ASSERT_FALSE(north.isEmpty());
+  NextDialog<QFileDialog> choose(ChooseFile(kTestFiles + "tournament.pbn"));
+  table_->MenuItem("ImportPbn1")->trigger();
+  ASSERT_TRUE(choose.seen);
+  WaitForTheWork();
+  EXPECT_EQ(Control<QLabel>("NHCP")->text(), north);
+  EXPECT_EQ(Control<QLabel>("SHCP")->text(), south);
+  EXPECT_EQ(Game().Table.TablePhase, Phase::EndOfHand);
+  EXPECT_TRUE(Control("ScorePad")->isVisible());
+}
+
 TEST_F(PbnFilesTest, TheCommandLineImportsAndExportsWithoutAWindow) {
   std::ostringstream out, err;
   const auto run = [&](QStringList arguments, bool terminal = false) {
