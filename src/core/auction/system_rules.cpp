@@ -475,7 +475,9 @@ constexpr CallRule Rules[] = {
      Any,
      {Length('y', 6)}},
 
-    // Overcalls and their advances.
+    // Overcalls and their advances. With 12 or more points over their
+    // opening there is nearly always a call: an overcall, 1NT or a double.
+    {"No call over their opening", "... 1x P", '0', Natural, {0, 11}},
     {"1NT overcall", "... 1x 1N", 'Y', Natural, {15, 18}, Balanced, {Stopper('x')}},
     {"Game over the 1NT overcall", "... 1x 1N * 3N", 'R', Natural, {9, 15}},
     {"Overcall of 1NT", "... 1N cx", 'Y', Natural, {8, 15}, Any, {Length('x', 5), Honours('x', 2)}},
