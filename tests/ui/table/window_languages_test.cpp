@@ -142,7 +142,7 @@ QString WordsOf(const QString& text) {
 
 // The words of the lessons themselves stay as the hand file and the alert
 // table give them: the comments of the hands and the explanations of
-// alerted bids ("(1) Limit Raise").
+// alerted bids ("(1) Limit raise: four-card support, 10-12 points, invitational").
 bool LessonText(const QString& place, const QString& text) {
   static const QRegularExpression comment("(^|/)SH/\\d+,3$");
   static const QRegularExpression alert("^\\(\\d+\\) ");
