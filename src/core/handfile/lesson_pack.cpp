@@ -53,26 +53,6 @@ std::string HandProblem(const HandRecord& hand) {
   return {};
 }
 
-std::string Unescaped(std::string_view text) {
-  std::string result;
-  for (std::size_t at = 0; at < text.size(); ++at) {
-    if (text[at] != '\\' || at + 1 == text.size()) {
-      result += text[at];
-      continue;
-    }
-    const char next = text[++at];
-    if (next == 'n')
-      result += '\n';
-    else if (next == 't')
-      result += '\t';
-    else if (next == '\\')
-      result += '\\';
-    else
-      result += std::string{'\\', next};
-  }
-  return result;
-}
-
 std::vector<std::string_view> Split(std::string_view text, char separator) {
   std::vector<std::string_view> parts;
   for (std::size_t start = 0;;) {
@@ -140,7 +120,7 @@ Result<LessonTexts> ReadLessonTexts(const std::string& file, const std::vector<H
     if (!KnownKey(fields.front(), hands)) return Reason{where + " names no text of its hands."};
     auto& rowTexts = texts[std::string(fields.front())];
     for (std::size_t language = 0; language < rowTexts.size(); ++language)
-      rowTexts[language] = Unescaped(fields[language + 1]);
+      rowTexts[language] = fields[language + 1];
   }
   return texts;
 }

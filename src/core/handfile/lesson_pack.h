@@ -6,7 +6,8 @@
 // text a hand shows the learner (its comment and the explanations of its
 // alerts) in the six languages: a "#" comment line, then rows of a key
 // ("2.Comment", "2.Alert.1"), a tab and the texts of English, Danish,
-// Norwegian, French, German and Swedish, tab-separated.
+// Norwegian, French, German and Swedish, tab-separated. A text is one line,
+// as the hand file's values are, and stands as it is written.
 
 #include <array>
 #include <map>
