@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "model/bid_text.h"
+#include "model/hand_data.h"
 
 namespace tavlo {
 
@@ -91,7 +91,7 @@ int LetterIndex(char letter) {
   return at == std::string_view::npos ? -1 : static_cast<int>(at);
 }
 
-bool SuitSuitsLetter(char letter, int suit) {
+bool LetterTakesSuit(char letter, int suit) {
   if (letter == 'M' || letter == 'O') return suit == Hearts || suit == Spades;
   if (letter == 'm' || letter == 'q') return suit == Clubs || suit == Diamonds;
   return true;
@@ -160,7 +160,7 @@ class Matcher {
     const auto fixed = FixedStrains.find(t.Strain);
     if (fixed != std::string_view::npos)
       return static_cast<int>(fixed) == strain && Step(token + 1, call + 1, bound);
-    if (strain == NoTrump || !SuitSuitsLetter(t.Strain, strain)) return false;
+    if (strain == NoTrump || !LetterTakesSuit(t.Strain, strain)) return false;
     const int letter = LetterIndex(t.Strain);
     if (bound[letter] >= 0) return bound[letter] == strain && Step(token + 1, call + 1, bound);
     for (const int other : bound)
@@ -210,8 +210,9 @@ HandFacts FactsOf(const std::array<Holding, 4>& hand) {
     const Holding cards = hand[suit];
     facts.Cards[suit] = cards;
     facts.Length[suit] = CountCards(cards);
-    for (int rank = Jack; rank <= Ace; ++rank)
-      if (cards & (Holding{1} << rank)) facts.Hcp += rank - 10;
+    TSuitData held(suit);
+    held.Cards = cards;
+    facts.Hcp += held.HighCardPoints();
     if (cards & AceBit) ++facts.Aces;
     if (cards & KingBit) ++facts.Kings;
     if (facts.Length[suit] == 2) ++doubletons;

@@ -100,6 +100,7 @@ std::span<const CallRule> SystemRules();
 
 // The suit letters an auction pattern may bind, in the order of Bound.
 inline constexpr std::string_view SuitLetters = "MOmqxyzw";
+static_assert(SuitLetters.size() == 8, "one bound suit per letter");
 
 struct CallMeaning {
   // The rules of the meaning: one name, one or more ways to hold it.
