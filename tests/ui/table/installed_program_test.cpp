@@ -106,6 +106,15 @@ TEST_F(InstalledProgramTest, EveryFileLiesWhereTheDesktopLooksForIt) {
        QDir(QString(TAVLO_SOURCE_DIR) + "/resources/help").entryList({"*.hlp"}, QDir::Files)) {
     EXPECT_TRUE(installed_.contains("share/tavlo/" + help)) << help.toStdString();
   }
+  // Every lesson pack and its table of texts, and the system they teach.
+  const QStringList lessons =
+      QDir(QString(TAVLO_SOURCE_DIR) + "/resources/lessons").entryList(QDir::Files);
+  EXPECT_TRUE(lessons.contains("SYSTEM.md"));
+  for (const QString& lesson : lessons) {
+    EXPECT_EQ(Contents(Installed("share/tavlo/lessons/" + lesson)),
+              Contents(QString(TAVLO_SOURCE_DIR) + "/resources/lessons/" + lesson))
+        << lesson.toStdString();
+  }
   for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
     const QImage icon(Installed(QString("share/icons/hicolor/%1x%1/apps/tavlo.png").arg(size)));
     EXPECT_EQ(icon.size(), QSize(size, size)) << size;

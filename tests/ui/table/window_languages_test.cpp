@@ -142,7 +142,8 @@ QString WordsOf(const QString& text) {
 
 // The words of the lessons themselves stay as the hand file and the alert
 // table give them: the comments of the hands, a lesson's point on the
-// table and the explanations of alerted bids ("(1) Limit Raise").
+// table and the explanations of alerted bids ("(1) Limit raise: four-card
+// support, 10-12 points, invitational").
 bool LessonText(const QString& place, const QString& text) {
   static const QRegularExpression comment("(^|/)SH/\\d+,3$");
   static const QRegularExpression alert("^\\(\\d+\\) ");
@@ -249,8 +250,15 @@ class WindowLanguagesTest : public LessonTableTest {
     ChooseLanguage(*table_, language);
     return show(language);
   }
-  static void ExpectTheLanguage(const QString& name, const WindowTexts& english,
-                                const WindowTexts& shown, int language) {
+  // A line of an explanation of the auction on the table, as the print-out
+  // breaks it: the lesson's own words.
+  bool PartOfAnExplanation(const QString& text) const {
+    for (const std::string& line : table_->GameState().Auction.AlertLines)
+      if (QString::fromStdString(line).contains(text)) return true;
+    return false;
+  }
+  void ExpectTheLanguage(const QString& name, const WindowTexts& english, const WindowTexts& shown,
+                         int language) const {
     const std::string where = name.toStdString() + " in " + LanguageName(language);
     for (const auto& [place, text] : english) {
       const auto found = shown.find(place);
@@ -264,7 +272,8 @@ class WindowLanguagesTest : public LessonTableTest {
         EXPECT_TRUE(EmptyInTheLanguage.count({text, language}))
             << where << ": " << place.toStdString() << " is blank where English shows \""
             << text.toStdString() << "\"";
-      } else if (translated == text && HasWords(WordsOf(text)) && !LessonText(place, text)) {
+      } else if (translated == text && HasWords(WordsOf(text)) && !LessonText(place, text) &&
+                 !PartOfAnExplanation(text)) {
         const auto same = SameAsEnglish.find(WordsOf(text));
         EXPECT_TRUE(same != SameAsEnglish.end() && same->second.count(language))
             << where << ": " << place.toStdString() << " is left in English: \""
