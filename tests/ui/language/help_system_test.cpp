@@ -342,7 +342,7 @@ TEST_P(HelpFileWalkTest, ContentsLeadsToEveryTopicAndEveryLinkOpensItsTopic) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, HelpFileWalkTest,
-                         ::testing::Values(English, Danish, French, German, Swedish),
+                         ::testing::Values(English, Danish, Norwegian, French, German, Swedish),
                          [](const auto& info) { return std::to_string(info.param); });
 
 QString PlainTextOfHelp(const QString& name) {
@@ -399,8 +399,11 @@ TEST(HelpFilesTest, EachLanguagesHelpFollowsTheEnglishAndNamesTheWindowsWords) {
         "Label3", "NewColorButton"}},
       {&*review, {"PrevTrick", "NextTrick"}}};
 
-  for (const int language : {English, Danish, French, German, Swedish}) {
-    const QString name = HelpFileName(language);
+  // Norwegian has a help of its own, naming the Norwegian screens' words.
+  for (const auto& [language, name] :
+       {std::pair{English, QString("English.hlp")}, std::pair{Danish, QString("Danish.hlp")},
+        std::pair{Norwegian, QString("Norwegian.hlp")}, std::pair{French, QString("French.hlp")},
+        std::pair{German, QString("German.hlp")}, std::pair{Swedish, QString("Swedish.hlp")}}) {
     EXPECT_EQ(MatchesOf(R"(<a name="([^"]+)\")", name), englishTopics) << name.toStdString();
     EXPECT_EQ(MatchesOf(R"(href="#([^"]+)\")", name), englishLinks) << name.toStdString();
     const QString help = PlainTextOfHelp(name);

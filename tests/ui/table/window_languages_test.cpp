@@ -170,8 +170,6 @@ const std::map<QString, std::set<int>> SameAsEnglish{
     {"Robot", {Danish, Norwegian, French, Swedish}},
     {"&Pass", {Norwegian, Swedish}},
     {"Pass", {Norwegian, Swedish}},
-    {"&X Dbl", {Swedish}},
-    {"Dbl", {Swedish}},
     {"Long", {French}},
     {"West", {German}},
 };
