@@ -73,6 +73,8 @@ Status ReadSavedHand(Game& game, TBigIniFile& store, int lessonNumber) {
   game.Auction.ScriptedAuction = record.ScriptedAuction;
   game.Auction.ScriptedLights = record.ScriptedLights;
   game.Auction.Alerts = record.Alerts;
+  // Explained from the alert table until the words of a language are set.
+  game.Auction.AlertWords.clear();
   game.Auction.LeadDirector = record.LeadDirector;
   // A new hand has no play yet: the last one was of another deal.
   game.Play.PlayRecord = {};

@@ -108,6 +108,11 @@ Result<LessonTexts> ReadLessonTexts(const std::string& file, const std::vector<H
   std::ifstream in(file, std::ios::binary);
   if (!in) return Reason{"The table " + shown + " cannot be read."};
   const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  return ParseLessonTexts(bytes, shown, &hands);
+}
+
+Result<LessonTexts> ParseLessonTexts(std::string_view bytes, std::string_view shown,
+                                     const std::vector<HandRecord>* hands) {
   LessonTexts texts;
   int row = 0;
   for (std::string_view line : Split(bytes, '\n')) {
@@ -115,9 +120,10 @@ Result<LessonTexts> ReadLessonTexts(const std::string& file, const std::vector<H
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     if (line.empty() || line.front() == '#') continue;
     const std::vector<std::string_view> fields = Split(line, '\t');
-    const std::string where = "Line " + std::to_string(row) + " of the table " + shown;
+    const std::string where = "Line " + std::to_string(row) + " of the table " + std::string(shown);
     if (fields.size() < LessonLanguages.size() + 1) return Reason{where + " lacks texts."};
-    if (!KnownKey(fields.front(), hands)) return Reason{where + " names no text of its hands."};
+    if (hands && !KnownKey(fields.front(), *hands))
+      return Reason{where + " names no text of its hands."};
     auto& rowTexts = texts[std::string(fields.front())];
     for (std::size_t language = 0; language < rowTexts.size(); ++language)
       rowTexts[language] = fields[language + 1];

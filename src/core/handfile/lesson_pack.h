@@ -44,6 +44,11 @@ Result<std::vector<std::string>> LessonPackNames(const std::string& folder);
 // reason.
 Result<LessonPack> ReadLessonPack(const std::string& folder, const std::string& name);
 
+// Reads a table in six languages from its bytes, shown named shown in a
+// reason; with hands, every key must name a text of those hands.
+Result<LessonTexts> ParseLessonTexts(std::string_view bytes, std::string_view shown,
+                                     const std::vector<HandRecord>* hands = nullptr);
+
 // Reads a table of the texts of hands (a pack's, or the one of the ten
 // lessons of the hand file), hand n being hands[n - 1]. A missing file gives
 // no texts; a row without its six texts, or with a key that names no text of

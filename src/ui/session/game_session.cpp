@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "common/notifier.h"
+#include "common/strings_resource.h"
 #include "common/timed_step.h"
 #include "common/worker.h"
 #include "engine/legal_cards.h"
@@ -33,6 +34,23 @@ void GameSession::StopWork() {
   worker_->Cancel();
 }
 
+void GameSession::LoadWords() {
+  for (auto [name, table] :
+       {std::pair{"alerts.tsv", &words_.Alerts}, std::pair{"lessons.tsv", &words_.Lessons}}) {
+    Result<LessonTexts> read = LoadLanguageTable(name);
+    if (read) {
+      *table = std::move(*read);
+    } else {
+      Notifier::Current().Message(QString::fromStdString(read.Error()));
+    }
+  }
+}
+
+void GameSession::SetLanguage(int language) {
+  game_.Options.Language = static_cast<std::uint8_t>(language);
+  SpeakLanguage(game_, words_);
+}
+
 void GameSession::Tell(Feedback feedback) {
   if (feedback == feedback_) return;
   feedback_ = std::move(feedback);
@@ -50,6 +68,7 @@ bool GameSession::BeginHand(const Result<Redraw>& start) {
   // What the last hand left running must not play on this one.
   StopWork();
   Tell({});
+  SpeakLanguage(game_, words_);
   emit HandBegun();
   emit Changed(*start);
   AcceptBid();
@@ -98,7 +117,10 @@ void GameSession::AcceptBid() {
     emit Changed(ComputerBid(game_));
   }
   if (NextTurn(game_) != AuctionTurn::Over) return;
-  emit Changed(EndAuction(game_));
+  const Redraw parts = EndAuction(game_);
+  // The lesson's point, now shown, in the learner's language.
+  SpeakLanguage(game_, words_);
+  emit Changed(parts);
   emit AuctionOver();
 }
 

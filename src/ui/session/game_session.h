@@ -13,6 +13,7 @@
 #include "engine/card_choice.h"
 #include "game/feedback.h"
 #include "game/game.h"
+#include "game/lesson_words.h"
 #include "game/redraw.h"
 #include "model/clock.h"
 #include "model/result.h"
@@ -40,6 +41,14 @@ class GameSession : public QObject {
   bool Busy() const;
   // What the table tells the learner about the last thing tried.
   const Feedback& LastFeedback() const { return feedback_; }
+
+  // The program's own words in six languages (the alert texts, the
+  // lessons' comments and explanations), read once at the start; a table
+  // that cannot be read is reported and English is shown.
+  void LoadWords();
+  // The language of the table: the hand's explanations and a lesson's
+  // point speak it from now on, those already shown too.
+  void SetLanguage(int language);
 
   // The hands. A hand that cannot be dealt is reported, and the hand on the
   // table stays as it was; the commands say whether a hand started.
@@ -136,6 +145,7 @@ class GameSession : public QObject {
   // Tricks done when the computer's run of cards began.
   int tricksAtStart_ = 0;
   Feedback feedback_;
+  LessonWords words_;
   // Calls refused at the turn of the call counted in refusedAt_.
   int refusals_ = 0;
   int refusedAt_ = -1;

@@ -33,6 +33,7 @@
 #include "language/help_system.h"
 #include "language/languages.h"
 #include "language/multi_lang.h"
+#include "language/qt_translations.h"
 #include "options/options_file.h"
 #include "print/print_form.h"
 #include "print/print_page.h"
@@ -163,6 +164,7 @@ void TDeskTop::FormShow() {
 
   StartUpInitialisation(game_, session_->TimeSource(), developerMode);
   LoadStringsResource("Alerts", game_.Auction.AlertTexts);
+  session_->LoadWords();
   // In the order of the bidding systems of the options.
   constexpr std::array<const char*, 4> leadTables{"DANISHLEADS", "FORUMDLEADS", "FRENCHLEADS",
                                                   "SWEDISHLEADS"};
@@ -408,11 +410,12 @@ QString TDeskTop::BidSystemString() const {
 }
 
 void TDeskTop::LanguageClick(int language) {
-  game_.Options.Language = static_cast<std::uint8_t>(language);
+  session_->SetLanguage(language);
   for (QAction* item : languageGroup_->actions()) {
     if (item->data().toInt() == language) item->setChecked(true);
   }
   multiLang_->SetActiveLanguage(language);
+  UseQtTranslations(language);
   help_->ChooseHelpFile(language);
   auction_->SetLanguage(language, Vocabulary("LabelRedbl")->text(), Vocabulary("LabelDbl")->text(),
                         Vocabulary("LabelPass")->text());
@@ -421,6 +424,7 @@ void TDeskTop::LanguageClick(int language) {
   DupBoard();
   if (endOfHand_->ScoreShown()) ShowTheScore();
   feedback_->SetLanguage(language);
+  Draw(Redraw::Comment);
   PrintTopLine();
   newPlayerMessage_ = Vocabulary("LabelNewPlayerMessage")->text();
 }
@@ -593,7 +597,8 @@ void TDeskTop::GiveCardsTheBack() {
 // The print-out and the review; the saved hands' handlers are in
 // desk_top_saved_hands.cpp.
 void TDeskTop::PrintHandClick() {
-  const QString problem = PrintHand(this, *printForm_, game_, game_.Options.Language);
+  const QString problem = PrintHand(this, *printForm_, game_, game_.Options.Language,
+                                    MenuItem("ExportPdf1")->text().remove('&'));
   if (!problem.isEmpty()) Notifier::Current().Message(problem);
 }
 
@@ -606,7 +611,8 @@ void TDeskTop::ReviewHandClick() {
 }
 
 void TDeskTop::ExportPdfClick() {
-  const QString problem = ExportHandAsPdf(this, *printForm_, game_, game_.Options.Language);
+  const QString problem = ExportHandAsPdf(this, *printForm_, game_, game_.Options.Language,
+                                          MenuItem("ExportPdf1")->text().remove('&'));
   if (!problem.isEmpty()) Notifier::Current().Message(problem);
 }
 

@@ -33,7 +33,7 @@ TEST_P(HelpFileNameTest, EachLanguageReadsItsHelpFile) {
 INSTANTIATE_TEST_SUITE_P(
     Languages, HelpFileNameTest,
     ::testing::Values(std::pair{-1, "English.hlp"}, std::pair{English, "English.hlp"},
-                      std::pair{Danish, "Danish.hlp"}, std::pair{Norwegian, "Danish.hlp"},
+                      std::pair{Danish, "Danish.hlp"}, std::pair{Norwegian, "Norwegian.hlp"},
                       std::pair{French, "French.hlp"}, std::pair{German, "German.hlp"},
                       std::pair{Swedish, "Swedish.hlp"}, std::pair{6, "English.hlp"}),
     [](const auto& info) { return std::to_string(info.index); });
@@ -63,17 +63,18 @@ TEST_F(HelpSystemTest, MissingHelpFileGivesTheWarning) {
   EXPECT_EQ(help.Viewer(), nullptr);
 }
 
-TEST_F(HelpSystemTest, NorwegianOpensTheDanishHelpInANorwegianViewer) {
+TEST_F(HelpSystemTest, NorwegianOpensItsOwnHelpInANorwegianViewer) {
   PutHelpFile("English.hlp");
   PutHelpFile("Danish.hlp");
+  PutHelpFile("Norwegian.hlp");
   HelpSystem help(folder.path());
 
   help.ChooseHelpFile(Norwegian);
   ASSERT_TRUE(help.ShowContents());
 
   EXPECT_TRUE(notifier.messages.isEmpty());
-  EXPECT_EQ(help.HelpFile(), folder.filePath("Danish.hlp"));
-  EXPECT_TRUE(help.Viewer()->Text()->toPlainText().contains("Danish.hlp"));
+  EXPECT_EQ(help.HelpFile(), folder.filePath("Norwegian.hlp"));
+  EXPECT_TRUE(help.Viewer()->Text()->toPlainText().contains("Norwegian.hlp"));
   EXPECT_EQ(help.Viewer()->Text()->source().fragment(), "Contents");
   EXPECT_EQ(help.Viewer()->windowTitle(), "Tavlo Hjelp");
   EXPECT_TRUE(help.Viewer()->isVisible());
