@@ -1,5 +1,7 @@
 #include "game/auction_flow.h"
 
+#include "game/hand_lifecycle.h"
+
 namespace tavlo {
 
 namespace {
@@ -40,7 +42,7 @@ Bid ScriptedCall(Game& game) { return Bidding(game) ? ScriptedCall(game.Auction)
 Redraw EndAuction(Game& game) {
   game.Table.TablePhase = Phase::EndOfBidding;
   const std::string& comment = game.Record.Comment;
-  if (IsLessonHand(game.Table.LessonNumber) && comment != "-") game.Table.LessonPoint = comment;
+  if (IsLesson(game.Table) && comment != "-") game.Table.LessonPoint = comment;
   return Redraw::Auction | Redraw::Contract | Redraw::Points | Redraw::Panel | Redraw::Comment;
 }
 

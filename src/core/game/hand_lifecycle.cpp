@@ -62,9 +62,18 @@ int NextLessonNumber(int lessonNumber) {
 
 Status ReadSavedHand(Game& game, TBigIniFile& store, int lessonNumber) {
   game.Table.LessonNumber = lessonNumber;
-  HandRecord record = ReadHandRecord(store, std::to_string(lessonNumber));
+  return TakeHandRecord(game, ReadHandRecord(store, std::to_string(lessonNumber)), lessonNumber);
+}
+
+bool IsLesson(const TableState& table) {
+  return !table.PackHand.empty() || IsLessonHand(table.LessonNumber);
+}
+
+Status TakeHandRecord(Game& game, HandRecord record, int number, std::string packHand) {
   const Result<DealHoldings> deal = ParseDeal(record.DealText);
   if (!deal) return deal.Why();
+  game.Table.LessonNumber = number;
+  game.Table.PackHand = std::move(packHand);
 
   game.Table.Deal = *deal;
   game.Table.Comment = record.Comment;
@@ -94,6 +103,13 @@ Result<Redraw> NewHand(Game& game, TBigIniFile& store, const Clock& clock) {
       StartReadHand(game, store, NextLessonNumber(game.Table.LessonNumber), clock);
   if (start) game.Table.Comment.clear();
   return start;
+}
+
+Result<Redraw> PlayPackHand(Game& game, const HandRecord& record, int number,
+                            const std::string& packHand, const Clock& clock) {
+  if (Status taken = TakeHandRecord(game, record, number, packHand); !taken) return taken.Why();
+  game.Table.Comment.clear();
+  return StartNewHand(game, clock);
 }
 
 Result<Redraw> PlaySavedHand(Game& game, TBigIniFile& store, int lessonNumber, const Clock& clock) {

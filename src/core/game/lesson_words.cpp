@@ -20,6 +20,13 @@ const std::string* Translated(const LessonTexts& table, const std::string& key,
   return text.empty() ? nullptr : &text;
 }
 
+// The table of the lesson on the table: the pack's, or the ten lessons';
+// none for a hand the user saved.
+const LessonTexts* TableOfLesson(const Game& game, const LessonWords& words) {
+  if (!game.Table.PackHand.empty()) return &words.Pack;
+  return IsLesson(game.Table) ? &words.Lessons : nullptr;
+}
+
 std::string AlertInLanguage(const Game& game, const LessonWords& words, std::size_t at) {
   const std::string& item = game.Auction.Alerts[at];
   const int language = LanguageOf(game);
@@ -29,10 +36,11 @@ std::string AlertInLanguage(const Game& game, const LessonWords& words, std::siz
     const std::string* shown = Translated(words.Alerts, number, english, language);
     return shown ? *shown : english;
   }
-  if (!IsLessonHand(game.Table.LessonNumber)) return item;
+  const LessonTexts* table = TableOfLesson(game, words);
+  if (!table) return item;
   const std::string key =
       std::to_string(game.Table.LessonNumber) + ".Alert." + std::to_string(at + 1);
-  const std::string* shown = Translated(words.Lessons, key, item, language);
+  const std::string* shown = Translated(*table, key, item, language);
   return shown ? *shown : item;
 }
 
@@ -40,10 +48,10 @@ std::string AlertInLanguage(const Game& game, const LessonWords& words, std::siz
 
 std::string CommentInLanguage(const Game& game, const LessonWords& words) {
   const std::string& comment = game.Record.Comment;
-  if (!IsLessonHand(game.Table.LessonNumber)) return comment;
-  const std::string* shown =
-      Translated(words.Lessons, std::to_string(game.Table.LessonNumber) + ".Comment", comment,
-                 LanguageOf(game));
+  const LessonTexts* table = TableOfLesson(game, words);
+  if (!table) return comment;
+  const std::string* shown = Translated(
+      *table, std::to_string(game.Table.LessonNumber) + ".Comment", comment, LanguageOf(game));
   return shown ? *shown : comment;
 }
 

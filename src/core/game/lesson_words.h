@@ -10,6 +10,7 @@
 #include <string>
 
 #include "game/game.h"
+#include "game/hand_lifecycle.h"
 #include "handfile/lesson_pack.h"
 
 namespace tavlo {
@@ -18,6 +19,9 @@ namespace tavlo {
 struct LessonWords {
   LessonTexts Alerts;   // by alert number ("7")
   LessonTexts Lessons;  // by "<section>.Comment" and "<section>.Alert.<k>"
+  // The texts of the lesson pack whose hand is on the table, by
+  // "<hand>.Comment" and "<hand>.Alert.<k>".
+  LessonTexts Pack;
 };
 
 // The explanations of the hand's alerts and the explanations already given

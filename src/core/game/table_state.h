@@ -30,8 +30,12 @@ inline constexpr std::int32_t AllSeatsMask = 30, NorthSouthMask = 10;
 
 struct TableState {
   Phase TablePhase = Phase::NoHand;
-  // Section number of the hand on the table; 0 before the first hand.
+  // Section number of the hand on the table; 0 before the first hand. A
+  // hand of a lesson pack gives its number within the pack.
   int LessonNumber = 0;
+  // The hand of a lesson pack on the table ("03_notrump/2"); empty for a
+  // hand of the hand file.
+  std::string PackHand;
   // The deal of the hand record, as parsed when the hand was read.
   DealHoldings Deal{};
   // The hand record's point items: North's and South's high-card points,
