@@ -35,7 +35,10 @@ BidKeyAction BidKey(Game& game, char key) {
   return BidKeyDown(game.Auction, game.Options.Language, key);
 }
 
-void RefuseBid(Game& game) { ZipBids(game.Auction); }
+void RefuseBid(Game& game) {
+  ZipBids(game.Auction);
+  game.Table.AuctionHelped = true;
+}
 
 Bid ScriptedCall(Game& game) { return Bidding(game) ? ScriptedCall(game.Auction) : NoBid; }
 

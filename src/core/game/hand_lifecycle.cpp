@@ -46,6 +46,7 @@ void StartUpInitialisation(Game& game, const Clock& clock, bool developerMode) {
   game.Table.DeveloperMode = developerMode;
   game.Table.ShowAllHands = false;
   game.Table.LessonNumber = 0;
+  game.Table.HandFileNumber = 0;
   // Whatever the options file says, a new run starts with South alone.
   game.Options.UserSeats = SouthOnly;
   game.Options.FaceUpSeats = SouthOnly;
@@ -62,6 +63,7 @@ int NextLessonNumber(int lessonNumber) {
 
 Status ReadSavedHand(Game& game, TBigIniFile& store, int lessonNumber) {
   game.Table.LessonNumber = lessonNumber;
+  game.Table.HandFileNumber = lessonNumber;
   return TakeHandRecord(game, ReadHandRecord(store, std::to_string(lessonNumber)), lessonNumber);
 }
 
@@ -100,7 +102,7 @@ std::string UndealableHandMessage(int lessonNumber, std::string_view problem) {
 
 Result<Redraw> NewHand(Game& game, TBigIniFile& store, const Clock& clock) {
   Result<Redraw> start =
-      StartReadHand(game, store, NextLessonNumber(game.Table.LessonNumber), clock);
+      StartReadHand(game, store, NextLessonNumber(game.Table.HandFileNumber), clock);
   if (start) game.Table.Comment.clear();
   return start;
 }
@@ -122,6 +124,7 @@ Result<Redraw> PlaySavedHand(Game& game, TBigIniFile& store, int lessonNumber, c
 Redraw StartNewHand(Game& game, const Clock& clock) {
   game.Table.PointsList = SplitCommaText(game.Record.PointsText);
   game.Table.LessonPoint.clear();
+  game.Table.AuctionHelped = false;
   game.Hands.Deal(game.Table.Deal);
   game.Auction.BidCount = 0;
   game.Table.TablePhase = Phase::Bidding;

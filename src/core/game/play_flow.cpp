@@ -186,6 +186,11 @@ Redraw EndOfHand(Game& game) {
   return Redraw::Hands | Redraw::Trick | Redraw::Contract | Redraw::Points | Redraw::Panel;
 }
 
+bool ContractMade(const Game& game) {
+  return game.Auction.ContractLevel == 0 ||
+         game.Play.DeclarerTricks >= game.Auction.ContractLevel + 6;
+}
+
 std::string HandResult(const Game& game, std::string_view seatName, std::string_view tricksWord) {
   const std::string result =
       std::string(seatName) + " " + BidLongText(game.Auction.ContractBid, game.Auction.Doubling) +

@@ -99,6 +99,10 @@ Redraw EndOfHand(Game& game);
 
 inline constexpr std::size_t HandResultLength = 30;
 
+// Declarer took the tricks the contract asks for; a hand passed out
+// counts as made, as nobody went down.
+bool ContractMade(const Game& game);
+
 // The result line of the score: declarer's seat name, the contract as the
 // table shows it, and declarer's tricks with the word for them, "South
 // 4~S X  10 tricks"; at most 30 characters.

@@ -33,6 +33,9 @@ struct TableState {
   // Section number of the hand on the table; 0 before the first hand. A
   // hand of a lesson pack gives its number within the pack.
   int LessonNumber = 0;
+  // The section of the hand file last dealt from it: New Hand goes on from
+  // there, whatever pack hands were dealt since.
+  int HandFileNumber = 0;
   // The hand of a lesson pack on the table ("03_notrump/2"); empty for a
   // hand of the hand file.
   std::string PackHand;
@@ -48,6 +51,9 @@ struct TableState {
   // is over (before, it would give the calls away), through the play and at
   // the end of the hand; empty until then and for saved hands.
   std::string LessonPoint;
+  // The learner was refused a call, or had Make Bid make one, in this
+  // auction.
+  bool AuctionHelped = false;
   // Every hand is laid out face up.
   bool ShowAllHands = false;
   // When the hand or its replay started (a time of day).

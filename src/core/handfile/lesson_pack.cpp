@@ -10,6 +10,7 @@
 #include "auction/call_rules.h"
 #include "handfile/big_ini_file.h"
 #include "model/bid_text.h"
+#include "model/comma_text.h"
 #include "model/deal_text.h"
 
 namespace tavlo {
@@ -53,19 +54,9 @@ Status HandProblem(const HandRecord& hand) {
   return {};
 }
 
-std::vector<std::string_view> Split(std::string_view text, char separator) {
-  std::vector<std::string_view> parts;
-  for (std::size_t start = 0;;) {
-    const std::size_t end = text.find(separator, start);
-    parts.push_back(text.substr(start, end == std::string_view::npos ? end : end - start));
-    if (end == std::string_view::npos) return parts;
-    start = end + 1;
-  }
-}
-
 // "2.Comment" and "2.Alert.1" of a hand the pack holds, with an alert it has.
 bool KnownKey(std::string_view key, const std::vector<HandRecord>& hands) {
-  const std::vector<std::string_view> parts = Split(key, '.');
+  const std::vector<std::string_view> parts = SplitText(key, '.');
   const std::optional<int> hand = HandNumber(parts.front());
   if (!hand || *hand > static_cast<int>(hands.size())) return false;
   if (parts.size() == 2) return parts[1] == "Comment";
@@ -115,11 +106,11 @@ Result<LessonTexts> ParseLessonTexts(std::string_view bytes, std::string_view sh
                                      const std::vector<HandRecord>* hands) {
   LessonTexts texts;
   int row = 0;
-  for (std::string_view line : Split(bytes, '\n')) {
+  for (std::string_view line : SplitText(bytes, '\n')) {
     ++row;
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     if (line.empty() || line.front() == '#') continue;
-    const std::vector<std::string_view> fields = Split(line, '\t');
+    const std::vector<std::string_view> fields = SplitText(line, '\t');
     const std::string where = "Line " + std::to_string(row) + " of the table " + std::string(shown);
     if (fields.size() < LessonLanguages.size() + 1) return Reason{where + " lacks texts."};
     if (hands && !KnownKey(fields.front(), *hands))

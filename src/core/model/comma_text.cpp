@@ -77,4 +77,14 @@ std::vector<std::string> SplitCommaText(std::string_view text) {
   return items;
 }
 
+std::vector<std::string_view> SplitText(std::string_view text, char separator) {
+  std::vector<std::string_view> parts;
+  for (std::size_t start = 0;;) {
+    const std::size_t end = text.find(separator, start);
+    parts.push_back(text.substr(start, end == std::string_view::npos ? end : end - start));
+    if (end == std::string_view::npos) return parts;
+    start = end + 1;
+  }
+}
+
 }  // namespace tavlo

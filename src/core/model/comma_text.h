@@ -18,4 +18,8 @@ std::string JoinCommaText(std::span<const std::string> items);
 // item, and so does a comma at the very end.
 std::vector<std::string> SplitCommaText(std::string_view text);
 
+// The parts of text between separators, as they stand: n separators give
+// n + 1 parts, empty ones included.
+std::vector<std::string_view> SplitText(std::string_view text, char separator);
+
 }  // namespace tavlo

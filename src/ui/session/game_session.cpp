@@ -12,6 +12,7 @@
 #include "game/play_flow.h"
 #include "game/play_keys.h"
 #include "handfile/big_ini_file.h"
+#include "handfile/lesson_progress.h"
 
 namespace tavlo {
 
@@ -79,6 +80,12 @@ bool GameSession::NewHand() { return BeginHand(tavlo::NewHand(game_, *handStore_
 
 bool GameSession::PlaySavedHand(int section) {
   return BeginHand(tavlo::PlaySavedHand(game_, *handStore_, section, clock_));
+}
+
+bool GameSession::PlayPackHand(const LessonPack& pack, int hand) {
+  words_.Pack = pack.Texts;
+  return BeginHand(tavlo::PlayPackHand(game_, pack.Hands.at(hand - 1), hand,
+                                       PackHandKey(pack.Name, hand), clock_));
 }
 
 void GameSession::Rebid() { BeginHand(StartNewHand(game_, clock_)); }
@@ -192,6 +199,7 @@ void GameSession::HelpBid() {
 void GameSession::MakeBid() {
   const Bid call = ScriptedCall(game_);
   if (call == NoBid) return;
+  game_.Table.AuctionHelped = true;
   emit CallShown(call);
   // The highlight stays up a moment, also for the developer, so the user
   // sees which call is made for him.

@@ -54,6 +54,9 @@ class GameSession : public QObject {
   // table stays as it was; the commands say whether a hand started.
   bool NewHand();
   bool PlaySavedHand(int section);
+  // Hand number hand (from 1) of a lesson pack, dealt as a saved hand is:
+  // its point and its explanations speak from the pack's table.
+  bool PlayPackHand(const LessonPack& pack, int hand);
   // The hand on the table from its first call again.
   void Rebid();
   void StartPlay();

@@ -45,6 +45,8 @@ class TDlgNewSeed;
 class TPrintForm;
 class TReviewForm;
 class TGetSavedHandForm;
+class LessonLibrary;
+class LessonsWindow;
 class TSaveForm;
 class TimedStep;
 class TMultiLang;
@@ -109,6 +111,7 @@ class TDeskTop : public QMainWindow {
   // The menu's and the panels' commands.
   void NewHandClick();
   void ButSavedHandClick();
+  void LessonsClick();
   void DeleteaSavedHandClick();
   void ShowHandsClick();
   void HideHandsClick();
@@ -181,6 +184,9 @@ class TDeskTop : public QMainWindow {
   TSaveForm* SaveForm();
   TGetSavedHandForm* getSavedHand_ = nullptr;
   TSaveForm* saveForm_ = nullptr;
+  // The lesson packs and the learner's marks, read when first shown.
+  LessonLibrary* lessons_ = nullptr;
+  LessonsWindow* lessonsWindow_ = nullptr;
 
   GameSession* session_;
   Game& game_;

@@ -1,13 +1,16 @@
 // The table's saved-hand commands: save the hand just finished, play a hand
-// of the hand file, delete hands from it. The dialogs ask; the hand file's
-// rules decide what is written and what can be played.
+// of the hand file or of a lesson pack, delete hands from the hand file. The
+// dialogs ask; the hand file's rules decide what is written and what can be
+// played.
 
 #include "common/notifier.h"
 #include "dialogs/save_dialog.h"
 #include "dialogs/saved_hand_picker.h"
 #include "game/save_hand.h"
 #include "handfile/saved_hand_list.h"
+#include "session/lesson_library.h"
 #include "table/desk_top.h"
+#include "table/lessons_window.h"
 
 namespace tavlo {
 
@@ -41,6 +44,19 @@ void TDeskTop::ButSavedHandClick() {
   const auto board = PlayableBoard(picker->ChosenBoard().toStdString());
   if (!board) return;
   session_->PlaySavedHand(*board);
+}
+
+void TDeskTop::LessonsClick() {
+  if (!lessons_) {
+    const QString progress = folders_.UserFile(QString::fromUtf8(
+        LessonProgressFileName.data(), static_cast<qsizetype>(LessonProgressFileName.size())));
+    lessons_ = new LessonLibrary(*session_, folders_.Data + "/lessons", progress, this);
+    connect(lessons_, &LessonLibrary::ProgressNotSaved, this,
+            [](const QString& why) { Notifier::Current().Message(why); });
+    lessonsWindow_ = new LessonsWindow(*lessons_, this);
+  }
+  lessonsWindow_->SetLanguage(game_.Options.Language);
+  lessonsWindow_->exec();
 }
 
 void TDeskTop::DeleteaSavedHandClick() {

@@ -224,8 +224,8 @@ const std::vector<Group> Groups{
     {"table.tsv", "menu bar", {"File1", "PlayOptions1", "BiddingSystem1", "Language1", "Help1"}},
     {"table.tsv",
      "File menu",
-     {"SetupOptions1", "NewHand1", "SaveHandMenu", "PlayaSavedHand1", "DeleteaSavedHand1",
-      "PrintHand1", "ExportPdf1", "ImportPbn1", "ExportPbn1", "Exit1"}},
+     {"SetupOptions1", "NewHand1", "SaveHandMenu", "PlayaSavedHand1", "Lessons1",
+      "DeleteaSavedHand1", "PrintHand1", "ExportPdf1", "ImportPbn1", "ExportPbn1", "Exit1"}},
     {"table.tsv",
      "Play Options menu",
      {"ReplayHand1", "RebidHand1", "ReviewHand1", "ShowHands", "HideHands", "ReviewBidding"}},
@@ -250,6 +250,7 @@ const std::vector<Group> Groups{
     {"setup_options.tsv", "preferences", {"OKBtn", "CancelBtn"}},
     {"saved_hand_picker.tsv", "saved-hand picker", {"BitBtn1", "BitBtn2"}},
     {"save_dialog.tsv", "save dialog", {"BitBtn1", "BitBtn2"}},
+    {"lessons_window.tsv", "lessons window", {"PlayButton", "ContinueButton"}},
     {"help_viewer.tsv", "help viewer", {"ButContents", "ButBack"}},
 };
 

@@ -74,7 +74,7 @@ class LessonTableTest : public ProgramFolderTest {
   }
   // Deals lesson hand n: the computer seats bid up to South's first turn.
   void DealLesson(int n) {
-    table_->GameState().Table.LessonNumber = n - 1;
+    table_->GameState().Table.HandFileNumber = n - 1;
     Key(Qt::Key_F3);
     ASSERT_EQ(Game().Table.LessonNumber, n);
   }
