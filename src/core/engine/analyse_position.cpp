@@ -25,6 +25,7 @@ bool PartnerWinning(const PlayState& play, const SuitView& led, SeatCode partner
 }  // namespace
 
 void AnalysePosition(PlayContext& context, EngineState& engine) {
+  const AnalysisOfPosition analysis(context.Search);
   const PlayState& play = context.Play;
   AnalysisState& a = engine.Analysis;
   a = AnalysisState{};
