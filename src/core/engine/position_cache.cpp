@@ -17,15 +17,20 @@ constexpr std::uint64_t FollowKind = 2;
 // Every card out must reach the low bits the slot is taken from: a product
 // only carries bits upwards, so the spades (the top of the key) would never
 // tell two positions apart without the shifts folding the high bits down.
-std::size_t SlotOf(const PackedKey& key, std::size_t slots) {
+std::uint64_t HashOf(const PackedKey& key) {
   std::uint64_t h = key.CardsOut ^ key.Prefix * 0x9E3779B97F4A7C15ull;
   h ^= h >> 33;
   h *= 0xFF51AFD7ED558CCDull;
   h ^= h >> 33;
   h *= 0xC4CEB9FE1A85EC53ull;
   h ^= h >> 33;
-  return static_cast<std::size_t>(h) & (slots - 1);
+  return h;
 }
+
+constexpr std::uint64_t EntryBits = 0xFFFFFFFFull;
+
+// The slot's mark of the key: the high half of its hash.
+constexpr std::uint64_t MarkOf(std::uint64_t hash) { return hash & ~EntryBits; }
 
 }  // namespace
 
@@ -35,10 +40,13 @@ PositionCache::PositionCache() : slots_(FirstSlots, 0) {
 }
 
 int PositionCache::Find(const PackedKey& key) const {
-  for (std::size_t slot = SlotOf(key, slots_.size());; slot = (slot + 1) & (slots_.size() - 1)) {
-    const std::int32_t at = slots_[slot];
-    if (at == 0) return -1;
-    if (keys_[at - 1] == key) return at - 1;
+  const std::uint64_t hash = HashOf(key);
+  const std::size_t mask = slots_.size() - 1;
+  for (std::size_t slot = hash & mask;; slot = (slot + 1) & mask) {
+    const std::uint64_t held = slots_[slot];
+    if (held == 0) return -1;
+    const auto at = static_cast<int>(held & EntryBits) - 1;
+    if ((held & ~EntryBits) == MarkOf(hash) && keys_[at] == key) return at;
   }
 }
 
@@ -46,19 +54,20 @@ int PositionCache::Add(const PackedKey& key, const PositionEntry& entry) {
   if (2 * (entries_.size() + 1) > slots_.size()) Grow();
   entries_.push_back(entry);
   keys_.push_back(key);
-  std::size_t slot = SlotOf(key, slots_.size());
-  while (slots_[slot] != 0) slot = (slot + 1) & (slots_.size() - 1);
-  slots_[slot] = static_cast<std::int32_t>(entries_.size());
+  Place(HashOf(key), entries_.size());
   return static_cast<int>(entries_.size()) - 1;
+}
+
+void PositionCache::Place(std::uint64_t hash, std::size_t entryNumber) {
+  const std::size_t mask = slots_.size() - 1;
+  std::size_t slot = hash & mask;
+  while (slots_[slot] != 0) slot = (slot + 1) & mask;
+  slots_[slot] = MarkOf(hash) | entryNumber;
 }
 
 void PositionCache::Grow() {
   slots_.assign(2 * slots_.size(), 0);
-  for (std::size_t k = 0; k < keys_.size(); ++k) {
-    std::size_t slot = SlotOf(keys_[k], slots_.size());
-    while (slots_[slot] != 0) slot = (slot + 1) & (slots_.size() - 1);
-    slots_[slot] = static_cast<std::int32_t>(k + 1);
-  }
+  for (std::size_t k = 0; k < keys_.size(); ++k) Place(HashOf(keys_[k]), k + 1);
 }
 
 void PositionCache::Clear() {

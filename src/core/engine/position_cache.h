@@ -58,10 +58,15 @@ class PositionCache {
 
  private:
   void Grow();
+  // Puts entry number (index + 1) into the first free slot from the hash's.
+  void Place(std::uint64_t hash, std::size_t entryNumber);
 
   std::vector<PositionEntry> entries_;
   std::vector<PackedKey> keys_;
-  std::vector<std::int32_t> slots_;  // entry index + 1; 0 = empty
+  // A slot holds the entry's index + 1 in its low half (0 = empty) and the
+  // high half of the key's hash: a look-up passes over other positions
+  // without reading their keys, which lie elsewhere in memory.
+  std::vector<std::uint64_t> slots_;
 };
 
 // A fresh start for the hand's look-ahead: every entry forgotten, the
