@@ -34,10 +34,7 @@ constexpr std::uint64_t MarkOf(std::uint64_t hash) { return hash & ~EntryBits; }
 
 }  // namespace
 
-PositionCache::PositionCache() : slots_(FirstSlots, 0) {
-  entries_.reserve(UsualEntries);
-  keys_.reserve(UsualEntries);
-}
+PositionCache::PositionCache() : slots_(FirstSlots, 0) { records_.reserve(UsualEntries); }
 
 int PositionCache::Find(const PackedKey& key) const {
   const std::uint64_t hash = HashOf(key);
@@ -46,16 +43,15 @@ int PositionCache::Find(const PackedKey& key) const {
     const std::uint64_t held = slots_[slot];
     if (held == 0) return -1;
     const auto at = static_cast<int>(held & EntryBits) - 1;
-    if ((held & ~EntryBits) == MarkOf(hash) && keys_[at] == key) return at;
+    if ((held & ~EntryBits) == MarkOf(hash) && records_[at].Key == key) return at;
   }
 }
 
 int PositionCache::Add(const PackedKey& key, const PositionEntry& entry) {
-  if (2 * (entries_.size() + 1) > slots_.size()) Grow();
-  entries_.push_back(entry);
-  keys_.push_back(key);
-  Place(HashOf(key), entries_.size());
-  return static_cast<int>(entries_.size()) - 1;
+  if (2 * (records_.size() + 1) > slots_.size()) Grow();
+  records_.push_back({key, entry});
+  Place(HashOf(key), records_.size());
+  return static_cast<int>(records_.size()) - 1;
 }
 
 void PositionCache::Place(std::uint64_t hash, std::size_t entryNumber) {
@@ -67,12 +63,11 @@ void PositionCache::Place(std::uint64_t hash, std::size_t entryNumber) {
 
 void PositionCache::Grow() {
   slots_.assign(2 * slots_.size(), 0);
-  for (std::size_t k = 0; k < keys_.size(); ++k) Place(HashOf(keys_[k]), k + 1);
+  for (std::size_t k = 0; k < records_.size(); ++k) Place(HashOf(records_[k].Key), k + 1);
 }
 
 void PositionCache::Clear() {
-  entries_.clear();
-  keys_.clear();
+  records_.clear();
   std::fill(slots_.begin(), slots_.end(), 0);
 }
 

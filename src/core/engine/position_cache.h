@@ -13,23 +13,24 @@
 
 namespace tavlo {
 
-// One searched position.
+// One searched position. Counts and indices are small, so the record is:
+// a hand's look-ahead can hold a million of them.
 struct PositionEntry {
-  std::array<Card, 4> Candidates{};  // best first
-  std::int32_t BestIndex = 0;
-  std::int32_t NextIndex = 0;  // the next candidate to try
+  std::array<std::uint16_t, 4> Candidates{};  // 16-bit card codes, best first
+  std::int32_t Chosen = -1;                   // the card chosen when the search last finished
+  std::int16_t BestIndex = 0;
+  std::int16_t NextIndex = 0;  // the next candidate to try
   // Tricks declarer's side is projected to take in the whole hand under the
   // best candidate; -1 while none is known.
-  std::int32_t Projection = -1;
-  std::int32_t BestLosers = 14;  // fewest losers found for the side to move
-  std::int32_t Chosen = -1;      // the card chosen when the search last finished
-  std::int32_t Position = 0;     // cards played before it
-  std::int32_t DecidedAt = -1;   // the table's position when the search last finished
-  std::int32_t Width = 3;        // the highest candidate index this entry tries
-  std::int32_t LastResult = 14;  // losers of the candidate tried last
+  std::int16_t Projection = -1;
+  std::int16_t BestLosers = 14;  // fewest losers found for the side to move
+  std::int16_t Position = 0;     // cards played before it
+  std::int16_t DecidedAt = -1;   // the table's position when the search last finished
+  std::int16_t Width = 3;        // the highest candidate index this entry tries
+  std::int16_t LastResult = 14;  // losers of the candidate tried last
   bool Defending = false;        // the side to move is the defence
 };
-static_assert(sizeof(PositionEntry) <= 56, "entries stay small fixed records");
+static_assert(sizeof(PositionEntry) <= 32, "entries stay small fixed records");
 
 // A position named exactly as by its text key (PositionKey): the trick's
 // prefix and the cards still out in each suit, packed into two words.
@@ -50,9 +51,9 @@ class PositionCache {
   int Find(const PackedKey& key) const;
   // Adds an entry for a key not yet present and gives its index.
   int Add(const PackedKey& key, const PositionEntry& entry);
-  PositionEntry& operator[](int index) { return entries_[index]; }
-  const PositionEntry& operator[](int index) const { return entries_[index]; }
-  int Size() const { return static_cast<int>(entries_.size()); }
+  PositionEntry& operator[](int index) { return records_[index].Entry; }
+  const PositionEntry& operator[](int index) const { return records_[index].Entry; }
+  int Size() const { return static_cast<int>(records_.size()); }
   // Forgets every entry; the room made stays.
   void Clear();
 
@@ -61,11 +62,16 @@ class PositionCache {
   // Puts entry number (index + 1) into the first free slot from the hash's.
   void Place(std::uint64_t hash, std::size_t entryNumber);
 
-  std::vector<PositionEntry> entries_;
-  std::vector<PackedKey> keys_;
+  // The key beside its entry: a look-up that finds its position reads one
+  // place in memory for both.
+  struct Record {
+    PackedKey Key;
+    PositionEntry Entry;
+  };
+  std::vector<Record> records_;
   // A slot holds the entry's index + 1 in its low half (0 = empty) and the
   // high half of the key's hash: a look-up passes over other positions
-  // without reading their keys, which lie elsewhere in memory.
+  // without reading their records.
   std::vector<std::uint64_t> slots_;
 };
 
