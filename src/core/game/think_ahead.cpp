@@ -1,0 +1,68 @@
+#include "game/think_ahead.h"
+
+#include <algorithm>
+
+#include "engine/analyse_position.h"
+#include "engine/card_choice.h"
+#include "game/play_flow.h"
+
+namespace tavlo {
+
+TableMoment MomentOf(const Game& game) { return {game.Play, game.Search}; }
+
+Card WorkOutHint(Game& copy, const Clock& clock, const LogicErrorHandler& onLogicError,
+                 const JobControl* job) {
+  if (Stopped(job)) return 0;
+  PrepareHint(copy, clock);
+  const Card card = EngineCard(copy, clock, onLogicError, nullptr, job);
+  return Stopped(job) ? 0 : card;
+}
+
+std::vector<Card> LikeliestCards(const Game& game, Card hint, const Clock& clock, int most) {
+  std::vector<Card> cards;
+  const auto add = [&](Card card) {
+    if (card != 0 && static_cast<int>(cards.size()) < most &&
+        std::find(cards.begin(), cards.end(), card) == cards.end())
+      cards.push_back(card);
+  };
+  add(hint);
+  // The analysis works on copies of what it reads, without the positions
+  // of the hand's searches: it has no use for them.
+  HandSet hands = game.Hands;
+  PlayState play = game.Play;
+  SearchState search = game.Search;
+  EngineState engine;
+  engine.Estimates = game.Engine.Estimates;
+  engine.Plan = game.Engine.Plan;
+  engine.Lead = game.Engine.Lead;
+  PlayContext context{hands, play, search, clock, nullptr};
+  if (const Card forced = ForcedCard(context)) {
+    add(forced);
+    return cards;
+  }
+  AnalysePosition(context, engine);
+  for (const Card candidate : engine.Analysis.Candidates) add(candidate);
+  return cards;
+}
+
+std::optional<std::vector<Card>> WorkOutAnswer(Game& copy, Card card, const Clock& clock,
+                                               const LogicErrorHandler& onLogicError,
+                                               const JobControl* job) {
+  if (Stopped(job)) return std::nullopt;
+  // The user's card, then the table's run of computer cards unless the
+  // card ended a trick, as the session plays them.
+  MakePlay(copy, card, clock, onLogicError);
+  std::vector<Card> cards;
+  if (copy.Table.TrickWaiting) return cards;
+  StartThinking(copy, clock);
+  const int tricksAtStart = copy.Play.TricksDone;
+  while (ComputerPlaysOn(copy, tricksAtStart)) {
+    const Card answer = EngineCard(copy, clock, onLogicError, nullptr, job);
+    if (Stopped(job)) return std::nullopt;
+    MakePlay(copy, answer, clock, onLogicError);
+    cards.push_back(answer);
+  }
+  return cards;
+}
+
+}  // namespace tavlo
