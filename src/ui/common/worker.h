@@ -55,6 +55,8 @@ class Worker : public QObject {
   bool WaitForAside();
   // Stops the job aside, if any: nothing of its answer reaches the window.
   void StopAside();
+  // Work aside is under way.
+  bool Aside() const { return aside_ != nullptr; }
 
   // A job is under way (the user waits for it; a job aside does not count).
   bool Busy() const { return current_ != nullptr; }

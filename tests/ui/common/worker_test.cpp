@@ -131,9 +131,11 @@ TEST(Worker, AJobAsideLeavesTheWindowFreeAndAnswers) {
                     answer = value;
                     answeredOn = QThread::currentThread();
                   });
+  EXPECT_TRUE(worker.Aside());
   EXPECT_FALSE(worker.Busy());
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
   ASSERT_TRUE(QTest::qWaitFor([&] { return answer.has_value(); }));
+  EXPECT_FALSE(worker.Aside());
   EXPECT_EQ(*answer, 5);
   EXPECT_EQ(answeredOn, QApplication::instance()->thread());
   EXPECT_EQ(busy.count(), 0);
