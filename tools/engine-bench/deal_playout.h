@@ -42,6 +42,20 @@ struct PlayedDeal {
 
 PlayedDeal PlayDeal(const BenchDeal& deal, Player player, int thinkingTime, std::mt19937& random);
 
+// How long the user waits for each hint, in ms: asked for a second after
+// the turn arrived (the table has thought ahead meanwhile), and asked for
+// at once (the hint being worked out is waited for).
+struct HintWaits {
+  std::vector<double> AfterASecondMs;
+  std::vector<double> AtOnceMs;
+};
+
+// The deal played at the table: South by a user who asks for the hint at
+// each turn and plays the hinted card, the other seats by the engine as the
+// table runs them. At each of South's turns the hint is worked out ahead on
+// a thread of its own, as the table does while the user considers a card.
+PlayedDeal PlayDealWithHints(const BenchDeal& deal, int thinkingTime, HintWaits& waits);
+
 struct DealQuality {
   int TricksLost = 0;   // both sides together
   int CostlyCards = 0;  // cards that lost at least a trick
