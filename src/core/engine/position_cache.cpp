@@ -27,10 +27,14 @@ std::uint64_t HashOf(const PackedKey& key) {
   return h;
 }
 
-constexpr std::uint64_t EntryBits = 0xFFFFFFFFull;
+// A slot holds entry numbers up to 16 million, far more than any hand's
+// look-ahead makes; an entry past them is kept but never found again.
+constexpr std::uint32_t EntryBits = 0x00FFFFFF;
 
-// The slot's mark of the key: the high half of its hash.
-constexpr std::uint64_t MarkOf(std::uint64_t hash) { return hash & ~EntryBits; }
+// The slot's mark of the key: the top byte of its hash.
+constexpr std::uint32_t MarkOf(std::uint64_t hash) {
+  return static_cast<std::uint32_t>(hash >> 56) << 24;
+}
 
 }  // namespace
 
@@ -40,7 +44,7 @@ int PositionCache::Find(const PackedKey& key) const {
   const std::uint64_t hash = HashOf(key);
   const std::size_t mask = slots_.size() - 1;
   for (std::size_t slot = hash & mask;; slot = (slot + 1) & mask) {
-    const std::uint64_t held = slots_[slot];
+    const std::uint32_t held = slots_[slot];
     if (held == 0) return -1;
     const auto at = static_cast<int>(held & EntryBits) - 1;
     if ((held & ~EntryBits) == MarkOf(hash) && records_[at].Key == key) return at;
@@ -55,10 +59,11 @@ int PositionCache::Add(const PackedKey& key, const PositionEntry& entry) {
 }
 
 void PositionCache::Place(std::uint64_t hash, std::size_t entryNumber) {
+  if (entryNumber > EntryBits) return;
   const std::size_t mask = slots_.size() - 1;
   std::size_t slot = hash & mask;
   while (slots_[slot] != 0) slot = (slot + 1) & mask;
-  slots_[slot] = MarkOf(hash) | entryNumber;
+  slots_[slot] = MarkOf(hash) | static_cast<std::uint32_t>(entryNumber);
 }
 
 void PositionCache::Grow() {

@@ -69,10 +69,12 @@ class PositionCache {
     PositionEntry Entry;
   };
   std::vector<Record> records_;
-  // A slot holds the entry's index + 1 in its low half (0 = empty) and the
-  // high half of the key's hash: a look-up passes over other positions
-  // without reading their records.
-  std::vector<std::uint64_t> slots_;
+  // A slot holds the entry's index + 1 in its low three bytes (0 = empty)
+  // and the top byte of the key's hash: a look-up passes over other
+  // positions without reading their records. The index of a big hand's
+  // look-ahead outgrows the processor's nearer caches, so the slots are
+  // kept small.
+  std::vector<std::uint32_t> slots_;
 };
 
 // A fresh start for the hand's look-ahead: every entry forgotten, the
