@@ -54,7 +54,7 @@ constexpr std::chrono::seconds UsersThought{1};
 // The hint worked out ahead on a copy of the game, on a thread of its own.
 class HintAhead {
  public:
-  HintAhead(const Game& game, const Clock& clock) : copy_(game) {
+  HintAhead(Game& game, const Clock& clock) : copy_(CopyForHint(game)) {
     thread_ = std::thread([this, &clock] {
       card_ = WorkOutHint(copy_, clock, nullptr, &job_);
       const std::lock_guard lock(mutex_);

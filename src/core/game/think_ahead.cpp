@@ -1,6 +1,7 @@
 #include "game/think_ahead.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "engine/analyse_position.h"
 #include "engine/card_choice.h"
@@ -8,7 +9,18 @@
 
 namespace tavlo {
 
-TableMoment MomentOf(const Game& game) { return {game.Play, game.Search}; }
+TableMoment MomentOf(const Game& game) {
+  TableMoment moment{game.Play, game.Search};
+  for (int seat = North; seat <= West; ++seat) moment.UserPlays[seat] = game.Hands[seat].UserPlays;
+  return moment;
+}
+
+Game CopyForHint(Game& game) {
+  PositionCache remembered = std::exchange(game.Engine.Positions, PositionCache{});
+  Game copy = game;
+  game.Engine.Positions = std::move(remembered);
+  return copy;
+}
 
 Card WorkOutHint(Game& copy, const Clock& clock, const LogicErrorHandler& onLogicError,
                  const JobControl* job) {

@@ -6,6 +6,7 @@
 // result over instead of searching again, as long as its game is still at
 // the moment the work started from.
 
+#include <array>
 #include <optional>
 #include <vector>
 
@@ -17,17 +18,24 @@
 
 namespace tavlo {
 
-// The table's game as a piece of work found it: the play and the engine's
-// settings. Whatever the table does changes one or the other (a card, a
-// card taken back, a hint's fresh search, a new hand), so a result is
-// taken over only while the table is still at this moment.
+// The table's game as a piece of work found it: the play, the engine's
+// settings and the seats the user plays. Whatever the table does changes
+// one of them (a card, a card taken back, a hint's fresh search, a new
+// hand, the user taking over other seats), so a result is taken over only
+// while the table is still at this moment.
 struct TableMoment {
   PlayState Play;
   SearchState Search;
+  std::array<bool, 4> UserPlays{};
 
   bool operator==(const TableMoment&) const = default;
 };
 TableMoment MomentOf(const Game& game);
+
+// A copy of the game to work the hint out on: all but the positions the
+// table's searches remembered, which the hint forgets anyway; they may be
+// tens of megabytes. The game is as it was when this returns.
+Game CopyForHint(Game& game);
 
 // The hint for the seat to play, as the hint key finds it: nothing of the
 // hand's earlier searches remembered, the thinking time counted from now.

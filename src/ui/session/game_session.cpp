@@ -350,7 +350,7 @@ void GameSession::ThinkAhead() {
     return;
   ahead_ = std::make_unique<Ahead>();
   ahead_->From = MomentOf(game_);
-  auto copy = std::make_shared<Game>(game_);
+  auto copy = std::make_shared<Game>(CopyForHint(game_));
   worker_->RunAside([copy, clock = &clock_, stop = worker_->LogicErrorStop()](
                         JobControl& job) { return WorkOutHint(*copy, *clock, stop, &job); },
                     [this, copy](Card card) {

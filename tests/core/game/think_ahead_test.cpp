@@ -93,7 +93,9 @@ TEST_P(ThinkAhead, TheHintWorkedOutAheadIsTheHintKeysOwn) {
   PrepareHint(asked, clock);
   const Card hint = EngineCard(asked, clock, nullptr);
 
-  Game ahead = table;
+  Game kept = table;
+  Game ahead = CopyForHint(kept);
+  EXPECT_EQ(kept.Engine.Positions.Size(), table.Engine.Positions.Size());
   EXPECT_EQ(WorkOutHint(ahead, clock, nullptr, nullptr), hint);
   EXPECT_EQ(MomentOf(ahead), MomentOf(asked));
   EXPECT_EQ(ahead.Engine.Positions.Size(), asked.Engine.Positions.Size());
@@ -174,6 +176,22 @@ TEST(ThinkAhead, TheLikeliestCardsAreTheHintThenTheAnalysisCandidates) {
     EXPECT_EQ(LikeliestCards(table, hint, clock, 1), std::vector<Card>{hint});
     EXPECT_TRUE(LikeliestCards(table, hint, clock, 0).empty());
   }
+}
+
+// What a result rests on: a card, the search's counts or a seat the user
+// takes over makes another moment of the table.
+TEST(ThinkAhead, TheMomentChangesWithThePlayTheSearchAndTheUsersSeats) {
+  const StandingClock clock;
+  const Game table = AtUsersTurn(3, 12, clock);
+  EXPECT_EQ(MomentOf(table), MomentOf(Game(table)));
+  Game played = table;
+  MakePlay(played, LegalCards(table.Hands, table.Play).LowestCard(), clock);
+  Game searched = table;
+  ++searched.Search.Totplay;
+  Game takenOver = table;
+  takenOver.Hands[North].UserPlays = !takenOver.Hands[North].UserPlays;
+  for (const Game* other : {&played, &searched, &takenOver})
+    EXPECT_FALSE(MomentOf(table) == MomentOf(*other));
 }
 
 TEST(ThinkAhead, WorkAskedToStopLeavesNothingToTakeOver) {
