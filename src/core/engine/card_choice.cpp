@@ -115,7 +115,7 @@ Card SearchEntry(PlayContext& context, EngineState& engine, int index,
   }
 
   PositionEntry& entry = cache[index];
-  entry.Chosen = static_cast<std::int32_t>(entry.Candidates[entry.BestIndex]);
+  entry.Chosen = static_cast<std::int16_t>(entry.Candidates[entry.BestIndex]);
   // Without a time-out in force the decision stands for the rest of the
   // hand: the entry keeps only the chosen card.
   if (search.Testwidth == 3) entry.Candidates = {static_cast<std::uint16_t>(entry.Chosen), 0, 0, 0};

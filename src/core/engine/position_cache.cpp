@@ -6,19 +6,18 @@ namespace tavlo {
 
 namespace {
 
-// Room for the positions of a usual hand; the index keeps at most half its
-// slots in use.
-constexpr std::size_t UsualEntries = 25000;
+// The index of a usual hand's positions keeps at most half its slots in
+// use; the first chunk of records holds them.
 constexpr std::size_t FirstSlots = 65536;
 
-constexpr std::uint64_t LeadKind = 1;
-constexpr std::uint64_t FollowKind = 2;
+constexpr std::uint32_t LeadKind = 1;
+constexpr std::uint32_t FollowKind = 2;
 
 // Every card out must reach the low bits the slot is taken from: a product
 // only carries bits upwards, so the spades (the top of the key) would never
 // tell two positions apart without the shifts folding the high bits down.
-std::uint64_t HashOf(const PackedKey& key) {
-  std::uint64_t h = key.CardsOut ^ key.Prefix * 0x9E3779B97F4A7C15ull;
+std::uint64_t HashOf(std::uint32_t prefix, std::uint64_t cardsOut) {
+  std::uint64_t h = cardsOut ^ prefix * 0x9E3779B97F4A7C15ull;
   h ^= h >> 33;
   h *= 0xFF51AFD7ED558CCDull;
   h ^= h >> 33;
@@ -38,24 +37,30 @@ constexpr std::uint32_t MarkOf(std::uint64_t hash) {
 
 }  // namespace
 
-PositionCache::PositionCache() : slots_(FirstSlots, 0) { records_.reserve(UsualEntries); }
+PositionCache::PositionCache() : chunks_(1), slots_(FirstSlots, 0) {
+  chunks_[0].reserve(ChunkSize);
+}
 
 int PositionCache::Find(const PackedKey& key) const {
-  const std::uint64_t hash = HashOf(key);
+  const std::uint64_t hash = HashOf(key.Prefix, key.CardsOut);
   const std::size_t mask = slots_.size() - 1;
   for (std::size_t slot = hash & mask;; slot = (slot + 1) & mask) {
     const std::uint32_t held = slots_[slot];
     if (held == 0) return -1;
     const auto at = static_cast<int>(held & EntryBits) - 1;
-    if ((held & ~EntryBits) == MarkOf(hash) && records_[at].Key == key) return at;
+    if ((held & ~EntryBits) != MarkOf(hash)) continue;
+    const Record& record = RecordAt(at);
+    if (record.CardsOut == key.CardsOut && record.Prefix == key.Prefix) return at;
   }
 }
 
 int PositionCache::Add(const PackedKey& key, const PositionEntry& entry) {
-  if (2 * (records_.size() + 1) > slots_.size()) Grow();
-  records_.push_back({key, entry});
-  Place(HashOf(key), records_.size());
-  return static_cast<int>(records_.size()) - 1;
+  if (2 * (static_cast<std::size_t>(size_) + 1) > slots_.size()) Grow();
+  if (chunks_.back().size() == ChunkSize) chunks_.emplace_back().reserve(ChunkSize);
+  chunks_.back().push_back({key.CardsOut, key.Prefix, entry});
+  ++size_;
+  Place(HashOf(key.Prefix, key.CardsOut), static_cast<std::size_t>(size_));
+  return size_ - 1;
 }
 
 void PositionCache::Place(std::uint64_t hash, std::size_t entryNumber) {
@@ -68,11 +73,16 @@ void PositionCache::Place(std::uint64_t hash, std::size_t entryNumber) {
 
 void PositionCache::Grow() {
   slots_.assign(2 * slots_.size(), 0);
-  for (std::size_t k = 0; k < records_.size(); ++k) Place(HashOf(records_[k].Key), k + 1);
+  for (int k = 0; k < size_; ++k) {
+    const Record& record = RecordAt(k);
+    Place(HashOf(record.Prefix, record.CardsOut), static_cast<std::size_t>(k) + 1);
+  }
 }
 
 void PositionCache::Clear() {
-  records_.clear();
+  chunks_.resize(1);
+  chunks_[0].clear();
+  size_ = 0;
   std::fill(slots_.begin(), slots_.end(), 0);
 }
 
@@ -86,10 +96,10 @@ PackedKey PackedPositionKey(const PlayContext& context) {
   const PlayState& play = context.Play;
   PackedKey key;
   if (play.TrickPosition == 1)
-    key.Prefix = LeadKind << 60 | static_cast<std::uint64_t>(play.ToPlay);
+    key.Prefix = LeadKind << 30 | play.ToPlay;
   else
     key.Prefix =
-        FollowKind << 60 | static_cast<std::uint64_t>(play.SuitLed) << 32 | play.WinningCard;
+        FollowKind << 30 | static_cast<std::uint32_t>(play.SuitLed) << 16 | play.WinningCard;
   for (int suit = 0; suit < 4; ++suit) {
     Holding out = 0;
     for (int seat = 0; seat < 4; ++seat) out |= context.Hands[seat].Suits[suit].Cards;

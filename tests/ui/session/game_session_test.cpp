@@ -145,18 +145,7 @@ TEST(GameSession, WhenTheEngineFailsThePlayGoesOn) {
 // A completed trick on the table, the lowest cards played up to it; once
 // the user clears it, the computer plays up to the user's turn.
 Game TrickToClear(std::uint32_t seed, int tricks, const Clock& clock) {
-  Game game;
-  StartUpInitialisation(game, clock, true);
-  game.Options.SkillLevel = 4;
-  game.Table.Deal = RandomDeal(seed);
-  game.Hands.Deal(game.Table.Deal);
-  ApplySeatOptions(game);
-  game.Auction.Declarer = static_cast<SeatCode>(seed % 4);
-  game.Auction.Trump = static_cast<StrainCode>(seed % 5);
-  game.Auction.ContractLevel = 3;
-  game.Auction.ContractBid = ContractBidCode(3, game.Auction.Trump);
-  game.Table.TablePhase = Phase::EndOfBidding;
-  StartPlay(game, clock);
+  Game game = GameInPlay(seed, clock);
   while (game.Play.CardsPlayed < 4 * tricks)
     MakePlay(game, LegalCards(game.Hands, game.Play).LowestCard(), clock);
   return game;
