@@ -5,13 +5,15 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-svg-dev libgl-dev
+  qt6-base-dev qt6-svg-dev libgl-dev qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   libdds-dev
   clang libclang-rt-14-dev
   fonts-dejavu-core
   xvfb xauth
   desktop-file-utils
+  # The Debian package and the checks of what it installs.
+  dpkg-dev file appstream man-db
 )
 
 missing=()

@@ -1,8 +1,12 @@
 #include "pbn_command_line.h"
 
+#include <unistd.h>
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <chrono>
+#include <future>
 #include <iostream>
 
 #include "common/notifier.h"
@@ -35,10 +39,45 @@ class StreamNotifier final : public Notifier {
   Notifier* previous_;
 };
 
+// How often the count of boards is looked at: a bar that moves smoothly, and
+// no cost to the work.
+constexpr std::chrono::milliseconds ProgressPoll(50);
+constexpr int BarWidth = 40;
+
+// The boards begun of all, redrawn in place on a terminal.
+void DrawBar(std::ostream& err, int done, int total) {
+  const int filled = total > 0 ? BarWidth * done / total : 0;
+  err << "\r[" << std::string(filled, '#') << std::string(BarWidth - filled, ' ') << "] board "
+      << done << " of " << total << std::flush;
+}
+
+// Runs work(JobControl&) on a thread of its own and tells on err, while it
+// runs, which board of how many it is at: a line per board begun ("board 12
+// of 86"), or a bar drawn over itself when err is a terminal. The answer,
+// once the work is done.
+template <typename Work>
+auto WithProgress(Work work, std::ostream& err, bool terminal) {
+  JobControl job;
+  auto answer = std::async(std::launch::async, [&work, &job] { return work(job); });
+  int told = 0;
+  for (bool over = false; !over;) {
+    over = answer.wait_for(ProgressPoll) == std::future_status::ready;
+    const int done = job.Done(), total = job.Total();
+    if (terminal) {
+      if (done != told) DrawBar(err, done, total);
+      told = done;
+    } else {
+      while (told < done) err << "board " << ++told << " of " << total << '\n';
+    }
+  }
+  if (terminal && told > 0) err << '\n';
+  return answer.get();
+}
+
 }  // namespace
 
 std::optional<int> RunPbnCommandLine(const QStringList& arguments, const QString& programFolder,
-                                     std::ostream& out, std::ostream& err) {
+                                     std::ostream& out, std::ostream& err, bool terminal) {
   if (arguments.size() < 2) return std::nullopt;
   const std::string form = arguments[1].toStdString();
   if (form != ImportForm && form != ExportForm) return std::nullopt;
@@ -75,16 +114,27 @@ std::optional<int> RunPbnCommandLine(const QStringList& arguments, const QString
       return 1;
     }
     const QByteArray bytes = file.readAll();
-    const PbnImportResult result =
-        ImportPbn(store, {bytes.constData(), static_cast<std::size_t>(bytes.size())});
+    PbnImportPlan plan = WithProgress(
+        [&bytes](JobControl& job) {
+          return PlanPbnImport({bytes.constData(), static_cast<std::size_t>(bytes.size())}, &job);
+        },
+        err, terminal);
+    const PbnImportResult result = AddImportedHands(store, std::move(plan));
     out << ImportReport(result) << '\n';
     return result.Sections ? 0 : 1;
   }
   const StreamNotifier notifier(err);
   std::vector<std::string> alertTexts;
   LoadStringsResource("Alerts", alertTexts);
-  const PbnExportResult result =
-      ExportPbn(store, SectionsInBoardOrder(store), alertTexts, pbnFile.toStdString(), true);
+  std::vector<std::string> problems;
+  std::vector<PbnExportBoard> boards =
+      ExportBoards(store, SectionsInBoardOrder(store), alertTexts, problems);
+  PbnExportResult result = WithProgress(
+      [&boards, file = pbnFile.toStdString()](JobControl& job) {
+        return WritePbnFile(std::move(boards), file, true, &job);
+      },
+      err, terminal);
+  result.Problems = std::move(problems);
   out << ExportReport(result, pbnFile.toStdString()) << '\n';
   return result.Count ? 0 : 1;
 }
@@ -96,7 +146,7 @@ std::optional<int> PbnCommandLine(int argc, char* argv[]) {
   QCoreApplication app(argc, argv);
   QCoreApplication::setApplicationName("Tavlo");
   return RunPbnCommandLine(QCoreApplication::arguments(), QCoreApplication::applicationDirPath(),
-                           std::cout, std::cerr);
+                           std::cout, std::cerr, isatty(STDERR_FILENO) == 1);
 }
 
 }  // namespace tavlo

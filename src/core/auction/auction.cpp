@@ -19,6 +19,13 @@ std::string AlertRefOf(const std::string& item) {
   return close != std::string::npos && close >= 1 ? ref : std::string{};
 }
 
+// The explanation of the alert-th alert of the hand (from 0).
+std::string ExplanationOfAlert(const AuctionState& state, std::size_t alert) {
+  if (alert < state.AlertWords.size()) return state.AlertWords[alert];
+  return alert < state.Alerts.size() ? AlertExplanation(state.AlertTexts, state.Alerts[alert])
+                                     : std::string();
+}
+
 // Writes bid index into the record and the grid, adds its alert line and
 // turns on its stop light.
 void AddBid(AuctionState& state, int index) {
@@ -27,10 +34,7 @@ void AddBid(AuctionState& state, int index) {
   std::string alertRef = AlertRefOf(item);
   if (!alertRef.empty()) {
     // The alerted bids take the alerts in auction order.
-    const auto alerted = state.AlertLines.size();
-    const std::string_view alert =
-        alerted < state.Alerts.size() ? std::string_view(state.Alerts[alerted]) : "";
-    state.AlertLines.push_back(alertRef + "=" + AlertExplanation(state.AlertTexts, alert));
+    state.AlertLines.push_back(alertRef + "=" + ExplanationOfAlert(state, state.AlertLines.size()));
   }
   PlaceInGrid(state.AuctionGrid, state.Dealer, index, state.CurrentBid, std::move(alertRef));
   state.AuctionRecord.push_back(BidShortText(state.CurrentBid));
@@ -155,6 +159,13 @@ bool ProcessCall(AuctionState& state, Bid call) {
 }
 
 Bid ScriptedCall(AuctionState& state) { return FetchScriptedBid(state); }
+
+std::string ScriptedCallExplanation(AuctionState& state) {
+  FetchScriptedBid(state);
+  if (AlertRefOf(state.ScriptedAuction[state.BidCount]).empty()) return {};
+  // The alerted calls take the alerts in auction order, as they are made.
+  return ExplanationOfAlert(state, state.AlertLines.size());
+}
 
 bool TakeBackBid(AuctionState& state) {
   if (state.BidCount == 0) return false;

@@ -49,6 +49,9 @@ bool ProcessBid(AuctionState& state);
 bool ProcessCall(AuctionState& state, Bid call);
 // The script's call of this turn: what Help shows and Make Bid makes.
 Bid ScriptedCall(AuctionState& state);
+// The explanation of the script's call of this turn when it is alerted
+// ("~" markup kept); empty for a call without an alert.
+std::string ScriptedCallExplanation(AuctionState& state);
 // Takes the last bid back, whoever made it; its seat is to bid again.
 // Returns false (and changes nothing) before the first bid.
 bool TakeBackBid(AuctionState& state);

@@ -42,6 +42,9 @@ struct AuctionState {
   std::string LeadDirector;
   // The alert table, lines "n=text"; loaded once when the program starts.
   std::vector<std::string> AlertTexts;
+  // The explanation of each alert in the language shown, when the table
+  // has worked them out; otherwise the alerts are explained from AlertTexts.
+  std::vector<std::string> AlertWords;
 
   // The bids made so far.
   int BidCount = 0;

@@ -1,5 +1,7 @@
 #include "game/auction_flow.h"
 
+#include "game/hand_lifecycle.h"
+
 namespace tavlo {
 
 namespace {
@@ -39,13 +41,16 @@ Bid ScriptedCall(Game& game) { return Bidding(game) ? ScriptedCall(game.Auction)
 
 Redraw EndAuction(Game& game) {
   game.Table.TablePhase = Phase::EndOfBidding;
-  return Redraw::Auction | Redraw::Contract | Redraw::Points | Redraw::Panel;
+  const std::string& comment = game.Record.Comment;
+  if (IsLesson(game.Table) && comment != "-") game.Table.LessonPoint = comment;
+  return Redraw::Auction | Redraw::Contract | Redraw::Points | Redraw::Panel | Redraw::Comment;
 }
 
 Redraw TakeBackBid(Game& game) {
   game.Table.TablePhase = Phase::Bidding;
+  game.Table.LessonPoint.clear();
   TakeBackBid(game.Auction);
-  return Redraw::Auction | Redraw::Contract | Redraw::Panel;
+  return Redraw::Auction | Redraw::Contract | Redraw::Panel | Redraw::Comment;
 }
 
 }  // namespace tavlo

@@ -36,7 +36,7 @@ void RefuseBid(Game& game);
 Bid ScriptedCall(Game& game);
 
 // The auction is over: the contract stands and the table waits for the
-// start of the play.
+// start of the play; a lesson's point is shown from now on.
 Redraw EndAuction(Game& game);
 // The last call made is taken back, whoever made it; its seat bids again.
 Redraw TakeBackBid(Game& game);

@@ -62,9 +62,18 @@ int NextLessonNumber(int lessonNumber) {
 
 Status ReadSavedHand(Game& game, TBigIniFile& store, int lessonNumber) {
   game.Table.LessonNumber = lessonNumber;
-  HandRecord record = ReadHandRecord(store, std::to_string(lessonNumber));
+  return TakeHandRecord(game, ReadHandRecord(store, std::to_string(lessonNumber)), lessonNumber);
+}
+
+bool IsLesson(const TableState& table) {
+  return !table.PackHand.empty() || IsLessonHand(table.LessonNumber);
+}
+
+Status TakeHandRecord(Game& game, HandRecord record, int number, std::string packHand) {
   const Result<DealHoldings> deal = ParseDeal(record.DealText);
   if (!deal) return deal.Why();
+  game.Table.LessonNumber = number;
+  game.Table.PackHand = std::move(packHand);
 
   game.Table.Deal = *deal;
   game.Table.Comment = record.Comment;
@@ -73,6 +82,8 @@ Status ReadSavedHand(Game& game, TBigIniFile& store, int lessonNumber) {
   game.Auction.ScriptedAuction = record.ScriptedAuction;
   game.Auction.ScriptedLights = record.ScriptedLights;
   game.Auction.Alerts = record.Alerts;
+  // Explained from the alert table until the words of a language are set.
+  game.Auction.AlertWords.clear();
   game.Auction.LeadDirector = record.LeadDirector;
   // A new hand has no play yet: the last one was of another deal.
   game.Play.PlayRecord = {};
@@ -94,12 +105,23 @@ Result<Redraw> NewHand(Game& game, TBigIniFile& store, const Clock& clock) {
   return start;
 }
 
+Result<Redraw> PlayPackHand(Game& game, const HandRecord& record, int number,
+                            const std::string& packHand, const Clock& clock) {
+  if (Status taken = TakeHandRecord(game, record, number, packHand); !taken) return taken.Why();
+  game.Table.Comment.clear();
+  return StartNewHand(game, clock);
+}
+
 Result<Redraw> PlaySavedHand(Game& game, TBigIniFile& store, int lessonNumber, const Clock& clock) {
-  return StartReadHand(game, store, lessonNumber, clock);
+  Result<Redraw> start = StartReadHand(game, store, lessonNumber, clock);
+  // A lesson's comment is its point, which waits for the end of the auction.
+  if (start && IsLessonHand(lessonNumber)) game.Table.Comment.clear();
+  return start;
 }
 
 Redraw StartNewHand(Game& game, const Clock& clock) {
   game.Table.PointsList = SplitCommaText(game.Record.PointsText);
+  game.Table.LessonPoint.clear();
   game.Hands.Deal(game.Table.Deal);
   game.Auction.BidCount = 0;
   game.Table.TablePhase = Phase::Bidding;
@@ -182,7 +204,8 @@ PointsDisplay PointsTexts(const Game& game, std::string_view hcpWord) {
   const TableState& table = game.Table;
   const bool auctionOver = table.TablePhase != Phase::Bidding;
   PointsDisplay display;
-  if (game.Hands[North].FaceUp || table.ShowAllHands) {
+  // The hand over, every card is on show, North's too.
+  if (game.Hands[North].FaceUp || table.ShowAllHands || table.TablePhase == Phase::EndOfHand) {
     const std::string item = PointItem(table, 1);
     display.North =
         (item.size() > 2 ? item.substr(2, 5) : std::string()) + " " + std::string(hcpWord);
@@ -194,6 +217,10 @@ PointsDisplay PointsTexts(const Game& game, std::string_view hcpWord) {
 }
 
 TrickCounts WonTricks(const Game& game) {
+  // Before the play of this hand has begun, its tricks are none, whatever
+  // the last hand's play left behind.
+  const Phase phase = game.Table.TablePhase;
+  if (phase != Phase::Play && phase != Phase::Analysis && phase != Phase::EndOfHand) return {};
   const PlayState& play = game.Play;
   const int defenders = play.TricksDone - play.DeclarerTricks;
   const bool northSouthDeclare = SideOfSeat(play.Declarer) == NorthSouth;

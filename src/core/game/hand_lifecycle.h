@@ -28,6 +28,20 @@ int NextLessonNumber(int lessonNumber);
 // reason, so the hand on the table can still be played.
 Status ReadSavedHand(Game& game, TBigIniFile& store, int lessonNumber);
 
+// Puts a hand record numbered number on the table, as ReadSavedHand does
+// with the hand file's; packHand names the pack's hand ("03_notrump/2"), or
+// is empty for a hand of the hand file.
+[[nodiscard]] Status TakeHandRecord(Game& game, HandRecord record, int number,
+                                    std::string packHand = {});
+
+// A lesson pack's hand numbered number, its auction started: its point
+// waits for the end of the auction, as a lesson's does.
+Result<Redraw> PlayPackHand(Game& game, const HandRecord& record, int number,
+                            const std::string& packHand, const Clock& clock);
+
+// The hand on the table is a lesson: one of the ten, or a pack's.
+bool IsLesson(const TableState& table);
+
 // The message for a hand whose deal cannot be laid out.
 std::string UndealableHandMessage(int lessonNumber, std::string_view problem);
 
@@ -68,15 +82,16 @@ Redraw FaceUpSeatsChosen(Game& game);
 Redraw ShowAllHands(Game& game);
 Redraw HideComputerHands(Game& game);
 
-// The high-card-point display: North's only while North is face up; the
-// extra points follow once the auction is over. hcpWord is the language's "HCP".
+// The high-card-point display: North's only while North is face up, and at
+// the end of the hand; the extra points follow once the auction is over.
+// hcpWord is the language's "HCP".
 struct PointsDisplay {
   std::string North;
   std::string South;
 };
 PointsDisplay PointsTexts(const Game& game, std::string_view hcpWord);
 
-// The tricks each side has won so far.
+// The tricks each side has won so far in this hand's play; none before it.
 struct TrickCounts {
   int NorthSouth = 0;
   int EastWest = 0;

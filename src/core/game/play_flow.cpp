@@ -61,6 +61,18 @@ bool CardPlayable(const Game& game, Card card) {
   return !HandIsOver(game) && LegalCards(game.Hands, game.Play).Holds(card);
 }
 
+CardRefusal WhyRefused(const Game& game, Card card, SeatCode seat) {
+  const PlayState& play = game.Play;
+  if (game.Table.TablePhase != Phase::Play || HandIsOver(game)) return CardRefusal::NoPlay;
+  if (seat != play.ToPlay) return CardRefusal::NotYourTurn;
+  for (int at = 0; at < play.CardsPlayed; ++at)
+    if (play.PlayRecord[at].Card == card) return CardRefusal::AlreadyPlayed;
+  const Holding rank = card & RankBits;
+  if ((HandToPlay(game.Hands, play).Suits[CardSuit(card)].Cards & rank) != rank)
+    return CardRefusal::NotHeld;
+  return CardPlayable(game, card) ? CardRefusal::None : CardRefusal::MustFollowSuit;
+}
+
 Redraw MakePlay(Game& game, Card card, const Clock& clock, const LogicErrorHandler& onLogicError) {
   PlayState& play = game.Play;
   // The card goes on the table, and the bidding record the user may have
@@ -171,7 +183,7 @@ Redraw EndOfHand(Game& game) {
   game.Table.TrickWaiting = false;
   game.Hands.RestoreDeal();
   ApplySeatOptions(game);
-  return Redraw::Hands | Redraw::Trick | Redraw::Contract | Redraw::Panel;
+  return Redraw::Hands | Redraw::Trick | Redraw::Contract | Redraw::Points | Redraw::Panel;
 }
 
 std::string HandResult(const Game& game, std::string_view seatName, std::string_view tricksWord) {

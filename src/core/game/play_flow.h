@@ -5,6 +5,7 @@
 // the game; the window asks the engine for the computer's cards, draws what
 // a step returns and decides nothing of the rules itself.
 
+#include <cstdint>
 #include <span>
 #include <string>
 #include <string_view>
@@ -43,6 +44,17 @@ inline bool HandIsOver(const Game& game) { return game.Play.CardsPlayed == 52; }
 
 // The seat to play may play the card: it holds it and follows suit.
 bool CardPlayable(const Game& game, Card card);
+// Why a card the user chose cannot be played, in the laws' terms.
+enum class CardRefusal : std::uint8_t {
+  None,            // it can be played
+  NoPlay,          // no card is to be played now
+  NotYourTurn,     // it is from the hand of a seat not to play
+  AlreadyPlayed,   // it lies in a trick already
+  NotHeld,         // the seat to play does not hold it
+  MustFollowSuit,  // the seat to play holds the suit led
+};
+// The card chosen from the hand of seat.
+CardRefusal WhyRefused(const Game& game, Card card, SeatCode seat);
 // The seat to play plays the card. A card it may not play is a broken
 // invariant: the consistency stop ("Logic Error! Play ...") through
 // onLogicError, never a card played wrongly. After the opening lead dummy

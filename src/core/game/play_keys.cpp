@@ -32,7 +32,12 @@ void GetPlayCard(AuctionState& typed, char letter) {
 PlayKeyResult TypedCard(Game& game) {
   const AuctionState& typed = game.Auction;
   const Card card = RankBitOfLetter(typed.TypedLevel[0]) | SuitOfLetter(typed.TypedStrain);
-  if (!CardPlayable(game, card)) return Refuse(game);
+  if (const CardRefusal why = WhyRefused(game, card, game.Play.ToPlay); why != CardRefusal::None) {
+    PlayKeyResult refused = Refuse(game);
+    refused.Typed = card;
+    refused.Refusal = why;
+    return refused;
+  }
   return {PlayKeyAction::Play, card};
 }
 

@@ -5,6 +5,7 @@
 // is the ace of spades, and in Danish "K", "K" the king of clubs.
 
 #include "game/game.h"
+#include "game/play_flow.h"
 
 namespace tavlo {
 
@@ -18,6 +19,9 @@ enum class PlayKeyAction {
 struct PlayKeyResult {
   PlayKeyAction Action = PlayKeyAction::Wait;
   Card Typed = 0;  // the card typed, once rank and suit are both known
+  // Why the card typed may not be played; None for a key that is no part
+  // of a card.
+  CardRefusal Refusal = CardRefusal::None;
 };
 
 // Reads one character of a card (letters in either case). A key that is

@@ -14,7 +14,7 @@ enum class Redraw : std::uint16_t {
   Auction = 1 << 3,   // the bid box, the bidding record, the stop light
   Contract = 1 << 4,  // the contract picture and the trick counts
   Panel = 1 << 5,     // the command panel of the phase
-  Comment = 1 << 6,   // the comment under South's hand
+  Comment = 1 << 6,   // the comment under South's hand and the lesson's point
   Trick = 1 << 7,     // the cards on the table
 };
 

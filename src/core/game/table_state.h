@@ -23,22 +23,31 @@ enum class Phase : std::uint8_t {
 
 // The lesson hands are the sections "1" to "10" of the hand file.
 inline constexpr int LessonHands = 10;
+constexpr bool IsLessonHand(int section) { return section >= 1 && section <= LessonHands; }
 
 // Seat masks hold bit (seat + 1).
 inline constexpr std::int32_t AllSeatsMask = 30, NorthSouthMask = 10;
 
 struct TableState {
   Phase TablePhase = Phase::NoHand;
-  // Section number of the hand on the table; 0 before the first hand.
+  // Section number of the hand on the table; 0 before the first hand. A
+  // hand of a lesson pack gives its number within the pack.
   int LessonNumber = 0;
+  // The hand of a lesson pack on the table ("03_notrump/2"); empty for a
+  // hand of the hand file.
+  std::string PackHand;
   // The deal of the hand record, as parsed when the hand was read.
   DealHoldings Deal{};
   // The hand record's point items: North's and South's high-card points,
   // then the extra points shown once the auction is over.
   std::vector<std::string> PointsList;
   // The comment shown under South's hand: a saved hand's own; a lesson's
-  // stays in the hand file.
+  // is its point, shown apart once the auction is over.
   std::string Comment;
+  // What a lesson hand teaches, from its comment: shown once the auction
+  // is over (before, it would give the calls away), through the play and at
+  // the end of the hand; empty until then and for saved hands.
+  std::string LessonPoint;
   // Every hand is laid out face up.
   bool ShowAllHands = false;
   // When the hand or its replay started (a time of day).

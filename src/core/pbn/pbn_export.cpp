@@ -129,11 +129,7 @@ PbnExportResult WritePbnFile(std::vector<PbnExportBoard> boards, const std::stri
   PbnExportResult result;
   if (job && analyse) job->SetTotal(static_cast<int>(boards.size()));
   for (PbnExportBoard& entry : boards) {
-    if (!analyse) break;
-    if (Stopped(job)) {
-      result.Count = Reason{"The export was stopped; " + fileName + " was not written."};
-      return result;
-    }
+    if (!analyse || Stopped(job)) break;
     if (job) job->Advance();
     // A deal the solver cannot take goes out without its facts.
     const Result<TrickTable> table = DoubleDummyTable(entry.Board.Deal);
@@ -141,6 +137,11 @@ PbnExportResult WritePbnFile(std::vector<PbnExportBoard> boards, const std::stri
     if (const Result<ParResult> par =
             ParOfDeal(*table, entry.Board.Vulnerability, entry.Board.Dealer))
       entry.Analysis = PbnAnalysis{*table, *par};
+  }
+  // Asked to stop, even after the last board, it leaves the file alone.
+  if (Stopped(job)) {
+    result.Count = Reason{"The export was stopped; " + fileName + " was not written."};
+    return result;
   }
   if (const Status written = ReplaceFile(fileName, WritePbn(boards)); !written)
     result.Count = written.Why();

@@ -1,5 +1,8 @@
 #include "pbn/pbn_import.h"
 
+#include <optional>
+#include <utility>
+
 #include "analysis/double_dummy.h"
 #include "auction/call_rules.h"
 #include "model/bid_text.h"
@@ -41,14 +44,41 @@ std::string PointsTextOf(const DealHoldings& deal) {
          std::to_string(hands[South].LengthPoints);
 }
 
-// The declarer of a par contract: of the seats that may declare it, the
-// first to bid from the dealer.
-SeatCode ParDeclarer(const ParContract& par, SeatCode dealer) {
+// The first seat from the one given, clockwise, that may declare the par
+// contract.
+SeatCode FirstOfParSeats(const ParContract& par, SeatCode from) {
   for (int i = 0; i < 4; ++i) {
-    const auto seat = static_cast<SeatCode>((dealer + i) % 4);
+    const auto seat = static_cast<SeatCode>((from + i) % 4);
     if (par.Seats.find(SeatLetters[seat][0]) != std::string::npos) return seat;
   }
-  return dealer;
+  return from;
+}
+
+// What the side that does not sacrifice would make: the contract below the
+// sacrifice that scores most for it, with its declarer, the first of the
+// side from the dealer to take those tricks. Of equal scores the higher
+// contract, bid to the tricks taken, so the sacrifice comes as the next
+// bid up and not as a jump over a one-level opening. Nothing when the side
+// makes nothing below the sacrifice.
+std::optional<std::pair<Bid, SeatCode>> MakersContract(const TrickTable& tricks, SideCode makers,
+                                                       Bid sacrifice, int vulnerability,
+                                                       SeatCode dealer) {
+  std::optional<std::pair<Bid, SeatCode>> best;
+  int bestScore = 0;
+  for (Bid bid = ContractBidCode(1, Clubs); bid < sacrifice; ++bid) {
+    for (int i = 0; i < 4; ++i) {
+      const auto seat = static_cast<SeatCode>((dealer + i) % 4);
+      const int taken = tricks[BidStrain(bid)][seat];
+      if (SideOfSeat(seat) != makers || taken < BidLevel(bid) + 6) continue;
+      const int score = DuplicateScore(bid, 0, seat, IsVulnerable(vulnerability, makers), taken);
+      const int forMakers = makers == NorthSouth ? score : -score;
+      if (!best || forMakers > bestScore || (forMakers == bestScore && bid > best->first)) {
+        best = {bid, seat};
+        bestScore = forMakers;
+      }
+    }
+  }
+  return best;
 }
 
 struct Calls {
@@ -77,14 +107,7 @@ Calls CallsOf(const PbnBoard& board) {
       calls.Problem = "its par contract could not be found: " + par.Error();
       return calls;
     }
-    PbnContract contract;
-    SeatCode declarer = board.Dealer;
-    if (!par->Contracts.empty()) {
-      const ParContract& best = par->Contracts.front();
-      contract = {ContractBidCode(best.Level, best.Strain), best.Doubled ? 1 : 0};
-      declarer = ParDeclarer(best, board.Dealer);
-    }
-    calls.Bids = AuctionToContract(contract, declarer, board.Dealer);
+    calls.Bids = AuctionToPar(*table, *par, board.Vulnerability, board.Dealer);
   }
   calls.Notes.resize(calls.Bids.size());
   return calls;
@@ -114,6 +137,30 @@ std::vector<Bid> AuctionToContract(const PbnContract& contract, SeatCode declare
   if (contract.Doubling >= 1) calls.push_back(Double);
   if (contract.Doubling == 2) calls.push_back(Redouble);
   calls.insert(calls.end(), 3, Pass);
+  return calls;
+}
+
+std::vector<Bid> AuctionToPar(const TrickTable& tricks, const ParResult& par, int vulnerability,
+                              SeatCode dealer) {
+  if (par.Contracts.empty()) return AuctionToContract({}, dealer, dealer);
+  const ParContract& best = par.Contracts.front();
+  const PbnContract contract{ContractBidCode(best.Level, best.Strain), best.Doubled ? 1 : 0};
+  const SeatCode first = FirstOfParSeats(best, dealer);
+  const SideCode makers = SideOfSeat(first) == NorthSouth ? EastWest : NorthSouth;
+  const auto made =
+      best.Doubled ? MakersContract(tricks, makers, contract.ContractBid, vulnerability, dealer)
+                   : std::nullopt;
+  if (!made) return AuctionToContract(contract, first, dealer);
+  // Nobody sacrifices against a pass: the makers' contract comes first, and
+  // the first of them after the sacrifice doubles it.
+  const auto [makersBid, maker] = *made;
+  std::vector<Bid> calls;
+  for (SeatCode seat = dealer; seat != maker; seat = NextSeat(seat)) calls.push_back(Pass);
+  calls.push_back(makersBid);
+  const SeatCode sacrificer = FirstOfParSeats(best, NextSeat(maker));
+  for (SeatCode seat = NextSeat(maker); seat != sacrificer; seat = NextSeat(seat))
+    calls.push_back(Pass);
+  calls.insert(calls.end(), {contract.ContractBid, Double, Pass, Pass, Pass});
   return calls;
 }
 

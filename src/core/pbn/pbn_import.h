@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "analysis/double_dummy.h"
 #include "handfile/big_ini_file.h"
 #include "handfile/hand_record.h"
 #include "model/job_control.h"
@@ -30,6 +31,17 @@ struct PbnImportResult {
 // declaring side redoubles), then three passes. A passed-out contract gives
 // four passes.
 std::vector<Bid> AuctionToContract(const PbnContract& contract, SeatCode declarer, SeatCode dealer);
+
+// The calls of a short auction to the first par contract of the deal whose
+// double-dummy tricks are given, vulnerable as given. A contract that makes
+// is bid as a file's contract is, by the first seat from the dealer that may
+// declare it. A sacrifice shows why it is bid: the other side first bids
+// the contract it makes (the one that scores most among those below the
+// sacrifice, the higher of equals), the sacrifice is bid over it and the
+// makers double. With no
+// par contract the board is passed out.
+std::vector<Bid> AuctionToPar(const TrickTable& tricks, const ParResult& par, int vulnerability,
+                              SeatCode dealer);
 
 // A board made into a hand of the hand file, before it is added.
 struct ImportedHand {

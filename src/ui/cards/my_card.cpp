@@ -79,10 +79,22 @@ void TMyCard::SetUpPic() {
 
 QSize TMyCard::sizeHint() const { return {CardWidth, CardHeight}; }
 
+void TMyCard::SetOutline(bool outline) {
+  if (outline_ == outline) return;
+  outline_ = outline;
+  update();
+}
+
 void TMyCard::paintEvent(QPaintEvent*) {
   if (picture_.isNull()) return;
   QPainter painter(this);
   painter.drawImage(0, 0, picture_);
+  if (!outline_) return;
+  constexpr int Pen = 3;
+  painter.setPen(QPen(QColor(230, 100, 0), Pen));
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.drawRoundedRect(QRectF(rect()).adjusted(Pen / 2.0, Pen / 2.0, -Pen / 2.0, -Pen / 2.0), 4,
+                          4);
 }
 
 void TMyCard::mouseReleaseEvent(QMouseEvent* event) {

@@ -62,6 +62,10 @@ class TMyCard : public QWidget {
   void SetShowFront(bool showFront);
   void SetShade(bool shade);
   void SetHilite(bool hilite);
+  // A frame drawn round the card: the engine's hint, which a tint alone
+  // does not make plain.
+  void SetOutline(bool outline);
+  bool Outline() const { return outline_; }
   void SetSuit(int suit);
   void SetCornerColor(Colour colour);
 
@@ -97,6 +101,7 @@ class TMyCard : public QWidget {
   bool showFront_ = false;
   bool shade_ = false;
   bool hilite_ = false;
+  bool outline_ = false;
   int suit_ = 0;
   Colour cornerColor_ = SheetCorners;
   bool changed_ = false;

@@ -37,4 +37,13 @@ bool LoadStringsResource(const QString& name, std::vector<std::string>& lines) {
   return true;
 }
 
+Result<LessonTexts> LoadLanguageTable(const QString& name) {
+  InitStringResources();
+  QFile resource(":/strings/" + name);
+  if (!resource.open(QIODevice::ReadOnly))
+    return Reason{"The table " + name.toStdString() + " is not built into the program."};
+  const QByteArray bytes = resource.readAll();
+  return ParseLessonTexts({bytes.constData(), std::size_t(bytes.size())}, name.toStdString());
+}
+
 }  // namespace tavlo

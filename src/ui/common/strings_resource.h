@@ -6,6 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "handfile/lesson_pack.h"
+#include "model/result.h"
+
 namespace tavlo {
 
 // Makes the string tables of this static library known to Qt's resource
@@ -16,5 +19,9 @@ void InitStringResources();
 // lines. A missing or empty table is reported through the notifier and leaves
 // lines as they were; returns whether the table was read.
 bool LoadStringsResource(const QString& name, std::vector<std::string>& lines);
+
+// The table of texts in six languages built in under that name
+// ("alerts.tsv", "lessons.tsv"), or why it could not be read.
+Result<LessonTexts> LoadLanguageTable(const QString& name);
 
 }  // namespace tavlo

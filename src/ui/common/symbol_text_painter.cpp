@@ -97,4 +97,35 @@ int SymbolTextWidth(const QFont& base, int style, std::string_view text, int lan
   return LayOutSymbolText(nullptr, base, 0, 0, style, Qt::black, text, language);
 }
 
+QStringList WrapSymbolText(const QFont& base, int style, const QString& text, int width,
+                           int language) {
+  const auto widthOf = [&](const QString& line) {
+    const QByteArray bytes = line.toUtf8();
+    return SymbolTextWidth(base, style, {bytes.constData(), std::size_t(bytes.size())}, language);
+  };
+  QStringList lines;
+  QString line;
+  for (const QString& word : text.split(' ', Qt::SkipEmptyParts)) {
+    const QString longer = line.isEmpty() ? word : line + ' ' + word;
+    if (!line.isEmpty() && widthOf(longer) > width) {
+      lines << line;
+      line = word;
+    } else {
+      line = longer;
+    }
+  }
+  if (!line.isEmpty() || lines.isEmpty()) lines << line;
+  return lines;
+}
+
+QString SymbolPlainText(const QString& text, int language) {
+  const QByteArray bytes = text.toUtf8();
+  QString plain;
+  for (const SymbolRun& run : SplitSymbolText({bytes.constData(), std::size_t(bytes.size())})) {
+    plain += run.IsSymbol ? SymbolGlyph(SymbolOfLetter(run.Letter, language))
+                          : QString::fromStdString(run.Text);
+  }
+  return plain;
+}
+
 }  // namespace tavlo

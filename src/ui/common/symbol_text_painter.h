@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QFont>
 #include <QString>
+#include <QStringList>
 #include <string_view>
 
 class QPainter;
@@ -33,5 +34,14 @@ void DrawSymbolText(QPainter& painter, int x, int y, int style, const QColor& co
 
 // How wide DrawSymbolText draws the text with a painter whose font is base.
 int SymbolTextWidth(const QFont& base, int style, std::string_view text, int language = 0);
+
+// The text broken at its blanks into lines that DrawSymbolText draws at
+// most width wide; a single word wider than that keeps a line of its own.
+QStringList WrapSymbolText(const QFont& base, int style, const QString& text, int width,
+                           int language = 0);
+
+// The text with its marks turned into the signs themselves ("4~S" reads
+// "4♠"), for a hint or a screen reader.
+QString SymbolPlainText(const QString& text, int language = 0);
 
 }  // namespace tavlo

@@ -34,6 +34,13 @@ TAboutBox::TAboutBox(int language, QWidget* parent)
       this);
   copyright->setObjectName("Copyright");
   copyright->setWordWrap(true);
+  // The build's version under the box's own lines, the one the command line
+  // and the package give: the words follow the language, the number not.
+  auto* programVersion = new QLabel("Program version", this);
+  programVersion->setObjectName("ProgramVersion");
+  multiLang_->AfterLanguageChanged = [programVersion](int) {
+    programVersion->setText(programVersion->text() + " " + TAVLO_VERSION);
+  };
   auto* ok = new QPushButton("&OK", this);
   ok->setObjectName("OKButton");
   ok->setDefault(true);
@@ -43,6 +50,7 @@ TAboutBox::TAboutBox(int language, QWidget* parent)
   layout->addWidget(comments);
   layout->addWidget(version);
   layout->addWidget(copyright);
+  layout->addWidget(programVersion);
   layout->addWidget(ok, 0, Qt::AlignHCenter);
   LoadDialogTranslations(*multiLang_, "about_box.tsv");
 }

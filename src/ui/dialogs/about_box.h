@@ -1,6 +1,6 @@
 #pragma once
 // The about box of "&About Tavlo": product, description and edition, in the
-// language in force.
+// language in force, and the program's version.
 
 #include <QDialog>
 

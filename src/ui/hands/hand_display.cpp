@@ -59,6 +59,7 @@ void HandDisplay::LayOutCards() {
       card->SetTag(code);
       card->SetRank(CardRank(code));
       card->SetHilite(false);
+      card->SetOutline(false);
       card->show();
     }
   }
@@ -97,10 +98,15 @@ void HandDisplay::DrawFaceUp() {
     card->SetCornerColor(view_.HandCornerColour);
     card->SetShowFront(true);
     card->SetHilite(hand_.Highlight && card->Tag() == view_.ChosenCard);
+    card->SetOutline(card->Tag() == view_.HintCard);
     card->SetUpPic();
+    // Each card lies over the one before, the hint over all.
+    card->raise();
     const int length = hand_.Suits[suit].Length;
     left += side && length > 6 ? LongSuitSpan / length : CardStep;
   }
+  for (TMyCard* card : cardControls_)
+    if (card->Outline() && !card->isHidden()) card->raise();
 }
 
 void HandDisplay::DrawFaceDown() {
@@ -112,6 +118,7 @@ void HandDisplay::DrawFaceDown() {
     card->move(left, top);
     card->SetCornerColor(view_.HandCornerColour);
     card->SetShowFront(false);
+    card->SetOutline(false);
     card->SetBackColor(view_.BackColour);
     // Design 0 is set by way of design 11, so the card always rebuilds.
     if (view_.BackDesign == 0) card->SetBackDesign(11);
@@ -129,6 +136,7 @@ void HandDisplay::ShowPlayedCard(Card card) {
   for (TMyCard* control : cardControls_) {
     if (control->Tag() == card && !control->isHidden()) {
       control->hide();
+      control->SetOutline(false);
       break;
     }
   }

@@ -28,6 +28,8 @@ struct TableView {
   Colour BackColour = 0x00808000;
   // The card the user has selected with the arrow keys (0 = none).
   Card ChosenCard = 0;
+  // The engine's hint, drawn outlined in front of its neighbours (0 = none).
+  Card HintCard = 0;
 };
 
 class HandDisplay {

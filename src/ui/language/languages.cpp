@@ -5,8 +5,9 @@ namespace tavlo {
 QString HelpFileName(int language) {
   switch (language) {
     case Danish:
-    case Norwegian:
       return "Danish.hlp";
+    case Norwegian:
+      return "Norwegian.hlp";
     case French:
       return "French.hlp";
     case German:

@@ -9,7 +9,7 @@ namespace tavlo {
 inline constexpr int English = 0, Danish = 1, Norwegian = 2, French = 3, German = 4, Swedish = 5;
 inline constexpr int LanguageCount = 6;
 
-// Norwegian players read the Danish help; any other index reads the English.
+// Each language has its help file; any other index reads the English.
 QString HelpFileName(int language);
 
 }  // namespace tavlo

@@ -7,6 +7,7 @@
 
 #include "common/symbol_text_painter.h"
 #include "dialogs/dialog_translations.h"
+#include "game/play_flow.h"
 #include "language/multi_lang.h"
 #include "model/bid_text.h"
 #include "model/deal_text.h"
@@ -52,8 +53,10 @@ constexpr std::array<int, 4> HandFirstLine{0, 5, 10, 5};
 // Auction columns from the left: West, North, East, South.
 constexpr std::array<int, 4> AuctionLeft{81, 161, 241, 3};  // by seat
 constexpr std::array<int, 4> PlayLeft{300, 350, 400, 450};
-constexpr int LeftLabel = 1, RightLabel = 175, LeftValueEdge = 74, RightValueEdge = 288,
-              AlertLeft = 290, PlayFrameRight = 493;
+// The labels of the information rows keep clear of the frame, as the hands
+// and the auction do.
+constexpr int LeftLabel = 4, RightLabel = 175, LeftValueEdge = 74, RightValueEdge = 288,
+              AlertLeft = 290, AlertGap = 4, AlertPointSize = 10, PlayFrameRight = 493;
 
 }  // namespace
 
@@ -88,13 +91,15 @@ PrintPage TPrintForm::PrintHandOnCanvas(const Game& game, int language) {
   const AuctionState& auction = game.Auction;
   const auto items = static_cast<int>(auction.ScriptedAuction.size());
   const int auctionRows = (items + (auction.Dealer + 1) % 4 + 3) / 4;
-  const int rows = std::max(auctionRows, static_cast<int>(auction.AlertLines.size()));
+  const QStringList alertLines = AlertLines(game, language);
+  // The explanations start a line below the auction's first row.
+  const int rows = std::max(auctionRows, static_cast<int>(alertLines.size()) + 1);
   page.Frames = {QRect(0, 0, 295, 280), QRect(295, 0, PlayFrameRight - 295, 280),
                  QRect(0, 280, 493, (rows + 18) * LineHeight - 280)};
   Show4Hands(page, game);
   ShowInformation(page, game, language);
   ShowBids(page, game);
-  ShowAlerts(page, game);
+  ShowAlerts(page, alertLines);
   ShowPlay(page, game, language);
   return page;
 }
@@ -136,8 +141,9 @@ void TPrintForm::ShowInformation(PrintPage& page, const Game& game, int language
     PrintText letter = value(TranslatedSeatName(auction.Declarer).left(1), RightValueEdge, 0);
     letter.Style = BoldStyle;
     letter.Colour = Green;
-    const std::string contract =
-        BidLongText(auction.ContractBid, auction.Doubling) + " " + Label("Labelby").toStdString();
+    // The declarer's letter follows a blank: "4♥ by S".
+    const std::string contract = BidLongText(auction.ContractBid, auction.Doubling) + " " +
+                                 Label("Labelby").toStdString() + " ";
     PrintText contractText = value(QString::fromStdString(contract), RightValueEdge, 0);
     contractText.Symbols = true;
     ShrinkToFit({&contractLabel, &contractText, &letter}, RightValueEdge - RightLabel, language);
@@ -178,20 +184,30 @@ void TPrintForm::ShowBids(PrintPage& page, const Game& game) const {
   }
 }
 
-void TPrintForm::ShowAlerts(PrintPage& page, const Game& game) const {
-  constexpr int ExplanationLength = 20, RemarkLength = 250;
-  int line = 18;
+QStringList TPrintForm::AlertLines(const Game& game, int language) {
+  constexpr int RemarkLength = 250;
+  const QFont font = PrintFont({.PointSize = AlertPointSize});
+  const int room = PlayFrameRight - AlertGap - AlertLeft;
+  QStringList lines;
   int number = 0;
   for (const std::string& text : game.Auction.AlertLines) {
     const QString whole = QString::fromStdString(text);
     const bool remark = whole.left(4).toUpper() == "REM:";
     if (!remark && !whole.startsWith('(')) continue;
-    ++line;
+    // An explanation is cut no more: a long one goes on in lines below.
     const QString rest = whole.mid(4);
-    const QString shown = remark ? rest.left(RemarkLength)
-                                 : QString("(%1) ").arg(++number) + rest.left(ExplanationLength);
-    page.Texts.push_back(
-        {shown, AlertLeft, line * LineHeight - 4, false, false, PlainStyle, Qt::black, 10});
+    const QString shown = remark ? rest.left(RemarkLength) : QString("(%1) ").arg(++number) + rest;
+    lines << WrapSymbolText(font, PlainStyle, shown, room, language);
+  }
+  return lines;
+}
+
+void TPrintForm::ShowAlerts(PrintPage& page, const QStringList& lines) {
+  int line = 18;
+  for (const QString& text : lines) {
+    ++line;
+    page.Texts.push_back({text, AlertLeft, line * LineHeight - 4, false, true, PlainStyle,
+                          Qt::black, AlertPointSize});
   }
 }
 
@@ -204,7 +220,7 @@ void TPrintForm::ShowPlay(PrintPage& page, const Game& game, int language) const
     page.Texts.push_back({TranslatedSeatName((declarer + 1 + column) % 4), PlayLeft[column],
                           LineTop(1), false, false, UnderlineStyle, Qt::black, 10});
   // A hand passed out, or not played to its end, has no cards to show.
-  if (game.Play.CardsPlayed < 52) return;
+  if (!HandIsOver(game)) return;
   const std::string text = PlayRecordText(game.Play.PlayRecord, declarer);
   std::size_t start = 0;
   for (int at = 0; at < 52 && start < text.size(); ++at) {

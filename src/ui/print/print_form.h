@@ -59,7 +59,10 @@ class TPrintForm : public QWidget {
   void Show4Hands(PrintPage& page, const Game& game) const;
   void ShowInformation(PrintPage& page, const Game& game, int language) const;
   void ShowBids(PrintPage& page, const Game& game) const;
-  void ShowAlerts(PrintPage& page, const Game& game) const;
+  // The lines of the explanations beside the auction: each explanation
+  // numbered and broken into lines that fit their room, each remark whole.
+  static QStringList AlertLines(const Game& game, int language);
+  static void ShowAlerts(PrintPage& page, const QStringList& lines);
   void ShowPlay(PrintPage& page, const Game& game, int language) const;
 
   TMultiLang* multiLang_;

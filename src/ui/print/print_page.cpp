@@ -22,8 +22,8 @@ class WaitCursor {
   ~WaitCursor() { QApplication::restoreOverrideCursor(); }
 };
 
-QString PdfPathFromUser(QWidget* parent) {
-  return QFileDialog::getSaveFileName(parent, "Export as PDF", "hand.pdf", "PDF (*.pdf)");
+QString PdfPathFromUser(QWidget* parent, const QString& title) {
+  return QFileDialog::getSaveFileName(parent, title, "hand.pdf", "PDF (*.pdf)");
 }
 
 }  // namespace
@@ -50,16 +50,18 @@ QString WriteHandPdf(const QString& path, TPrintForm& form, const Game& game, in
   return {};
 }
 
-QString ExportHandAsPdf(QWidget* parent, TPrintForm& form, const Game& game, int language) {
-  const QString path = PdfPathFromUser(parent);
+QString ExportHandAsPdf(QWidget* parent, TPrintForm& form, const Game& game, int language,
+                        const QString& title) {
+  const QString path = PdfPathFromUser(parent, title);
   if (path.isEmpty()) return {};
   const WaitCursor wait;
   return WriteHandPdf(path, form, game, language);
 }
 
-QString PrintHand(QWidget* parent, TPrintForm& form, const Game& game, int language) {
+QString PrintHand(QWidget* parent, TPrintForm& form, const Game& game, int language,
+                  const QString& pdfTitle) {
   if (QPrinterInfo::availablePrinters().isEmpty())
-    return ExportHandAsPdf(parent, form, game, language);
+    return ExportHandAsPdf(parent, form, game, language, pdfTitle);
   QPrinter printer(QPrinter::HighResolution);
   QPrintDialog dialog(&printer, parent);
   if (dialog.exec() != QDialog::Accepted) return {};

@@ -19,9 +19,12 @@ bool PrintBitmap(QPrinter& printer, TPrintForm& form, const Game& game, int lang
 // The table's print command: the system's print dialog, or, with no printer
 // installed, a PDF file the user names. Returns what went wrong, or an
 // empty text (also when the user cancelled).
-QString PrintHand(QWidget* parent, TPrintForm& form, const Game& game, int language);
-// Writes the print-out to a PDF file the user names.
-QString ExportHandAsPdf(QWidget* parent, TPrintForm& form, const Game& game, int language);
+QString PrintHand(QWidget* parent, TPrintForm& form, const Game& game, int language,
+                  const QString& pdfTitle);
+// Writes the print-out to a PDF file the user names in a file dialog of
+// that title.
+QString ExportHandAsPdf(QWidget* parent, TPrintForm& form, const Game& game, int language,
+                        const QString& title);
 // Writes the print-out to the PDF file path.
 QString WriteHandPdf(const QString& path, TPrintForm& form, const Game& game, int language);
 

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "common/notifier.h"
+#include "common/strings_resource.h"
 #include "common/timed_step.h"
 #include "common/worker.h"
 #include "engine/legal_cards.h"
@@ -62,6 +63,29 @@ void GameSession::StopWork() {
   ahead_.reset();
 }
 
+void GameSession::LoadWords() {
+  for (auto [name, table] :
+       {std::pair{"alerts.tsv", &words_.Alerts}, std::pair{"lessons.tsv", &words_.Lessons}}) {
+    Result<LessonTexts> read = LoadLanguageTable(name);
+    if (read) {
+      *table = std::move(*read);
+    } else {
+      Notifier::Current().Message(QString::fromStdString(read.Error()));
+    }
+  }
+}
+
+void GameSession::SetLanguage(int language) {
+  game_.Options.Language = static_cast<std::uint8_t>(language);
+  SpeakLanguage(game_, words_);
+}
+
+void GameSession::Tell(Feedback feedback) {
+  if (feedback == feedback_) return;
+  feedback_ = std::move(feedback);
+  emit FeedbackChanged(feedback_);
+}
+
 // The hands.
 
 bool GameSession::BeginHand(const Result<Redraw>& start) {
@@ -72,6 +96,8 @@ bool GameSession::BeginHand(const Result<Redraw>& start) {
   }
   // What the last hand left running must not play on this one.
   StopWork();
+  Tell({});
+  SpeakLanguage(game_, words_);
   emit HandBegun();
   emit Changed(*start);
   AcceptBid();
@@ -90,6 +116,7 @@ void GameSession::StartPlay() { PlayStarted(tavlo::StartPlay(game_, clock_)); }
 
 void GameSession::Replay() {
   StopWork();
+  Tell({});
   emit ReplayBegun();
   PlayStarted(tavlo::Replay(game_, clock_));
 }
@@ -119,7 +146,10 @@ void GameSession::AcceptBid() {
     emit Changed(ComputerBid(game_));
   }
   if (NextTurn(game_) != AuctionTurn::Over) return;
-  emit Changed(EndAuction(game_));
+  const Redraw parts = EndAuction(game_);
+  // The lesson's point, now shown, in the learner's language.
+  SpeakLanguage(game_, words_);
+  emit Changed(parts);
   emit AuctionOver();
 }
 
@@ -133,6 +163,7 @@ void GameSession::AnswerCall(bool made) {
     RefuseCall();
     return;
   }
+  Tell({});
   emit Changed(Redraw::Auction);
   AcceptBid();
 }
@@ -145,12 +176,23 @@ void GameSession::UserCall(Bid call) {
 void GameSession::RefuseCall() {
   tavlo::RefuseBid(game_);
   Notifier::Current().BeepInformation();
+  if (refusedAt_ != game_.Auction.BidCount) refusals_ = 0;
+  refusedAt_ = game_.Auction.BidCount;
+  Feedback refused{.Kind = FeedbackKind::CallRefused, .Tries = ++refusals_};
+  // From the second refusal at a turn on, the learner is shown the way.
+  if (refusals_ >= 2 && ScriptedCall(game_) != NoBid) {
+    refused.LessonCall = ScriptedCall(game_);
+    refused.Explanation = ScriptedCallExplanation(game_.Auction);
+  }
+  Tell(refused);
   emit CallRefused();
 }
 
 void GameSession::BidKey(char key) {
   switch (tavlo::BidKey(game_, key)) {
     case BidKeyAction::Wait:
+      if (!game_.Auction.TypedLevel.empty())
+        Tell({.Kind = FeedbackKind::Typing, .Typed = game_.Auction.TypedLevel});
       break;
     case BidKeyAction::CheckBid:
       if (const BidAnswer answer = CheckTypedBid(game_); answer != BidAnswer::Ignored)
@@ -188,6 +230,13 @@ void GameSession::MakeBid() {
 void GameSession::TakeBackCall() {
   Notifier::Current().BeepInformation();
   emit Changed(tavlo::TakeBackBid(game_));
+  // The seat whose call was taken back is to call again; a computer seat
+  // does not call on its own, so the learner calls for it.
+  if (NextTurn(game_) == AuctionTurn::Computer) {
+    Tell({.Kind = FeedbackKind::BidForSeat, .Seat = game_.Auction.ToPlay});
+  } else {
+    Tell({});
+  }
 }
 
 // The play.
@@ -250,6 +299,7 @@ void GameSession::PlayOn() {
 
 void GameSession::Play(Card card) {
   const Redraw parts = MakePlay(game_, card, clock_, worker_->LogicErrorStop());
+  Tell({});
   emit CardPlayed();
   emit Changed(parts);
 }
@@ -262,11 +312,20 @@ void GameSession::ReadyForHuman() {
   }
 }
 
-void GameSession::PlayUserCard(Card card) {
+void GameSession::RefuseCard(Card card, CardRefusal why) {
+  Notifier::Current().BeepInformation();
+  Tell({.Kind = FeedbackKind::CardRefused,
+        .Refusal = why,
+        .Chosen = card,
+        .Seat = game_.Play.ToPlay,
+        .SuitLed = game_.Play.SuitLed});
+  emit CardRefused();
+}
+
+void GameSession::PlayUserCard(Card card, SeatCode seat) {
   if (game_.Table.TablePhase != Phase::Play || Busy()) return;
-  if (!CardPlayable(game_, card)) {
-    Notifier::Current().BeepInformation();
-    emit CardRefused();
+  if (const CardRefusal why = WhyRefused(game_, card, seat); why != CardRefusal::None) {
+    RefuseCard(card, why);
     return;
   }
   AnswerAhead(card);
@@ -278,10 +337,17 @@ void GameSession::CardKey(char key) {
   const PlayKeyResult result = PlayKey(game_, key);
   switch (result.Action) {
     case PlayKeyAction::Wait:
+      if (!game_.Auction.TypedLevel.empty())
+        Tell({.Kind = FeedbackKind::Typing, .Typed = game_.Auction.TypedLevel});
       break;
     case PlayKeyAction::BadKey:
-      Notifier::Current().BeepInformation();
-      emit CardRefused();
+      if (result.Refusal != CardRefusal::None) {
+        RefuseCard(result.Typed, result.Refusal);
+      } else {
+        Notifier::Current().BeepInformation();
+        Tell({});
+        emit CardRefused();
+      }
       break;
     case PlayKeyAction::Play:
       emit CardOffered(result.Typed);
@@ -295,6 +361,7 @@ void GameSession::CardKey(char key) {
 void GameSession::ClearTrick() {
   if (game_.Table.TablePhase != Phase::Play || !game_.Table.TrickWaiting || Busy()) return;
   StopThinkingAhead();
+  Tell({});
   emit Changed(ClearPlay(game_));
   if (game_.Table.TablePhase != Phase::Play) {
     emit HandOver();
@@ -308,7 +375,12 @@ void GameSession::Hint() {
   if (HintAhead()) return;
   StopThinkingAhead();
   PrepareHint(game_, clock_);
-  Think([this](Card card) { emit HintReady(card); }, nullptr);
+  Think(
+      [this](Card card) {
+        Tell({.Kind = FeedbackKind::Hint, .Hint = card});
+        emit HintReady(card);
+      },
+      nullptr);
 }
 
 void GameSession::FinishPlay() {
@@ -402,6 +474,7 @@ void GameSession::ShowHintAhead() {
   const std::shared_ptr<Game> worked = std::move(ahead_->HintGame);
   StopThinkingAhead();
   TakeOverSearch(game_, std::move(*worked));
+  Tell({.Kind = FeedbackKind::Hint, .Hint = card});
   emit HintReady(card);
   // The hint's fresh search is the table's now: the computer's answers
   // start from it.

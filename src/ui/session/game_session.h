@@ -11,7 +11,9 @@
 #include <vector>
 
 #include "engine/card_choice.h"
+#include "game/feedback.h"
 #include "game/game.h"
+#include "game/lesson_words.h"
 #include "game/redraw.h"
 #include "model/clock.h"
 #include "model/result.h"
@@ -37,6 +39,16 @@ class GameSession : public QObject {
   // A computer call waits for its pause, or a job runs: the window holds
   // the user's input back.
   bool Busy() const;
+  // What the table tells the learner about the last thing tried.
+  const Feedback& LastFeedback() const { return feedback_; }
+
+  // The program's own words in six languages (the alert texts, the
+  // lessons' comments and explanations), read once at the start; a table
+  // that cannot be read is reported and English is shown.
+  void LoadWords();
+  // The language of the table: the hand's explanations and a lesson's
+  // point speak it from now on, those already shown too.
+  void SetLanguage(int language);
 
   // The hands. A hand that cannot be dealt is reported, and the hand on the
   // table stays as it was; the commands say whether a hand started.
@@ -57,9 +69,10 @@ class GameSession : public QObject {
   void MakeBid();
   void TakeBackCall();
 
-  // The play: the user's card, a card's key typed, clearing the trick on
-  // the table, the hint, Finish Play, Take Back and the developer's search.
-  void PlayUserCard(Card card);
+  // The play: the user's card from the hand of seat, a card's key typed,
+  // clearing the trick on the table, the hint, Finish Play, Take Back and
+  // the developer's search.
+  void PlayUserCard(Card card, SeatCode seat);
   void CardKey(char key);
   void ClearTrick();
   void Hint();
@@ -95,6 +108,8 @@ class GameSession : public QObject {
   void CardOffered(Card card);
   // The developer's search: each line searched at the table's position.
   void LinesSearched(const std::vector<SearchedLine>& lines);
+  // What the table tells the learner changed.
+  void FeedbackChanged(const Feedback& feedback);
 
  private:
   // Starts a hand read from the hand file, or reports why it cannot be
@@ -118,6 +133,9 @@ class GameSession : public QObject {
   // search found. failed runs when the engine gave no card.
   void Think(std::function<void(Card)> done, std::function<void()> failed,
              bool recordLines = false);
+  void Tell(Feedback feedback);
+  // A card the laws refuse: the beep, and why in words.
+  void RefuseCard(Card card, CardRefusal why);
 
   // Thinking ahead while the user considers a card: the hint, then the
   // computer's answers to the user's likeliest cards, worked out aside on
@@ -146,6 +164,11 @@ class GameSession : public QObject {
   // Tricks done when the computer's run of cards began.
   int tricksAtStart_ = 0;
   std::unique_ptr<Ahead> ahead_;
+  Feedback feedback_;
+  LessonWords words_;
+  // Calls refused at the turn of the call counted in refusedAt_.
+  int refusals_ = 0;
+  int refusedAt_ = -1;
 };
 
 }  // namespace tavlo

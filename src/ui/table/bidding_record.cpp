@@ -1,10 +1,12 @@
 #include "table/bidding_record.h"
 
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
 
+#include "common/symbol_text_painter.h"
 #include "model/bid_text.h"
 #include "table/symbol_cell_delegate.h"
 
@@ -82,6 +84,11 @@ void BidReviewGrid::ShowAuction(const AuctionState& state) {
       setItem(row, column, new QTableWidgetItem(text));
     }
   }
+  for (int row = 0; row < rowCount(); ++row) setRowHeight(row, RowHeight);
+  // Each explanation takes the whole width and as many lines of its full
+  // height as it needs; its hint holds it whole.
+  const int lineHeight = QFontMetrics(font()).height();
+  const int width = 4 * ColumnWidth - 2;
   for (int line = 0; line < lines; ++line) {
     const std::string& alertLine = state.AlertLines[line];
     const auto equals = alertLine.find('=');
@@ -89,9 +96,12 @@ void BidReviewGrid::ShowAuction(const AuctionState& state) {
         equals == std::string::npos ? alertLine : alertLine.substr(equals + 1);
     const int row = auctionRows + line;
     setSpan(row, 0, 1, 4);
-    setItem(
-        row, 0,
-        new QTableWidgetItem(QString("(%1) ").arg(line + 1) + QString::fromStdString(explanation)));
+    const QString text = QString("(%1) ").arg(line + 1) + QString::fromStdString(explanation);
+    auto* cell = new QTableWidgetItem(text);
+    cell->setToolTip(SymbolPlainText(text, language_));
+    setItem(row, 0, cell);
+    setRowHeight(
+        row, WrapSymbolText(font(), PlainStyle, text, width, language_).size() * lineHeight + 2);
   }
   scrollToBottom();
 }

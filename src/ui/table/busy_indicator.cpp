@@ -11,8 +11,9 @@ namespace tavlo {
 
 namespace {
 
-// Below the bidding record, where nothing else of the table lies.
-constexpr QRect BusyPlace(700, 540, 252, 22);
+// In the top right corner beside the contract, where nothing else of the
+// table lies in any phase.
+constexpr QRect BusyPlace(778, 78, 178, 22);
 constexpr int PollMilliseconds = 100;
 
 }  // namespace

@@ -1,6 +1,6 @@
 #pragma once
 // The table's sign of long work: once a job of the worker has run for half
-// a second, a small panel in the table's lower right corner says the
+// a second, a small panel in the table's top right corner says the
 // program is working, with how far it has come when the job counts its
 // steps; it goes when the job is done. The wait cursor alone is easy to
 // miss on a table the learner looks at, not at the pointer.

@@ -64,9 +64,19 @@ CardPlayPanel::CardPlayPanel(GameSession& session, QWidget* desk)
   thePlayPad_->hide();
 
   connect(&session_, &GameSession::UserToAct, this, &CardPlayPanel::ClearToggle);
-  connect(&session_, &GameSession::CardPlayed, this, [this] { HintButton(false); });
+  // A hint stands until a card is played, taken back, or a hand begins.
+  const auto forgetHint = [this] {
+    if (view_) view_->HintCard = 0;
+  };
+  connect(&session_, &GameSession::CardPlayed, this, [this, forgetHint] {
+    forgetHint();
+    HintButton(false);
+  });
+  connect(&session_, &GameSession::HandBegun, this, forgetHint);
+  connect(&session_, &GameSession::ReplayBegun, this, forgetHint);
   connect(&session_, &GameSession::HintReady, this, &CardPlayPanel::ShowHint);
-  connect(&session_, &GameSession::CardOffered, this, [this](Card card) {
+  connect(&session_, &GameSession::CardOffered, this, [this, forgetHint](Card card) {
+    forgetHint();
     if (view_) view_->ChosenCard = card;
   });
   connect(&session_, &GameSession::LinesSearched, this, &CardPlayPanel::ShowLines);
@@ -125,15 +135,14 @@ void CardPlayPanel::HintButton(bool on) {
 }
 
 void CardPlayPanel::SelectCard(TMyCard* control) {
-  if (game_.Table.TablePhase != Phase::Play || session_.Busy()) return;
-  const Card card = control->Tag();
-  const bool inHandToPlay = control->parentWidget() == HandToPlay().HandPanel();
-  if (!inHandToPlay || control->isHidden()) {
-    Notifier::Current().BeepInformation();
+  if (game_.Table.TablePhase != Phase::Play || session_.Busy() || control->isHidden()) return;
+  for (const HandDisplay* hand : hands_) {
+    if (control->parentWidget() != hand->HandPanel()) continue;
+    const Card card = control->Tag();
+    if (hand->Seat() == game_.Play.ToPlay && CardPlayable(game_, card)) view_->ChosenCard = card;
+    session_.PlayUserCard(card, hand->Seat());
     return;
   }
-  if (CardPlayable(game_, card)) view_->ChosenCard = card;
-  session_.PlayUserCard(card);
 }
 
 TMyCard* CardPlayPanel::OKPlay() {
@@ -150,6 +159,7 @@ TMyCard* CardPlayPanel::OKPlay() {
 
 void CardPlayPanel::ShowHint(Card card) {
   view_->ChosenCard = card;
+  view_->HintCard = card;
   HandDisplay& hand = HandToPlay();
   if (hand.Hand().FaceUp || game_.Table.ShowAllHands) {
     hand.Hand().Highlight = true;

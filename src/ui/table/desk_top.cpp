@@ -21,6 +21,7 @@
 #include "common/running_marker.h"
 #include "common/strings_resource.h"
 #include "common/timed_step.h"
+#include "common/worker.h"
 #include "dialogs/about_box.h"
 #include "dialogs/colour_scheme.h"
 #include "dialogs/new_seed_dialog.h"
@@ -32,6 +33,7 @@
 #include "language/help_system.h"
 #include "language/languages.h"
 #include "language/multi_lang.h"
+#include "language/qt_translations.h"
 #include "options/options_file.h"
 #include "print/print_form.h"
 #include "print/print_page.h"
@@ -42,7 +44,9 @@
 #include "table/card_play_panel.h"
 #include "table/contract_picture.h"
 #include "table/end_of_hand_panel.h"
+#include "table/feedback_line.h"
 #include "table/review_form.h"
+#include "table/table_layout.h"
 #include "table/table_translations.h"
 #include "table/trick_row.h"
 
@@ -51,6 +55,8 @@ namespace tavlo {
 namespace {
 
 constexpr int SouthLeft = 103, SouthLeftBesidePanel = 200;
+// How often the table looks whether it takes input again, with keys held.
+constexpr int HeldKeyLookMilliseconds = 10;
 constexpr int CaptionLimit = 49;
 
 bool HeldWhileWaiting(QEvent::Type type) {
@@ -78,6 +84,10 @@ TDeskTop::TDeskTop(TableSetup setup)
       multiLang_(new TMultiLang(this)),
       startWait_(new TimedStep(*setup.TimeSource, this)) {
   setObjectName("DeskTop");
+  heldKeyTimer_ = new QTimer(this);
+  heldKeyTimer_->setSingleShot(true);
+  heldKeyTimer_->setInterval(HeldKeyLookMilliseconds);
+  connect(heldKeyTimer_, &QTimer::timeout, this, &TDeskTop::ApplyHeldKey);
   CreateControls();
   LoadTableTranslations(*multiLang_);
   newSeed_ = new TDlgNewSeed(game_.Table.RandomSeed, *setup.TimeSource, this);
@@ -110,6 +120,8 @@ void TDeskTop::ConnectFeatures() {
   connect(session_, &GameSession::PlayBegun, this,
           [this] { MenuItem("ReplayHand1")->setEnabled(true); });
   connect(session_, &GameSession::HandOver, this, &TDeskTop::EndOfHand);
+  connect(session_, &GameSession::FeedbackChanged, this,
+          [this](const Feedback& feedback) { feedback_->Show(feedback, game_.Options.Language); });
 
   connect(auction_, &AuctionPanel::BidPadMoved, this, &TDeskTop::MoveSouth);
   connect(auction_, &AuctionPanel::StartPlayClicked, session_, &GameSession::StartPlay);
@@ -152,6 +164,7 @@ void TDeskTop::FormShow() {
 
   StartUpInitialisation(game_, session_->TimeSource(), developerMode);
   LoadStringsResource("Alerts", game_.Auction.AlertTexts);
+  session_->LoadWords();
   // In the order of the bidding systems of the options.
   constexpr std::array<const char*, 4> leadTables{"DANISHLEADS", "FORUMDLEADS", "FRENCHLEADS",
                                                   "SWEDISHLEADS"};
@@ -244,6 +257,12 @@ void TDeskTop::Draw(Redraw parts) {
   }
   if (Includes(parts, Redraw::Comment)) {
     tableComment_->setText(QString::fromStdString(game_.Table.Comment));
+    lessonPoint_->setText(QString::fromStdString(game_.Table.LessonPoint));
+    // As tall as its words need, within its place.
+    lessonPoint_->resize(LessonPointPlace.width(),
+                         std::min(LessonPointPlace.height(),
+                                  lessonPoint_->heightForWidth(LessonPointPlace.width())));
+    lessonPoint_->setVisible(!game_.Table.LessonPoint.empty());
   }
   if (Includes(parts, Redraw::Trick)) cardPlay_->DrawTrick();
   // At the end of the hand every card is on show again.
@@ -266,7 +285,7 @@ void TDeskTop::ShowPhasePanel() {
       break;
     case Phase::EndOfHand:
     case Phase::NoHand:
-      endOfHand_->ShowEndOfScoring();
+      endOfHand_->ShowEndOfScoring(game_.Table.TablePhase == Phase::EndOfHand);
       break;
     case Phase::Bidding:
       break;
@@ -282,8 +301,7 @@ void TDeskTop::DrawContractPanel() {
   }
   DrawContractPicture();
   contractImg_->show();
-  playPanel_->show();
-  if (phase == Phase::Play) PrintWonTricks();
+  PrintWonTricks();
 }
 
 void TDeskTop::DrawContractPicture() {
@@ -392,11 +410,12 @@ QString TDeskTop::BidSystemString() const {
 }
 
 void TDeskTop::LanguageClick(int language) {
-  game_.Options.Language = static_cast<std::uint8_t>(language);
+  session_->SetLanguage(language);
   for (QAction* item : languageGroup_->actions()) {
     if (item->data().toInt() == language) item->setChecked(true);
   }
   multiLang_->SetActiveLanguage(language);
+  UseQtTranslations(language);
   help_->ChooseHelpFile(language);
   auction_->SetLanguage(language, Vocabulary("LabelRedbl")->text(), Vocabulary("LabelDbl")->text(),
                         Vocabulary("LabelPass")->text());
@@ -404,6 +423,8 @@ void TDeskTop::LanguageClick(int language) {
   if (contractImg_->isVisible()) DrawContractPicture();
   DupBoard();
   if (endOfHand_->ScoreShown()) ShowTheScore();
+  feedback_->SetLanguage(language);
+  Draw(Redraw::Comment);
   PrintTopLine();
   newPlayerMessage_ = Vocabulary("LabelNewPlayerMessage")->text();
 }
@@ -453,7 +474,13 @@ bool TDeskTop::eventFilter(QObject* watched, QEvent* event) {
   if (!HeldWhileWaiting(event->type())) return false;
   auto* widget = qobject_cast<QWidget*>(watched);
   if (!widget || widget->window() != this || QApplication::activeModalWidget()) return false;
-  if (InputHeld()) {
+  // Keys typed while the engine or the solver works count once it is done,
+  // in order, as the user typed ahead; a key typed while keys wait waits
+  // behind them. During the pauses of the start and of the computer's calls
+  // the user's input is only held back.
+  const bool working = session_->Jobs().Busy() || (!heldKeys_.empty() && !applyingHeldKey_);
+  if (working || InputHeld()) {
+    if (working && event->type() == QEvent::KeyPress) HoldKey(*static_cast<QKeyEvent*>(event));
     // Taken as a plain key, so no short-cut fires either.
     event->accept();
     return true;
@@ -462,6 +489,45 @@ bool TDeskTop::eventFilter(QObject* watched, QEvent* event) {
   const auto* key = static_cast<QKeyEvent*>(event);
   if (KeySeenBefore(key, widget)) return false;
   return FormKeyDown(key->key(), key->modifiers());
+}
+
+void TDeskTop::HoldKey(const QKeyEvent& key) {
+  // A key held down repeats on its own; only the keys the user typed count.
+  if (key.isAutoRepeat()) return;
+  heldKeys_.push_back({key.key(), key.modifiers(), key.text()});
+  heldKeyTimer_->start();
+}
+
+void TDeskTop::ApplyHeldKey() {
+  if (heldKeys_.empty()) return;
+  if (InputHeld() || QApplication::activeModalWidget()) {
+    heldKeyTimer_->start();
+    return;
+  }
+  const HeldKey held = heldKeys_.front();
+  heldKeys_.pop_front();
+  // The key does what it would have done, typed now: a menu's short-cut,
+  // else the table's key or its control's.
+  const QKeySequence typed(QKeyCombination(held.Modifiers, static_cast<Qt::Key>(held.Key)));
+  bool done = false;
+  for (QAction* item : findChildren<QAction*>()) {
+    if (item->isEnabled() && item->shortcut() == typed) {
+      item->trigger();
+      done = true;
+      break;
+    }
+  }
+  if (!done) {
+    QKeyEvent press(QEvent::KeyPress, held.Key, held.Modifiers, held.Text);
+    // A time of its own, so the table does not take it for the key before.
+    static ulong replayed = 0;
+    press.setTimestamp(++replayed);
+    QWidget* target = QApplication::focusWidget();
+    applyingHeldKey_ = true;
+    QApplication::sendEvent(target && target->window() == this ? target : this, &press);
+    applyingHeldKey_ = false;
+  }
+  if (!heldKeys_.empty()) heldKeyTimer_->start();
 }
 
 void TDeskTop::closeEvent(QCloseEvent* event) {
@@ -531,7 +597,8 @@ void TDeskTop::GiveCardsTheBack() {
 // The print-out and the review; the saved hands' handlers are in
 // desk_top_saved_hands.cpp.
 void TDeskTop::PrintHandClick() {
-  const QString problem = PrintHand(this, *printForm_, game_, game_.Options.Language);
+  const QString problem = PrintHand(this, *printForm_, game_, game_.Options.Language,
+                                    MenuItem("ExportPdf1")->text().remove('&'));
   if (!problem.isEmpty()) Notifier::Current().Message(problem);
 }
 
@@ -544,7 +611,8 @@ void TDeskTop::ReviewHandClick() {
 }
 
 void TDeskTop::ExportPdfClick() {
-  const QString problem = ExportHandAsPdf(this, *printForm_, game_, game_.Options.Language);
+  const QString problem = ExportHandAsPdf(this, *printForm_, game_, game_.Options.Language,
+                                          MenuItem("ExportPdf1")->text().remove('&'));
   if (!problem.isEmpty()) Notifier::Current().Message(problem);
 }
 

@@ -11,6 +11,7 @@
 #include <QPointer>
 #include <QString>
 #include <array>
+#include <deque>
 #include <memory>
 
 #include "common/program_folders.h"
@@ -26,6 +27,7 @@ class QFrame;
 class QKeyEvent;
 class QLabel;
 class QMenu;
+class QTimer;
 
 namespace tavlo {
 
@@ -34,6 +36,7 @@ class CardPlayPanel;
 class ContractPicture;
 class DupBoardPanel;
 class EndOfHandPanel;
+class FeedbackLine;
 class GameSession;
 class HelpSystem;
 class RunningMarker;
@@ -83,35 +86,32 @@ class TDeskTop : public QMainWindow {
   // A step of the game waits for its pause or a job: the user's input is
   // held back.
   bool InputHeld() const;
+  // Keys typed while the input was held wait to be applied.
+  bool KeysWaiting() const { return !heldKeys_.empty(); }
 
-  // Hand lifecycle.
-  void NewHandClick();
-  void ButSavedHandClick();
-  void DeleteaSavedHandClick();
-
-  // Enabling rules and panels.
-  void HandActions(bool on);
-  void HandMenuButtons();
-  void ClosePanels();
+  // What the table draws that tests read: the seats in the language, the
+  // bidding system's name, and South's hand moved aside for a panel.
   void MoveSouth(const QWidget* panel);
-  void PrintTopLine();
-  void GetNewPlayer();
-
-  // Seats shown face up.
-  void ShowHandsClick();
-  void HideHandsClick();
   void LayOutAllHands(bool faceUp);
-
-  // The board panel, the point display and the contract.
   void DupBoard();
-  void ShowHCPPoints();
-  void PrintWonTricks();
   // The trick row's pictures from the card back in force: at the start,
   // and again whenever the back or the table's colours change.
   void MakeTrickPictures();
   QString TranslatedSeatName(int seat) const;
   QString BidSystemString() const;
 
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  // The menu's and the panels' commands.
+  void NewHandClick();
+  void ButSavedHandClick();
+  void DeleteaSavedHandClick();
+  void ShowHandsClick();
+  void HideHandsClick();
   void LanguageClick(int language);
   void SetupOptions1Click();
   void RandomSeedKey();
@@ -124,12 +124,15 @@ class TDeskTop : public QMainWindow {
   void ImportPbnClick();
   void ExportPbnClick();
 
- protected:
-  void showEvent(QShowEvent* event) override;
-  void closeEvent(QCloseEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
+  // Enabling rules and panels.
+  void HandActions(bool on);
+  void HandMenuButtons();
+  void ClosePanels();
+  void PrintTopLine();
+  void GetNewPlayer();
+  void ShowHCPPoints();
+  void PrintWonTricks();
 
- private:
   void CreateControls();
   void CreateMenu();
   void CreateVocabulary();
@@ -145,6 +148,11 @@ class TDeskTop : public QMainWindow {
   bool FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
   // A key travelling on from its first control to the control's parents.
   bool KeySeenBefore(const QKeyEvent* key, QWidget* receiver);
+  // Keys typed while the table held its input, as the user typed them: they
+  // are applied in order once the table takes input again, as they would
+  // wait in the window's queue.
+  void HoldKey(const QKeyEvent& key);
+  void ApplyHeldKey();
   void SaveOptionsOnExit();
   // After the preferences' OK: the caption, the card backs, the hands and
   // the trick drawn again as the options now have them.
@@ -187,6 +195,15 @@ class TDeskTop : public QMainWindow {
   TimedStep* startWait_;
   bool started_ = false;
   QString newPlayerMessage_ = NewPlayerMessageText;
+  struct HeldKey {
+    int Key = 0;
+    Qt::KeyboardModifiers Modifiers;
+    QString Text;
+  };
+  std::deque<HeldKey> heldKeys_;
+  // A held key is being applied: it goes its way, not back to the queue.
+  bool applyingHeldKey_ = false;
+  QTimer* heldKeyTimer_;
   // The key the table last looked at and the control it came to first.
   struct SeenKey {
     int Key = 0;
@@ -198,6 +215,7 @@ class TDeskTop : public QMainWindow {
   AuctionPanel* auction_;
   CardPlayPanel* cardPlay_;
   EndOfHandPanel* endOfHand_;
+  FeedbackLine* feedback_;
   DupBoardPanel* dupBd_;
   QFrame* hcpPanel_;
   QLabel* nhcp_;
@@ -207,6 +225,7 @@ class TDeskTop : public QMainWindow {
   QLabel* nsTricks_;
   QLabel* ewTricks_;
   QLabel* tableComment_;
+  QLabel* lessonPoint_;
   std::array<QFrame*, 4> handPanels_{};
   // What every hand reads when it is laid out, and the four hands on screen.
   TableView tableView_;

@@ -16,6 +16,7 @@
 #include "table/contract_picture.h"
 #include "table/desk_top.h"
 #include "table/end_of_hand_panel.h"
+#include "table/feedback_line.h"
 #include "table/table_layout.h"
 
 namespace tavlo {
@@ -65,9 +66,18 @@ void TDeskTop::CreateControls() {
   tableComment_ = MakeLabel(desk_, "TableComment", "", CommentPlace);
   tableComment_->setWordWrap(true);
   tableComment_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  lessonPoint_ = MakeLabel(desk_, "LessonPoint", "", LessonPointPlace);
+  lessonPoint_->setWordWrap(true);
+  lessonPoint_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  lessonPoint_->setFrameStyle(QFrame::Panel | QFrame::Raised);
+  lessonPoint_->setMargin(4);
+  SetSchemeTag(lessonPoint_, 2);
+  lessonPoint_->hide();
 
   cardPlay_ = new CardPlayPanel(*session_, desk_);
   new BusyIndicator(session_->Jobs(), desk_);
+  feedback_ = new FeedbackLine([this](const char* name) { return Vocabulary(name)->text(); },
+                               [this](int seat) { return TranslatedSeatName(seat); }, desk_);
 
   CreateVocabulary();
   CreateMenu();
@@ -76,7 +86,7 @@ void TDeskTop::CreateControls() {
 void TDeskTop::CreateVocabulary() {
   // Words the table composes its texts from; hidden, translated like any
   // caption, so a language switch changes them too.
-  const std::array<std::pair<const char*, const char*>, 17> words{{
+  const std::array<std::pair<const char*, const char*>, 30> words{{
       {"LabelPass", "Pass"},
       {"LabelDbl", "Dbl"},
       {"LabelRedbl", "ReDbl"},
@@ -94,6 +104,20 @@ void TDeskTop::CreateVocabulary() {
       {"SC4", "N"},
       {"SCpass", "P"},
       {"SCDouble", "X"},
+      // The feedback line's sentences and the suits' words in them.
+      {"FbNotLessonCall", "Not the lesson's call. Try again, or press Help."},
+      {"FbLessonBids", "Not the lesson's call. The lesson bids %1."},
+      {"FbLessonBidsWhy", "Not the lesson's call. The lesson bids %1: %2"},
+      {"FbBidForSeat", "You now bid for %1: click the call, or press %2 for the lesson's call."},
+      {"FbHint", "Hint: %1"},
+      {"FbNotYourTurn", "It is %1's turn."},
+      {"FbAlreadyPlayed", "%1 has been played."},
+      {"FbNotHeld", "%2 does not hold %1."},
+      {"FbFollowSuit", "Follow suit: %1 were led."},
+      {"FbClubs", "clubs"},
+      {"FbDiamonds", "diamonds"},
+      {"FbHearts", "hearts"},
+      {"FbSpades", "spades"},
   }};
   for (const auto& [name, text] : words) MakeLabel(desk_, name, text, {})->hide();
   const std::array<const char*, 4> vulnerabilities{"None", "N-S", "E-W", "Both"};

@@ -2,13 +2,16 @@
 // saved hands, export saved hands. The solver's work for them (par contracts
 // of boards without one, the double-dummy facts of an export) is a job of
 // the session's worker: the window keeps painting while it holds the
-// user's input, and nothing touches the hand file meanwhile.
+// user's input, and nothing touches the hand file meanwhile. Past half a
+// second a dialog counts the boards and offers Cancel: a cancelled import
+// adds nothing, a cancelled export writes no file.
 
 #include <QFile>
 #include <QFileDialog>
 
 #include "common/notifier.h"
 #include "common/worker.h"
+#include "dialogs/job_progress_dialog.h"
 #include "dialogs/saved_hand_picker.h"
 #include "dialogs/sort_grid.h"
 #include "pbn/pbn_export.h"
@@ -44,6 +47,8 @@ void TDeskTop::ImportPbnClick() {
         HandMenuButtons();
         Notifier::Current().Message(QString::fromStdString(ImportReport(result)));
       });
+  new JobProgressDialog(session_->Jobs(), Caption(MenuItem("ImportPbn1")), game_.Options.Language,
+                        this);
 }
 
 void TDeskTop::ExportPbnClick() {
@@ -66,6 +71,8 @@ void TDeskTop::ExportPbnClick() {
         result.Problems = std::move(problems);
         Notifier::Current().Message(QString::fromStdString(ExportReport(result, file)));
       });
+  new JobProgressDialog(session_->Jobs(), Caption(MenuItem("ExportPbn1")), game_.Options.Language,
+                        this);
 }
 
 }  // namespace tavlo

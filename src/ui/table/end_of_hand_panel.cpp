@@ -45,9 +45,16 @@ EndOfHandPanel::EndOfHandPanel(QWidget* desk, const QPoint& scorePlace)
   endofScoring_->hide();
 }
 
-void EndOfHandPanel::ShowEndOfScoring() {
+void EndOfHandPanel::ShowEndOfScoring(bool handPlayed) {
   endofScoring_->show();
-  eosNewHand_->setFocus();
+  // After a hand, no command waits for Enter: the Enter that cleared the
+  // last trick, pressed once more, would deal the next hand before the
+  // result was read. The user chooses, by click, by its letter or by Tab.
+  if (handPlayed) {
+    endofScoring_->window()->setFocus();
+  } else {
+    eosNewHand_->setFocus();
+  }
 }
 
 void EndOfHandPanel::ShowTheScore(const QString& result, const QString& scoreCaption, int score,

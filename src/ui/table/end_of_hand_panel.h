@@ -26,8 +26,9 @@ class EndOfHandPanel : public QObject {
 
   QTableWidget* ScorePad() const { return scorePad_; }
 
-  // The panel up, its new hand focused.
-  void ShowEndOfScoring();
+  // The panel up: before the first hand with its new hand focused, after a
+  // hand with no command focused.
+  void ShowEndOfScoring(bool handPlayed);
   // The score grid: the result line ("South 4~S X  10 tricks"), the caption
   // of the score and North-South's score, with suit symbols in the language.
   void ShowTheScore(const QString& result, const QString& scoreCaption, int score, int language);

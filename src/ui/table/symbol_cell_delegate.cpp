@@ -1,5 +1,6 @@
 #include "table/symbol_cell_delegate.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 
 #include "common/symbol_text_painter.h"
@@ -14,9 +15,16 @@ void SymbolCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
   painter->save();
   painter->fillRect(option.rect, GridBack);
   painter->setFont(option.font);
-  const QByteArray text = index.data().toString().toUtf8();
-  DrawSymbolText(*painter, option.rect.left() + 1, option.rect.top() + 1, PlainStyle, Qt::black,
-                 std::string_view(text.constData(), text.size()), language_());
+  // A text too long for its cell, an explanation, goes on in lines below.
+  const int lineHeight = QFontMetrics(option.font).height();
+  int top = option.rect.top() + 1;
+  for (const QString& line : WrapSymbolText(option.font, PlainStyle, index.data().toString(),
+                                            option.rect.width() - 2, language_())) {
+    const QByteArray text = line.toUtf8();
+    DrawSymbolText(*painter, option.rect.left() + 1, top, PlainStyle, Qt::black,
+                   std::string_view(text.constData(), text.size()), language_());
+    top += lineHeight;
+  }
   painter->restore();
 }
 

@@ -28,6 +28,9 @@ inline constexpr std::array<QRect, 4> HandPlaces{QRect(220, 5, 345, 100), QRect(
 inline constexpr QPoint PadPlace(455, 310);
 inline constexpr QSize PadSize(200, 150);
 inline constexpr QRect CommentPlace(103, 422, 345, 36);
+// A lesson's point stands right of East's hand, where the bid box stood
+// during the auction.
+inline constexpr QRect LessonPointPlace(756, 128, 160, 248);
 inline constexpr QRect TricksPlace(8, 462, 400, 97);
 inline constexpr QRect HCPPlace(455, 470, 170, 48);
 inline constexpr QSize DeskSize(965, 565);

@@ -127,6 +127,7 @@ TEST_P(DamagedSectionTest, GivesItsReasonAndLeavesTheHandOnTheTable) {
   store_ = std::make_unique<TINI>(file_.string());
   ASSERT_TRUE(PlaySavedHand(game_, *store_, 6, clock_));
   const DealHoldings before = game_.Table.Deal;
+  const std::string comment = game_.Table.Comment;
 
   const Result<Redraw> start = PlaySavedHand(game_, *store_, 13, clock_);
 
@@ -136,7 +137,7 @@ TEST_P(DamagedSectionTest, GivesItsReasonAndLeavesTheHandOnTheTable) {
             "Board 13 of the hand file cannot be dealt: " + GetParam().reason +
                 ".\nThe hand on the table stays.");
   EXPECT_EQ(game_.Table.Deal, before);
-  EXPECT_EQ(game_.Table.Comment, "Board 6");
+  EXPECT_EQ(game_.Table.Comment, comment);
   EXPECT_EQ(game_.Table.TablePhase, Phase::Bidding);
 }
 
@@ -349,9 +350,17 @@ TEST_P(WonTricksTest, CountEachSidesTricksWhoeverDeclares) {
   game.Play.Declarer = GetParam().declarer;
   game.Play.TricksDone = GetParam().tricksDone;
   game.Play.DeclarerTricks = GetParam().declarerTricks;
-  const TrickCounts counts = WonTricks(game);
-  EXPECT_EQ(counts.NorthSouth, GetParam().northSouth);
-  EXPECT_EQ(counts.EastWest, GetParam().eastWest);
+  for (const Phase phase : {Phase::Play, Phase::EndOfHand}) {
+    game.Table.TablePhase = phase;
+    const TrickCounts counts = WonTricks(game);
+    EXPECT_EQ(counts.NorthSouth, GetParam().northSouth);
+    EXPECT_EQ(counts.EastWest, GetParam().eastWest);
+  }
+  // The next hand's auction shows no tricks, whatever the last play left.
+  for (const Phase phase : {Phase::Bidding, Phase::EndOfBidding, Phase::NoHand}) {
+    game.Table.TablePhase = phase;
+    EXPECT_EQ(WonTricks(game).NorthSouth + WonTricks(game).EastWest, 0);
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Declarers, WonTricksTest,

@@ -17,6 +17,7 @@ struct LanguageCase {
   int language;
   QString caption;
   QString ok;
+  QString programVersion;
 };
 
 class AboutBoxTest : public ::testing::TestWithParam<LanguageCase> {};
@@ -28,6 +29,9 @@ TEST_P(AboutBoxTest, ShowsInTheLanguageInForceAndGoesAwayOnOK) {
   EXPECT_EQ(box->windowTitle(), GetParam().caption);
   EXPECT_EQ(box->findChild<QLabel*>("ProductName")->text(), "Tavlo 1");
   EXPECT_EQ(box->findChild<QLabel*>("Comments")->width(), 200);
+  // The build's version, the one the command line prints, in the language's words.
+  EXPECT_EQ(box->findChild<QLabel*>("ProgramVersion")->text(),
+            GetParam().programVersion + " " + TAVLO_VERSION);
   auto* ok = box->findChild<QPushButton*>("OKButton");
   EXPECT_EQ(ok->text(), GetParam().ok);
   QTest::mouseClick(ok, Qt::LeftButton);
@@ -36,10 +40,11 @@ TEST_P(AboutBoxTest, ShowsInTheLanguageInForceAndGoesAwayOnOK) {
   EXPECT_TRUE(box.isNull());  // freed on close
 }
 
-INSTANTIATE_TEST_SUITE_P(Languages, AboutBoxTest,
-                         ::testing::Values(LanguageCase{0, "About Tavlo 1", "&OK"},
-                                           LanguageCase{1, "Om Tavlo 1", "&O.k."},
-                                           LanguageCase{3, "À propos de Tavlo 1", "&OK"}));
+INSTANTIATE_TEST_SUITE_P(
+    Languages, AboutBoxTest,
+    ::testing::Values(LanguageCase{0, "About Tavlo 1", "&OK", "Program version"},
+                      LanguageCase{1, "Om Tavlo 1", "&O.k.", "Programversion"},
+                      LanguageCase{3, "À propos de Tavlo 1", "&OK", "Version du programme"}));
 
 TEST(SplashScreen, WelcomesInEnglishAndFollowsTheLanguage) {
   TSplashScreen splash;

@@ -255,8 +255,8 @@ INSTANTIATE_TEST_SUITE_P(
         LanguageCase{3, "fr", "", "Marquer et choisir OK", "Donne", "Commentaire", "&Annuler",
                      "Supprimer 2 donnes enregistrées ?"},
         LanguageCase{4, "de", "Gespeicherte Hände",
-                     "Klicken Sie auf die hand, die Sie löschen wollen", "Board", "Kommentar",
-                     "&Abbrechen", "2 gespeicherte Hände löschen?"},
+                     "Klicken Sie auf die Hand, die Sie löschen wollen", "Board", "Kommentar",
+                     "&Abbrechen", "2 gespeicherte Spiele löschen?"},
         LanguageCase{5, "sv", "Från filen \"Sparade givar\"", "Klicka på den giv du vill ta bort",
                      "Bricka", "Kommentar", "&Avbryt", "Ta bort 2 sparade givar?"}),
     [](const auto& info) { return std::string(info.param.tag); });

@@ -33,7 +33,7 @@ TEST_P(HelpFileNameTest, EachLanguageReadsItsHelpFile) {
 INSTANTIATE_TEST_SUITE_P(
     Languages, HelpFileNameTest,
     ::testing::Values(std::pair{-1, "English.hlp"}, std::pair{English, "English.hlp"},
-                      std::pair{Danish, "Danish.hlp"}, std::pair{Norwegian, "Danish.hlp"},
+                      std::pair{Danish, "Danish.hlp"}, std::pair{Norwegian, "Norwegian.hlp"},
                       std::pair{French, "French.hlp"}, std::pair{German, "German.hlp"},
                       std::pair{Swedish, "Swedish.hlp"}, std::pair{6, "English.hlp"}),
     [](const auto& info) { return std::to_string(info.index); });
@@ -63,17 +63,18 @@ TEST_F(HelpSystemTest, MissingHelpFileGivesTheWarning) {
   EXPECT_EQ(help.Viewer(), nullptr);
 }
 
-TEST_F(HelpSystemTest, NorwegianOpensTheDanishHelpInANorwegianViewer) {
+TEST_F(HelpSystemTest, NorwegianOpensItsOwnHelpInANorwegianViewer) {
   PutHelpFile("English.hlp");
   PutHelpFile("Danish.hlp");
+  PutHelpFile("Norwegian.hlp");
   HelpSystem help(folder.path());
 
   help.ChooseHelpFile(Norwegian);
   ASSERT_TRUE(help.ShowContents());
 
   EXPECT_TRUE(notifier.messages.isEmpty());
-  EXPECT_EQ(help.HelpFile(), folder.filePath("Danish.hlp"));
-  EXPECT_TRUE(help.Viewer()->Text()->toPlainText().contains("Danish.hlp"));
+  EXPECT_EQ(help.HelpFile(), folder.filePath("Norwegian.hlp"));
+  EXPECT_TRUE(help.Viewer()->Text()->toPlainText().contains("Norwegian.hlp"));
   EXPECT_EQ(help.Viewer()->Text()->source().fragment(), "Contents");
   EXPECT_EQ(help.Viewer()->windowTitle(), "Tavlo Hjelp");
   EXPECT_TRUE(help.Viewer()->isVisible());
@@ -342,7 +343,7 @@ TEST_P(HelpFileWalkTest, ContentsLeadsToEveryTopicAndEveryLinkOpensItsTopic) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, HelpFileWalkTest,
-                         ::testing::Values(English, Danish, French, German, Swedish),
+                         ::testing::Values(English, Danish, Norwegian, French, German, Swedish),
                          [](const auto& info) { return std::to_string(info.param); });
 
 QString PlainTextOfHelp(const QString& name) {
@@ -399,8 +400,11 @@ TEST(HelpFilesTest, EachLanguagesHelpFollowsTheEnglishAndNamesTheWindowsWords) {
         "Label3", "NewColorButton"}},
       {&*review, {"PrevTrick", "NextTrick"}}};
 
-  for (const int language : {English, Danish, French, German, Swedish}) {
-    const QString name = HelpFileName(language);
+  // Norwegian has a help of its own, naming the Norwegian screens' words.
+  for (const auto& [language, name] :
+       {std::pair{English, QString("English.hlp")}, std::pair{Danish, QString("Danish.hlp")},
+        std::pair{Norwegian, QString("Norwegian.hlp")}, std::pair{French, QString("French.hlp")},
+        std::pair{German, QString("German.hlp")}, std::pair{Swedish, QString("Swedish.hlp")}}) {
     EXPECT_EQ(MatchesOf(R"(<a name="([^"]+)\")", name), englishTopics) << name.toStdString();
     EXPECT_EQ(MatchesOf(R"(href="#([^"]+)\")", name), englishLinks) << name.toStdString();
     const QString help = PlainTextOfHelp(name);

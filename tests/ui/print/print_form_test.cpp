@@ -86,12 +86,24 @@ TEST(PrintForm, LaysOutTheHandTheAuctionAndThePlay) {
   EXPECT_EQ(AuctionLine(page, 20), (std::vector<QString>{"P", "P", "P"}));
   ASSERT_NE(Find(page, "West"), nullptr);
 
-  // Explanations from their fifth character, cut to 20; remarks whole;
-  // other lines left out.
-  EXPECT_NE(Find(page, "(1) Forcing one round wi"), nullptr);
-  EXPECT_NE(Find(page, "Take your time"), nullptr);
-  EXPECT_NE(Find(page, "(2) Short"), nullptr);
+  // Explanations from their fifth character, numbered, and remarks, each
+  // line within the room beside the auction: a long explanation goes on in
+  // the lines below; other lines are left out.
+  std::vector<const PrintText*> alerts;
+  for (const PrintText& item : page.Texts)
+    if (item.X == 290 && item.Top >= 18 * 18) alerts.push_back(&item);
+  QStringList lines;
+  for (const PrintText* alert : alerts) {
+    lines << alert->Text;
+    EXPECT_LE(alert->X + PrintTextWidth(*alert, 0), 493 - 4) << alert->Text.toStdString();
+  }
+  EXPECT_GT(lines.size(), 3);
+  EXPECT_TRUE(lines.front().startsWith("(1) Forcing one"));
+  EXPECT_EQ(lines.join(' '), "(1) Forcing one round with at least five spades Take your time "
+                             "(2) Short");
   EXPECT_EQ(Find(page, "A line that is no explanation"), nullptr);
+  // The frame of the auction holds every line.
+  EXPECT_GE(page.Frames[2].bottom(), alerts.back()->Top + 12);
 
   // The information rows.
   const PrintText* letter = Find(page, "S");
@@ -99,7 +111,7 @@ TEST(PrintForm, LaysOutTheHandTheAuctionAndThePlay) {
   EXPECT_EQ(letter->Colour, QColor(0, 128, 0));
   EXPECT_TRUE(letter->RightAligned);
   EXPECT_EQ(letter->X, 288);
-  const PrintText* contract = Find(page, "4~S X by");
+  const PrintText* contract = Find(page, "4~S X by ");
   ASSERT_NE(contract, nullptr);
   EXPECT_LT(contract->X, 288);
   EXPECT_NE(Find(page, "7"), nullptr);
@@ -140,7 +152,7 @@ TEST(PrintForm, TheLabelsFollowTheLanguage) {
   TPrintForm form;
   const PrintPage german = form.PrintHandOnCanvas(PlayedHand(), 4);
   for (const char* label :
-       {"Hand", "Tl.", "Gef.", "Kontr.", "Stiche:", "Gespielte Karten", "Ost", "4~S X von"})
+       {"Hand", "Tl.", "Gef.", "Kontr.", "Stiche:", "Gespielte Karten", "Ost", "4~S X von "})
     EXPECT_NE(Find(german, label), nullptr) << label;
   const PrintPage english = form.PrintHandOnCanvas(PlayedHand(), 0);
   EXPECT_NE(Find(english, "Deal:"), nullptr);

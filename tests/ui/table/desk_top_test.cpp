@@ -160,7 +160,7 @@ TEST_F(DeskTopTest, AfterSavedHandFifteenNewHandDealsTheFirstLesson) {
     EXPECT_EQ(board->Shape(seat)->Outline(), seat == West ? QColor(Qt::white) : QColor(Qt::black));
   }
 
-  table_->NewHandClick();
+  table_->MenuItem("NewHand1")->trigger();
   EXPECT_EQ(table_->GameState().Table.LessonNumber, 1);
   EXPECT_TRUE(Control<QLabel>("TableComment")->text().isEmpty());
 }
@@ -168,7 +168,7 @@ TEST_F(DeskTopTest, AfterSavedHandFifteenNewHandDealsTheFirstLesson) {
 TEST_F(DeskTopTest, AHandThatCannotBeDealtIsNamedAndTheTableStaysAsItWas) {
   AppendToHandFile("\n[16]\nDealer=E\nDeal=N:AKQ\n");
   StartNamed();
-  table_->NewHandClick();
+  table_->MenuItem("NewHand1")->trigger();
   const DealHoldings dealt = table_->GameState().Table.Deal;
 
   EXPECT_FALSE(table_->Session().PlaySavedHand(16));
@@ -183,7 +183,7 @@ TEST_F(DeskTopTest, AHandThatCannotBeDealtIsNamedAndTheTableStaysAsItWas) {
 
 TEST_F(DeskTopTest, ShowAllAndHideTurnTheComputerHands) {
   StartNamed();
-  table_->NewHandClick();
+  table_->MenuItem("NewHand1")->trigger();
   auto* northCard = Control<TMyCard>("MyCard1");
   auto* eastCard = Control<TMyCard>("MyCard14");
 
@@ -205,13 +205,13 @@ TEST_F(DeskTopTest, ShowAllAndHideTurnTheComputerHands) {
 
   // A new hand starts with the seats the user last chose to see.
   Key(Qt::Key_F8);
-  table_->NewHandClick();
+  table_->MenuItem("NewHand1")->trigger();
   EXPECT_TRUE(Control<TMyCard>("MyCard1")->ShowFront());
 }
 
 TEST_F(DeskTopTest, HidingTheHandsInThePlayKeepsDummyOnTheTableOnceTheLeadIsMade) {
   StartNamed();
-  table_->NewHandClick();
+  table_->MenuItem("NewHand1")->trigger();
   Game& game = table_->GameState();
   // East declares and the play has begun: West is dummy.
   game.Auction.Declarer = East;
@@ -219,13 +219,14 @@ TEST_F(DeskTopTest, HidingTheHandsInThePlayKeepsDummyOnTheTableOnceTheLeadIsMade
   const auto* westCard = Control<TMyCard>("MyCard40");
   const auto* eastCard = Control<TMyCard>("MyCard14");
 
-  table_->HideHandsClick();
+  table_->MenuItem("ShowHands")->trigger();
+  table_->MenuItem("HideHands")->trigger();
   EXPECT_EQ(game.Options.FaceUpSeats, 10);
   EXPECT_FALSE(westCard->ShowFront()) << "dummy goes down after the opening lead";
 
   game.Play.CardsPlayed = 1;
-  table_->ShowHandsClick();
-  table_->HideHandsClick();
+  table_->MenuItem("ShowHands")->trigger();
+  table_->MenuItem("HideHands")->trigger();
   EXPECT_EQ(game.Options.FaceUpSeats, 10);
   EXPECT_TRUE(game.Hands[West].FaceUp);
   EXPECT_TRUE(westCard->ShowFront());
@@ -255,7 +256,7 @@ TEST_F(DeskTopTest, EnterTakesTheCommandTheTableFocuses) {
 
 TEST_F(DeskTopTest, AKeyIsToldFromTheNextOneByItsTimeNotItsPlaceInMemory) {
   StartNamed();
-  table_->NewHandClick();  // lesson 1: South to bid after 1NT, pass
+  table_->MenuItem("NewHand1")->trigger();  // lesson 1: South to bid after 1NT, pass
   QWidget* pass = Control("PassBut");
   // Two keys made one after the other in the same storage, the first on a
   // control of the table, the second on the table itself.
@@ -284,9 +285,9 @@ TEST_F(DeskTopTest, AnEmptyPlayerNameIsAskedForAtEveryHandStart) {
     });
   };
   cancelPreferences();
-  table_->NewHandClick();
+  table_->MenuItem("NewHand1")->trigger();
   cancelPreferences();
-  table_->NewHandClick();
+  table_->MenuItem("NewHand1")->trigger();
   cancelPreferences();
   table_->Session().Rebid();
   EXPECT_EQ(notifier_.messages,
@@ -296,15 +297,15 @@ TEST_F(DeskTopTest, AnEmptyPlayerNameIsAskedForAtEveryHandStart) {
 
 TEST_F(DeskTopTest, APlayerWithANameIsNotAsked) {
   StartNamed("Karen");
-  table_->NewHandClick();
+  table_->MenuItem("NewHand1")->trigger();
   EXPECT_TRUE(notifier_.messages.isEmpty());
   EXPECT_EQ(table_->windowTitle(), "Tavlo 1 Demo -  Karen");
 }
 
 TEST_F(DeskTopTest, RebidKeepsTheDealAndStartsTheAuctionAgain) {
   StartNamed();
-  table_->NewHandClick();
-  table_->NewHandClick();
+  table_->MenuItem("NewHand1")->trigger();
+  table_->MenuItem("NewHand1")->trigger();
   const DealHoldings dealt = table_->GameState().Table.Deal;
   table_->GameState().Table.TablePhase = Phase::EndOfBidding;
   table_->Session().Rebid();
@@ -327,7 +328,7 @@ class LanguageTest : public DeskTopTest, public ::testing::WithParamInterface<La
 
 TEST_P(LanguageTest, TheTableSpeaksTheLanguageChosen) {
   StartNamed();
-  table_->NewHandClick();
+  table_->MenuItem("NewHand1")->trigger();
   table_->MenuItem(GetParam().item)->trigger();
 
   EXPECT_EQ(table_->GameState().Options.Language, GetParam().language);
@@ -383,7 +384,7 @@ TEST_F(DeskTopTest, FElevenAsksForASeedAndDealsTheNextHand) {
 
 TEST_F(DeskTopTest, ACancelledSeedStillDealsTheNextHand) {
   StartNamed();
-  table_->NewHandClick();
+  table_->MenuItem("NewHand1")->trigger();
   const std::int32_t seed = table_->GameState().Table.RandomSeed;
   QTimer::singleShot(0, [] {
     QWidget* dialog = QApplication::activeModalWidget();
@@ -397,7 +398,7 @@ TEST_F(DeskTopTest, ACancelledSeedStillDealsTheNextHand) {
 
 TEST_F(DeskTopTest, SouthMovesAsideForAPanelOnHisLeft) {
   StartNamed();
-  table_->NewHandClick();
+  table_->MenuItem("NewHand1")->trigger();
   QWidget panel(Control("Desk"));
   panel.setGeometry(50, 300, 100, 100);
   panel.show();
@@ -414,10 +415,10 @@ TEST_F(DeskTopTest, SouthMovesAsideForAPanelOnHisLeft) {
 
 TEST_F(DeskTopTest, EveryCaptionFitsInEveryLanguage) {
   StartNamed();
-  table_->NewHandClick();
-  table_->ShowHandsClick();
+  table_->MenuItem("NewHand1")->trigger();
+  table_->MenuItem("ShowHands")->trigger();
   for (int language = 0; language < 6; ++language) {
-    table_->LanguageClick(language);
+    ChooseLanguage(*table_, language);
     for (const char* pad : {"EndofScoring", "EndofBidding", "ThePlayPad"}) {
       for (const QPushButton* button : Control(pad)->findChildren<QPushButton*>()) {
         EXPECT_LE(button->sizeHint().width(), button->width())
@@ -431,7 +432,7 @@ TEST_F(DeskTopTest, EveryCaptionFitsInEveryLanguage) {
       }
     }
   }
-  table_->LanguageClick(4);
+  ChooseLanguage(*table_, 4);
   table_->grab().save(QDir::temp().filePath("tavlo_table_start_german.png"));
 }
 
@@ -439,9 +440,9 @@ TEST_F(DeskTopTest, AfterNewHandTheTableLooksRight) {
   // The real card pictures, so the picture shows what a player sees.
   ASSERT_TRUE(DrawCardSheet().save(Path("carddeck.bmp"), "BMP"));
   StartNamed();
-  table_->NewHandClick();
+  table_->MenuItem("NewHand1")->trigger();
   table_->grab().save(QDir::temp().filePath("tavlo_table_after_new_hand.png"));
-  table_->ShowHandsClick();
+  table_->MenuItem("ShowHands")->trigger();
   table_->grab().save(QDir::temp().filePath("tavlo_table_all_hands_shown.png"));
 
   // Nothing shown overlaps anything else shown on the desk. A hand takes

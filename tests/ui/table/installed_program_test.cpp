@@ -16,12 +16,12 @@
 
 #include "../dialogs/setup_options_driver.h"
 #include "cards/card_pictures.h"
+#include "common/running_marker.h"
 #include "dialogs/save_dialog.h"
 #include "dialogs/setup_options.h"
 #include "handfile/big_ini_file.h"
 #include "lesson_table.h"
 #include "scoped_environment.h"
-#include "common/running_marker.h"
 
 namespace tavlo {
 namespace {
@@ -105,6 +105,15 @@ TEST_F(InstalledProgramTest, EveryFileLiesWhereTheDesktopLooksForIt) {
   for (const QString& help :
        QDir(QString(TAVLO_SOURCE_DIR) + "/resources/help").entryList({"*.hlp"}, QDir::Files)) {
     EXPECT_TRUE(installed_.contains("share/tavlo/" + help)) << help.toStdString();
+  }
+  // Every lesson pack and its table of texts, and the system they teach.
+  const QStringList lessons =
+      QDir(QString(TAVLO_SOURCE_DIR) + "/resources/lessons").entryList(QDir::Files);
+  EXPECT_TRUE(lessons.contains("SYSTEM.md"));
+  for (const QString& lesson : lessons) {
+    EXPECT_EQ(Contents(Installed("share/tavlo/lessons/" + lesson)),
+              Contents(QString(TAVLO_SOURCE_DIR) + "/resources/lessons/" + lesson))
+        << lesson.toStdString();
   }
   for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
     const QImage icon(Installed(QString("share/icons/hicolor/%1x%1/apps/tavlo.png").arg(size)));

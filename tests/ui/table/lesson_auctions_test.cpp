@@ -132,7 +132,7 @@ TEST_F(LessonAuctionTest, ClicksOnTheBidBoxBidAndTheRecordShowsTheAlert) {
   EXPECT_TRUE(Control("EOBStart")->hasFocus());
   table_->grab().save(QDir::temp().filePath("tavlo_bidding_end_of_bidding.png"));
   // The contract speaks the language chosen after the auction too.
-  table_->LanguageClick(4);
+  ChooseLanguage(*table_, 4);
   EXPECT_EQ(Control<ContractPicture>("ContractImg")->Text(), "4~H von Nord");
 }
 
@@ -270,7 +270,7 @@ TEST_F(AuctionPauseTest, EachComputerBidTakesASecondAndAHalf) {
   ASSERT_TRUE(table);
   ASSERT_TRUE(QTest::qWaitFor([&] { return table->Started(); }));
   const double before = clock_.time;
-  table->NewHandClick();
+  table->MenuItem("NewHand1")->trigger();
   EXPECT_EQ(table->GameState().Auction.BidCount, 0);
   ASSERT_TRUE(QTest::qWaitFor([&] { return !table->InputHeld(); }));
   const double seconds = (clock_.time - before) * Day;
@@ -344,7 +344,7 @@ TEST_F(LessonAuctionTest, EveryCaptionOfTheBidBoxFitsInEveryLanguage) {
   StartNamed();
   DealLesson(1);
   for (int language = 0; language < 6; ++language) {
-    table_->LanguageClick(language);
+    ChooseLanguage(*table_, language);
     for (const BidPanel* panel : Pad()->findChildren<BidPanel*>()) {
       const QString caption = QString(panel->text()).remove('&');
       EXPECT_LE(QFontMetrics(panel->font()).horizontalAdvance(caption),
@@ -352,7 +352,7 @@ TEST_F(LessonAuctionTest, EveryCaptionOfTheBidBoxFitsInEveryLanguage) {
           << language << " " << caption.toStdString();
     }
   }
-  table_->LanguageClick(4);
+  ChooseLanguage(*table_, 4);
   Pad()->grab().save(QDir::temp().filePath("tavlo_bid_box_german.png"));
 }
 
@@ -360,18 +360,18 @@ TEST_F(LessonAuctionTest, TheStopLightHintsFollowTheLanguage) {
   StartNamed();
   QWidget* red = Control("RedLight");
   EXPECT_EQ(red->toolTip(), "A stop bid which should be passed");
-  table_->LanguageClick(4);
+  ChooseLanguage(*table_, 4);
   EXPECT_EQ(red->toolTip(), "Ein Schlussgebot, auf das man passen sollte");
   EXPECT_EQ(Control("GreenLight")->toolTip(),
             "Ein forcierendes Gebot, auf das nicht gepasst werden darf");
-  table_->LanguageClick(0);
+  ChooseLanguage(*table_, 0);
   EXPECT_EQ(Control("YellowLight")->toolTip(), "Bid on or pass depending on the actual hand");
 }
 
 TEST_F(LessonAuctionTest, NothingOfEastsHandShowsThroughTheBidBox) {
   StartNamed();
   DealLesson(1);
-  table_->ShowHandsClick();
+  table_->MenuItem("ShowHands")->trigger();
   // The box stands over East's hand from its top edge, and where 1NT hid the
   // low bids its own face shows, not the felt of East's hand.
   EXPECT_EQ(Control("HandEast")->y(), Pad()->y());

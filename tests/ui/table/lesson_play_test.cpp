@@ -275,10 +275,10 @@ TEST_F(LessonPlayTest, AFinishedHandIsReviewedTrickByTrick) {
                   .contains("background"));
   review->grab().save(QDir::temp().filePath("tavlo_review_english.png"));
 
-  table_->LanguageClick(4);
-  table_->ReviewHandClick();
+  ChooseLanguage(*table_, 4);
+  table_->MenuItem("ReviewHand1")->trigger();
   ASSERT_TRUE(QTest::qWaitFor([&] { return !review->Analysing(); }, 60000));
-  EXPECT_EQ(review->windowTitle(), "Spiel nachbesprechen");
+  EXPECT_EQ(review->windowTitle(), "Spiel durchgehen");
   EXPECT_TRUE(review->findChild<QLabel*>("Summary")->text().startsWith(
       QString("%1 Stiche gemacht.").arg(Play().DeclarerTricks)));
   review->grab().save(QDir::temp().filePath("tavlo_review_german.png"));

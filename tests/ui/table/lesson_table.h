@@ -126,7 +126,8 @@ class LessonTableTest : public ProgramFolderTest {
     EXPECT_EQ(Game().Table.TablePhase, Phase::Bidding);
   }
   void WaitForTheTable() {
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !table_->InputHeld(); }, 60000));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return !table_->InputHeld() && !table_->KeysWaiting(); }, 60000));
   }
   // The rest of the play under Finish Play, each trick cleared with Enter.
   void FinishTheHand() {

@@ -8,8 +8,8 @@
 #include <QSysInfo>
 #include <QTest>
 
-#include "options/options_file.h"
 #include "common/running_marker.h"
+#include "options/options_file.h"
 #include "table_fixture.h"
 
 namespace tavlo {
@@ -86,7 +86,7 @@ TEST_F(ProgramStartTest, OptionsOutOfRangeInARecordOfOursStillGiveAWorkingTable)
   ASSERT_TRUE(table);
   EXPECT_TRUE(table->MenuItem("English1")->isChecked());
   EXPECT_EQ(table->BidSystemString(), "Swedish MS");
-  table->NewHandClick();
+  table->MenuItem("NewHand1")->trigger();
   EXPECT_EQ(table->GameState().Table.TablePhase, Phase::Bidding);
   EXPECT_TRUE(notifier_.messages.isEmpty());
 }
@@ -140,7 +140,7 @@ TEST_F(ProgramStartTest, ClosingWritesTheOptionsBackOnlyWhenTheFileIsThere) {
   DeveloperMode();
   {
     auto table = Start();
-    table->LanguageClick(4);
+    ChooseLanguage(*table, 4);
   }
   OptionsRecord reread;
   EXPECT_TRUE(LoadOptions(reread, Path(OptionsFileName).toStdString()));

@@ -4,15 +4,18 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
+#include <QActionGroup>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QThread>
 #include <memory>
 
 #include "model/clock.h"
+#include "program_start.h"
 #include "recording_notifier.h"
 #include "table/desk_top.h"
-#include "program_start.h"
 #include "tavlo_application.h"
 #include "test_application.h"
 
@@ -23,16 +26,33 @@ inline ::testing::Environment* const tableTestApplication =
     AddTestApplication<TavloApplication>("tavlo_table_test");
 
 // A clock that moves on by step seconds each time it is read, so a timed
-// wait ends after a known number of looks at it.
+// wait ends after a known number of looks at it. With a search pause, each
+// look of the engine's search away from the window takes that long, so the
+// search is slow on purpose.
 class SteppingClock final : public Clock {
  public:
   double Now() const override {
+    if (searchPauseMilliseconds > 0 && QThread::currentThread() != qApp->thread())
+      QThread::msleep(searchPauseMilliseconds);
     time += step / 86400.0;
     return time;
   }
   mutable double time = 0.5;
   double step = 0.0;
+  unsigned long searchPauseMilliseconds = 0;
 };
+
+// The user picks a language from the table's Language menu.
+inline void ChooseLanguage(TDeskTop& table, int language) {
+  for (QAction* item : table.findChildren<QAction*>()) {
+    if (item->isCheckable() && item->data().isValid() && item->data().toInt() == language &&
+        item->objectName().endsWith('1') && item->actionGroup()) {
+      item->trigger();
+      return;
+    }
+  }
+  ADD_FAILURE() << "no menu item for language " << language;
+}
 
 class ProgramFolderTest : public ::testing::Test {
  protected:

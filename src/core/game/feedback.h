@@ -1,0 +1,47 @@
+#pragma once
+// What the table tells the learner about the last thing tried: a call or a
+// card the rules refused and why, the keys typed so far, whose call it is
+// after a take-back, the engine's hint. The window says it in the
+// learner's language on the table; the beep alone is easy to miss, and on
+// many desktops it is silent.
+
+#include <cstdint>
+#include <string>
+
+#include "game/play_flow.h"
+#include "model/codes.h"
+
+namespace tavlo {
+
+enum class FeedbackKind : std::uint8_t {
+  None,         // nothing to say: the last step went through
+  CallRefused,  // a call that is not the lesson's
+  Typing,       // the keys of a call or a card typed so far
+  CardRefused,  // a card the laws of play refuse
+  BidForSeat,   // after a take-back the user bids for a computer seat
+  Hint,         // the engine's card for the seat to play
+};
+
+struct Feedback {
+  FeedbackKind Kind = FeedbackKind::None;
+  // A refused call: the refusals at this turn so far; from the second on,
+  // the lesson's call there and its explanation when it is alerted ("~"
+  // markup kept).
+  int Tries = 0;
+  Bid LessonCall = NoBid;
+  std::string Explanation;
+  // The keys typed towards a call or a card: "4" waiting for its strain.
+  std::string Typed;
+  // A refused card and why; the seat to play (or to bid for) and the suit
+  // led to the trick.
+  CardRefusal Refusal = CardRefusal::None;
+  Card Chosen = 0;
+  SeatCode Seat = North;
+  StrainCode SuitLed = Clubs;
+  // The hint.
+  Card Hint = 0;
+
+  bool operator==(const Feedback&) const = default;
+};
+
+}  // namespace tavlo
