@@ -48,4 +48,12 @@ void AnalysePosition(PlayContext& context, EngineState& engine) {
     Discard(context, engine);
 }
 
+AnalysisCopy::AnalysisCopy(const HandSet& hands, const PlayState& play, const SearchState& search,
+                           const EngineState& engine, const Clock& clock)
+    : Hands(hands), Play(play), Search(search), Context{Hands, Play, Search, clock, nullptr} {
+  Engine.Estimates = engine.Estimates;
+  Engine.Plan = engine.Plan;
+  Engine.Lead = engine.Lead;
+}
+
 }  // namespace tavlo

@@ -38,23 +38,19 @@ std::vector<Card> LikeliestCards(const Game& game, Card hint, const Clock& clock
       cards.push_back(card);
   };
   add(hint);
-  // The analysis works on copies of what it reads, without the positions
-  // of the hand's searches: it has no use for them.
-  HandSet hands = game.Hands;
-  PlayState play = game.Play;
-  SearchState search = game.Search;
-  EngineState engine;
-  engine.Estimates = game.Engine.Estimates;
-  engine.Plan = game.Engine.Plan;
-  engine.Lead = game.Engine.Lead;
-  PlayContext context{hands, play, search, clock, nullptr};
-  if (const Card forced = ForcedCard(context)) {
+  AnalysisCopy copy(game.Hands, game.Play, game.Search, game.Engine, clock);
+  if (const Card forced = ForcedCard(copy.Context)) {
     add(forced);
     return cards;
   }
-  AnalysePosition(context, engine);
-  for (const Card candidate : engine.Analysis.Candidates) add(candidate);
+  AnalysePosition(copy.Context, copy.Engine);
+  for (const Card candidate : copy.Engine.Analysis.Candidates) add(candidate);
   return cards;
+}
+
+CardReason ReasonForCard(const Game& game, Card card, const Clock& clock) {
+  AnalysisCopy copy(game.Hands, game.Play, game.Search, game.Engine, clock);
+  return ReasonFor(copy.Context, copy.Engine, card);
 }
 
 std::optional<std::vector<Card>> WorkOutAnswer(Game& copy, Card card, const Clock& clock,

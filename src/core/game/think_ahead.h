@@ -10,6 +10,7 @@
 #include <optional>
 #include <vector>
 
+#include "engine/card_rule.h"
 #include "engine/play_state.h"
 #include "engine/search_state.h"
 #include "game/game.h"
@@ -47,6 +48,12 @@ Card WorkOutHint(Game& copy, const Clock& clock, const LogicErrorHandler& onLogi
 // hint's card, then the other cards the analysis of the position offers,
 // best first. The game is not touched.
 std::vector<Card> LikeliestCards(const Game& game, Card hint, const Clock& clock, int most);
+
+// Why the engine plays card, the card it chose for the seat to play (the
+// hint's card, or the card a review asks about when the engine would have
+// played it): its rule, and whether the look-ahead chose it over the
+// analysis's first candidate. The game is not touched.
+CardReason ReasonForCard(const Game& game, Card card, const Clock& clock);
 
 // The computer's cards after the user plays card, as the table plays them:
 // the computer seats up to the end of the trick or to the user's next turn,
