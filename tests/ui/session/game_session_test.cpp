@@ -233,7 +233,7 @@ TEST(GameSession, TheComputersAnswerWorkedOutAheadIsPlayedAtOnce) {
       }
       answered += !answer.empty();
       QSignalSpy played(session.get(), &GameSession::CardPlayed);
-      session->PlayUserCard(card);
+      session->PlayUserCard(card, session->GameState().Play.ToPlay);
       EXPECT_FALSE(session->Busy());
       ASSERT_EQ(played.count(), 1 + static_cast<int>(answer.size()));
       const Game& table = session->GameState();
@@ -284,7 +284,8 @@ TEST(GameSession, AnythingTheUserDoesStopsTheWorkAhead) {
   const std::vector<std::pair<const char*, Act>> acts{
       {"a card",
        [](GameSession& s) {
-         s.PlayUserCard(LegalCards(s.GameState().Hands, s.GameState().Play).LowestCard());
+         const Game& game = s.GameState();
+         s.PlayUserCard(LegalCards(game.Hands, game.Play).LowestCard(), game.Play.ToPlay);
        }},
       {"finish play", [](GameSession& s) { s.FinishPlay(); }},
       {"replay", [](GameSession& s) { s.Replay(); }},
