@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -155,6 +156,9 @@ int Run(const Flags& flags) {
   std::vector<double> latency;
   int budgetHits = 0;
   int illegalCards = 0;
+  // How often each phrase of the hint would say why the engine played its
+  // card, by the phrase's rule name.
+  std::map<std::string_view, int> phrases;
   std::mt19937 random(flags.Seed);
 
   for (int at = 0; at < flags.Deals; ++at) {
@@ -180,6 +184,8 @@ int Run(const Flags& flags) {
       if (Players[p] != Player::Engine) continue;
       latency.insert(latency.end(), played.LatencyMs.begin(), played.LatencyMs.end());
       budgetHits += played.BudgetHits;
+      for (const CardReason& reason : played.Reasons)
+        ++phrases[CardRuleName(reason.LookedAhead ? CardRule::LookAhead : reason.Rule)];
       if (record) record << RecordLine(deal, played) << "\n";
     }
     const PlayedDeal withHints = PlayDealWithHints(deal, flags.Thinking, hintWaits);
@@ -216,7 +222,25 @@ int Run(const Flags& flags) {
     std::cout << "  South by hints    " << Fixed(hinted.LostPerDeal(flags.Deals), 3)
               << "                  " << Fixed(100.0 * hinted.CostlyShare(), 2) << " %\n";
     std::cout << "\nillegal cards " << illegalCards << ", peak memory " << Fixed(rss, 1)
-              << " MB\n\n";
+              << " MB\n\n"
+              << "why the engine played its cards (the hint's phrase), " << latency.size()
+              << " engine cards\n";
+    std::vector<std::pair<std::string_view, int>> byCount(phrases.begin(), phrases.end());
+    std::stable_sort(byCount.begin(), byCount.end(),
+                     [](const auto& a, const auto& b) { return a.second > b.second; });
+    for (const auto& [name, count] : byCount) {
+      std::cout << "  " << name << std::string(26 - std::min<std::size_t>(name.size(), 25), ' ')
+                << count << "   "
+                << Fixed(100.0 * count / std::max<std::size_t>(latency.size(), 1), 2) << " %\n";
+    }
+    std::cout << "\n";
+  }
+  std::string phraseJson;
+  for (const CardRule rule : AllCardRules) {
+    const auto found = phrases.find(CardRuleName(rule));
+    phraseJson += std::string(phraseJson.empty() ? "" : ",") + "\"" +
+                  std::string(CardRuleName(rule)) +
+                  "\":" + std::to_string(found == phrases.end() ? 0 : found->second);
   }
   std::cout << "{\"deals\":" << flags.Deals << ",\"seed\":" << flags.Seed
             << ",\"thinking\":" << flags.Thinking << ",\"illegal_cards\":" << illegalCards
@@ -227,7 +251,8 @@ int Run(const Flags& flags) {
             << ",\"engine\":" << QualityJson(tallies[0], flags.Deals)
             << ",\"first_candidate\":" << QualityJson(tallies[1], flags.Deals)
             << ",\"random\":" << QualityJson(tallies[2], flags.Deals)
-            << ",\"south_by_hints\":" << QualityJson(hinted, flags.Deals) << "}\n";
+            << ",\"south_by_hints\":" << QualityJson(hinted, flags.Deals) << ",\"rule_phrases\":{"
+            << phraseJson << "}}\n";
   return illegalCards == 0 ? 0 : 1;
 }
 

@@ -181,6 +181,8 @@ PlayedDeal PlayDeal(const BenchDeal& deal, Player player, int thinkingTime, std:
           std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
               .count());
       played.BudgetHits += clock.overrun;
+      AnalysisCopy aside(hands, play, search, *engine, clock.machine);
+      played.Reasons.push_back(ReasonFor(aside.Context, aside.Engine, card));
     }
     if (!legal.Holds(card)) {
       ++played.IllegalCards;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "analysis/double_dummy.h"
+#include "engine/card_rule.h"
 #include "model/codes.h"
 
 namespace tavlo {
@@ -34,10 +35,11 @@ enum class Player {
 
 struct PlayedDeal {
   std::array<Card, 52> Cards{};
-  std::array<bool, 52> Choice{};  // the seat had more than one legal card
-  std::vector<double> LatencyMs;  // per card asked for
-  int BudgetHits = 0;             // decisions the time budget cut short
-  int IllegalCards = 0;           // replaced by the lowest legal card
+  std::array<bool, 52> Choice{};    // the seat had more than one legal card
+  std::vector<double> LatencyMs;    // per card asked for
+  std::vector<CardReason> Reasons;  // why the engine played each card
+  int BudgetHits = 0;               // decisions the time budget cut short
+  int IllegalCards = 0;             // replaced by the lowest legal card
 };
 
 PlayedDeal PlayDeal(const BenchDeal& deal, Player player, int thinkingTime, std::mt19937& random);

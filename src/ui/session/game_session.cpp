@@ -24,6 +24,11 @@ namespace {
 // the next the analysis offers. Each answer keeps a copy of the game.
 constexpr int LikeliestAnswered = 2;
 
+// The hint on the feedback line: the card and why the engine plays it.
+Feedback HintFeedback(const Game& game, Card card, const Clock& clock) {
+  return {.Kind = FeedbackKind::Hint, .Hint = card, .HintReason = ReasonForCard(game, card, clock)};
+}
+
 }  // namespace
 
 // What was worked out ahead from one moment of the table.
@@ -377,7 +382,7 @@ void GameSession::Hint() {
   PrepareHint(game_, clock_);
   Think(
       [this](Card card) {
-        Tell({.Kind = FeedbackKind::Hint, .Hint = card});
+        Tell(HintFeedback(game_, card, clock_));
         emit HintReady(card);
       },
       nullptr);
@@ -474,7 +479,7 @@ void GameSession::ShowHintAhead() {
   const std::shared_ptr<Game> worked = std::move(ahead_->HintGame);
   StopThinkingAhead();
   TakeOverSearch(game_, std::move(*worked));
-  Tell({.Kind = FeedbackKind::Hint, .Hint = card});
+  Tell(HintFeedback(game_, card, clock_));
   emit HintReady(card);
   // The hint's fresh search is the table's now: the computer's answers
   // start from it.
