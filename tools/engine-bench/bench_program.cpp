@@ -1,7 +1,9 @@
 // engine-bench: how well and how fast the engine plays. Seeded random deals,
 // each in the contract its double-dummy tricks call for, played out for all
 // four seats by the engine, by the analysis's first candidate alone and by
-// random legal cards; every card is judged against double-dummy play.
+// random legal cards; every card is judged against double-dummy play. A
+// fourth pass plays them at the table with South a user who asks for the
+// hint at every turn: how long that user waits for it.
 
 #include <algorithm>
 #include <cmath>
@@ -9,6 +11,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -117,6 +120,26 @@ std::string QualityJson(const Tally& tally, int deals) {
          ",\"costly_card_share\":" + Fixed(tally.CostlyShare(), 4) + "}";
 }
 
+// The median, the 90th and 99th percentiles and the maximum of the values.
+struct Spread {
+  explicit Spread(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    P50 = Percentile(values, 0.50);
+    P90 = Percentile(values, 0.90);
+    P99 = Percentile(values, 0.99);
+    Max = values.empty() ? 0.0 : values.back();
+  }
+  std::string Json() const {
+    return "{\"p50\":" + Fixed(P50, 3) + ",\"p90\":" + Fixed(P90, 3) + ",\"p99\":" + Fixed(P99, 3) +
+           ",\"max\":" + Fixed(Max, 3) + "}";
+  }
+  std::string Text() const {
+    return "p50 " + Fixed(P50, 2) + "   p90 " + Fixed(P90, 2) + "   p99 " + Fixed(P99, 2) +
+           "   max " + Fixed(Max, 2);
+  }
+  double P50, P90, P99, Max;
+};
+
 int Run(const Flags& flags) {
   std::ofstream record;
   if (!flags.RecordFile.empty()) {
@@ -128,9 +151,14 @@ int Run(const Flags& flags) {
   }
   constexpr std::array<Player, 3> Players{Player::Engine, Player::FirstCandidate, Player::Random};
   std::array<Tally, 3> tallies{};
+  Tally hinted;
+  HintWaits hintWaits;
   std::vector<double> latency;
   int budgetHits = 0;
   int illegalCards = 0;
+  // How often each phrase of the hint would say why the engine played its
+  // card, by the phrase's rule name.
+  std::map<std::string_view, int> phrases;
   std::mt19937 random(flags.Seed);
 
   for (int at = 0; at < flags.Deals; ++at) {
@@ -156,40 +184,75 @@ int Run(const Flags& flags) {
       if (Players[p] != Player::Engine) continue;
       latency.insert(latency.end(), played.LatencyMs.begin(), played.LatencyMs.end());
       budgetHits += played.BudgetHits;
+      for (const CardReason& reason : played.Reasons)
+        ++phrases[CardRuleName(reason.LookedAhead ? CardRule::LookAhead : reason.Rule)];
       if (record) record << RecordLine(deal, played) << "\n";
     }
+    const PlayedDeal withHints = PlayDealWithHints(deal, flags.Thinking, hintWaits);
+    const DealQuality hintedQuality = JudgeDeal(deal, withHints);
+    if (!hintedQuality.Error.empty()) {
+      std::cerr << "engine-bench: " << hintedQuality.Error << "\n";
+      return 1;
+    }
+    hinted.TricksLost += hintedQuality.TricksLost;
+    hinted.CostlyCards += hintedQuality.CostlyCards;
+    hinted.Cards += 52;
+    illegalCards += withHints.IllegalCards;
     if (!flags.JsonOnly) std::cerr << "\rdeal " << at + 1 << " of " << flags.Deals << std::flush;
   }
   if (!flags.JsonOnly) std::cerr << "\n";
 
-  std::sort(latency.begin(), latency.end());
-  const double p50 = Percentile(latency, 0.50), p90 = Percentile(latency, 0.90),
-               p99 = Percentile(latency, 0.99), max = latency.empty() ? 0.0 : latency.back();
+  const Spread decisions(latency);
+  const Spread afterASecond(hintWaits.AfterASecondMs), atOnce(hintWaits.AtOnceMs);
   const double rss = PeakMemoryMb();
   if (!flags.JsonOnly) {
     std::cout << "engine-bench: " << flags.Deals << " deals, seed " << flags.Seed
               << ", thinking time " << flags.Thinking << "\n\n"
               << "decision latency (ms), " << latency.size() << " engine cards\n"
-              << "  p50 " << Fixed(p50, 2) << "   p90 " << Fixed(p90, 2) << "   p99 "
-              << Fixed(p99, 2) << "   max " << Fixed(max, 2) << "   budget hits " << budgetHits
-              << "\n\n"
+              << "  " << decisions.Text() << "   budget hits " << budgetHits << "\n\n"
+              << "hint latency (ms), " << hintWaits.AfterASecondMs.size() << " hints\n"
+              << "  asked after a second   " << afterASecond.Text() << "\n"
+              << "  asked at once          " << atOnce.Text() << "\n\n"
               << "player            tricks lost per deal   cards that cost a trick\n";
     constexpr std::array<std::string_view, 3> Names{"engine         ", "first candidate",
                                                     "random         "};
     for (std::size_t p = 0; p < Players.size(); ++p)
       std::cout << "  " << Names[p] << "   " << Fixed(tallies[p].LostPerDeal(flags.Deals), 3)
                 << "                  " << Fixed(100.0 * tallies[p].CostlyShare(), 2) << " %\n";
+    std::cout << "  South by hints    " << Fixed(hinted.LostPerDeal(flags.Deals), 3)
+              << "                  " << Fixed(100.0 * hinted.CostlyShare(), 2) << " %\n";
     std::cout << "\nillegal cards " << illegalCards << ", peak memory " << Fixed(rss, 1)
-              << " MB\n\n";
+              << " MB\n\n"
+              << "why the engine played its cards (the hint's phrase), " << latency.size()
+              << " engine cards\n";
+    std::vector<std::pair<std::string_view, int>> byCount(phrases.begin(), phrases.end());
+    std::stable_sort(byCount.begin(), byCount.end(),
+                     [](const auto& a, const auto& b) { return a.second > b.second; });
+    for (const auto& [name, count] : byCount) {
+      std::cout << "  " << name << std::string(26 - std::min<std::size_t>(name.size(), 25), ' ')
+                << count << "   "
+                << Fixed(100.0 * count / std::max<std::size_t>(latency.size(), 1), 2) << " %\n";
+    }
+    std::cout << "\n";
+  }
+  std::string phraseJson;
+  for (const CardRule rule : AllCardRules) {
+    const auto found = phrases.find(CardRuleName(rule));
+    phraseJson += std::string(phraseJson.empty() ? "" : ",") + "\"" +
+                  std::string(CardRuleName(rule)) +
+                  "\":" + std::to_string(found == phrases.end() ? 0 : found->second);
   }
   std::cout << "{\"deals\":" << flags.Deals << ",\"seed\":" << flags.Seed
             << ",\"thinking\":" << flags.Thinking << ",\"illegal_cards\":" << illegalCards
-            << ",\"rss_mb\":" << Fixed(rss, 1) << ",\"latency_ms\":{\"p50\":" << Fixed(p50, 3)
-            << ",\"p90\":" << Fixed(p90, 3) << ",\"p99\":" << Fixed(p99, 3)
-            << ",\"max\":" << Fixed(max, 3) << "},\"budget_hits\":" << budgetHits
+            << ",\"rss_mb\":" << Fixed(rss, 1) << ",\"latency_ms\":" << decisions.Json()
+            << ",\"budget_hits\":" << budgetHits
+            << ",\"hint_latency_ms\":{\"after_1s\":" << afterASecond.Json()
+            << ",\"at_once\":" << atOnce.Json() << "},\"hints\":" << hintWaits.AfterASecondMs.size()
             << ",\"engine\":" << QualityJson(tallies[0], flags.Deals)
             << ",\"first_candidate\":" << QualityJson(tallies[1], flags.Deals)
-            << ",\"random\":" << QualityJson(tallies[2], flags.Deals) << "}\n";
+            << ",\"random\":" << QualityJson(tallies[2], flags.Deals)
+            << ",\"south_by_hints\":" << QualityJson(hinted, flags.Deals) << ",\"rule_phrases\":{"
+            << phraseJson << "}}\n";
   return illegalCards == 0 ? 0 : 1;
 }
 

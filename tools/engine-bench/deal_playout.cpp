@@ -1,7 +1,10 @@
 #include "deal_playout.h"
 
 #include <chrono>
+#include <condition_variable>
 #include <memory>
+#include <mutex>
+#include <thread>
 
 #include "engine/analyse_position.h"
 #include "engine/card_choice.h"
@@ -10,8 +13,12 @@
 #include "engine/play_state.h"
 #include "engine/position_cache.h"
 #include "engine/search_state.h"
+#include "game/hand_lifecycle.h"
+#include "game/play_flow.h"
+#include "game/think_ahead.h"
 #include "model/clock.h"
 #include "model/hand_data.h"
+#include "options/options_record.h"
 
 namespace tavlo {
 
@@ -34,6 +41,79 @@ class BudgetClock final : public Clock {
  private:
   const SearchState& search_;
 };
+
+using Moment = std::chrono::steady_clock::time_point;
+
+double MsBetween(Moment from, Moment to) {
+  return std::chrono::duration<double, std::milli>(to - from).count();
+}
+
+// How long the user considers a card before asking for the hint.
+constexpr std::chrono::seconds UsersThought{1};
+
+// The hint worked out ahead on a copy of the game, on a thread of its own.
+class HintAhead {
+ public:
+  HintAhead(Game& game, const Clock& clock) : copy_(CopyForHint(game)) {
+    thread_ = std::thread([this, &clock] {
+      card_ = WorkOutHint(copy_, clock, nullptr, &job_);
+      const std::lock_guard lock(mutex_);
+      done_ = std::chrono::steady_clock::now();
+      ready_ = true;
+      readyNow_.notify_all();
+    });
+  }
+  ~HintAhead() {
+    job_.RequestStop();
+    if (thread_.joinable()) thread_.join();
+  }
+  HintAhead(const HintAhead&) = delete;
+  HintAhead& operator=(const HintAhead&) = delete;
+
+  // Waits until the hint is worked out or the moment has come; true when
+  // it is worked out.
+  bool WaitUntil(Moment moment) {
+    std::unique_lock lock(mutex_);
+    return readyNow_.wait_until(lock, moment, [this] { return ready_; });
+  }
+  // Waits for the hint, then hands it over with what its search found.
+  Card Take(Game& table) {
+    thread_.join();
+    TakeOverSearch(table, std::move(copy_));
+    return card_;
+  }
+  // When the hint was worked out.
+  Moment Done() const { return done_; }
+
+ private:
+  Game copy_;
+  JobControl job_;
+  std::mutex mutex_;
+  std::condition_variable readyNow_;
+  bool ready_ = false;
+  Card card_ = 0;
+  Moment done_;
+  std::thread thread_;
+};
+
+// A game of the deal at the opening lead, as the table starts the play
+// once the auction has ended in the bench's contract; South is the user.
+Game GameOf(const BenchDeal& deal, int thinkingTime, const Clock& clock) {
+  Game game;
+  StartUpInitialisation(game, clock, true);
+  game.Options.SkillLevel = static_cast<std::uint8_t>(thinkingTime);
+  game.Options.UserSeats = SouthOnly;
+  game.Table.Deal = deal.Deal;
+  game.Hands.Deal(deal.Deal);
+  ApplySeatOptions(game);
+  game.Auction.Declarer = deal.Declarer;
+  game.Auction.Trump = deal.Trump;
+  game.Auction.ContractLevel = deal.Level;
+  game.Auction.ContractBid = ContractBidCode(deal.Level, deal.Trump);
+  game.Table.TablePhase = Phase::EndOfBidding;
+  StartPlay(game, clock);
+  return game;
+}
 
 }  // namespace
 
@@ -101,6 +181,8 @@ PlayedDeal PlayDeal(const BenchDeal& deal, Player player, int thinkingTime, std:
           std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
               .count());
       played.BudgetHits += clock.overrun;
+      AnalysisCopy aside(hands, play, search, *engine, clock.machine);
+      played.Reasons.push_back(ReasonFor(aside.Context, aside.Engine, card));
     }
     if (!legal.Holds(card)) {
       ++played.IllegalCards;
@@ -108,6 +190,51 @@ PlayedDeal PlayDeal(const BenchDeal& deal, Player player, int thinkingTime, std:
     }
     played.Cards[play.CardsPlayed] = card;
     PlayCard(context, card);
+  }
+  return played;
+}
+
+PlayedDeal PlayDealWithHints(const BenchDeal& deal, int thinkingTime, HintWaits& waits) {
+  const SystemClock clock;
+  Game game = GameOf(deal, thinkingTime, clock);
+  PlayedDeal played;
+  const auto play = [&](Card card) {
+    const SuitHoldings legal = LegalCards(game.Hands, game.Play);
+    played.Choice[game.Play.CardsPlayed] = legal.Count() > 1;
+    if (!legal.Holds(card)) {
+      ++played.IllegalCards;
+      card = legal.LowestCard();
+    }
+    played.Cards[game.Play.CardsPlayed] = card;
+    MakePlay(game, card, clock);
+  };
+  while (game.Play.CardsPlayed < 52) {
+    if (game.Table.TrickWaiting) ClearPlay(game);
+    if (ComputerToPlay(game.Hands, game.Play)) {
+      // The computer's run up to the end of the trick or the user's turn.
+      StartThinking(game, clock);
+      const int tricks = game.Play.TricksDone;
+      while (ComputerPlaysOn(game, tricks)) {
+        const Moment start = std::chrono::steady_clock::now();
+        const Card card = EngineCard(game, clock, nullptr);
+        played.LatencyMs.push_back(MsBetween(start, std::chrono::steady_clock::now()));
+        play(card);
+      }
+      continue;
+    }
+    // The user's turn: the table thinks ahead while the user considers.
+    const Moment turn = std::chrono::steady_clock::now();
+    HintAhead hint(game, clock);
+    // A hint worked out within the user's second waits for the key; one
+    // that is not, is waited for from the key on.
+    const Moment asked = hint.WaitUntil(turn + UsersThought) ? std::chrono::steady_clock::now()
+                                                             : turn + UsersThought;
+    const Card card = hint.Take(game);
+    const Moment shown = std::chrono::steady_clock::now();
+    const double takeOver = MsBetween(std::max(hint.Done(), asked), shown);
+    waits.AfterASecondMs.push_back(MsBetween(asked, shown));
+    waits.AtOnceMs.push_back(MsBetween(turn, hint.Done()) + takeOver);
+    play(card);
   }
   return played;
 }

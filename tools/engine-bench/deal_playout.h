@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "analysis/double_dummy.h"
+#include "engine/card_rule.h"
 #include "model/codes.h"
 
 namespace tavlo {
@@ -34,13 +35,28 @@ enum class Player {
 
 struct PlayedDeal {
   std::array<Card, 52> Cards{};
-  std::array<bool, 52> Choice{};  // the seat had more than one legal card
-  std::vector<double> LatencyMs;  // per card asked for
-  int BudgetHits = 0;             // decisions the time budget cut short
-  int IllegalCards = 0;           // replaced by the lowest legal card
+  std::array<bool, 52> Choice{};    // the seat had more than one legal card
+  std::vector<double> LatencyMs;    // per card asked for
+  std::vector<CardReason> Reasons;  // why the engine played each card
+  int BudgetHits = 0;               // decisions the time budget cut short
+  int IllegalCards = 0;             // replaced by the lowest legal card
 };
 
 PlayedDeal PlayDeal(const BenchDeal& deal, Player player, int thinkingTime, std::mt19937& random);
+
+// How long the user waits for each hint, in ms: asked for a second after
+// the turn arrived (the table has thought ahead meanwhile), and asked for
+// at once (the hint being worked out is waited for).
+struct HintWaits {
+  std::vector<double> AfterASecondMs;
+  std::vector<double> AtOnceMs;
+};
+
+// The deal played at the table: South by a user who asks for the hint at
+// each turn and plays the hinted card, the other seats by the engine as the
+// table runs them. At each of South's turns the hint is worked out ahead on
+// a thread of its own, as the table does while the user considers a card.
+PlayedDeal PlayDealWithHints(const BenchDeal& deal, int thinkingTime, HintWaits& waits);
 
 struct DealQuality {
   int TricksLost = 0;   // both sides together

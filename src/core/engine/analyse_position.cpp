@@ -25,6 +25,7 @@ bool PartnerWinning(const PlayState& play, const SuitView& led, SeatCode partner
 }  // namespace
 
 void AnalysePosition(PlayContext& context, EngineState& engine) {
+  const AnalysisOfPosition analysis(context.Search);
   const PlayState& play = context.Play;
   AnalysisState& a = engine.Analysis;
   a = AnalysisState{};
@@ -45,6 +46,14 @@ void AnalysePosition(PlayContext& context, EngineState& engine) {
     RuffOrDiscard(context, engine);
   else
     Discard(context, engine);
+}
+
+AnalysisCopy::AnalysisCopy(const HandSet& hands, const PlayState& play, const SearchState& search,
+                           const EngineState& engine, const Clock& clock)
+    : Hands(hands), Play(play), Search(search), Context{Hands, Play, Search, clock, nullptr} {
+  Engine.Estimates = engine.Estimates;
+  Engine.Plan = engine.Plan;
+  Engine.Lead = engine.Lead;
 }
 
 }  // namespace tavlo

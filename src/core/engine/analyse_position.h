@@ -13,4 +13,21 @@ namespace tavlo {
 // were.
 void AnalysePosition(PlayContext& context, EngineState& engine);
 
+// A position to analyse aside, on copies of what the analysis reads: the
+// hands, the play, the search's settings and the engine's state but for the
+// positions of the hand's searches, which it has no use for (they may be
+// tens of megabytes). What it was made from is not touched.
+struct AnalysisCopy {
+  AnalysisCopy(const HandSet& hands, const PlayState& play, const SearchState& search,
+               const EngineState& engine, const Clock& clock);
+  AnalysisCopy(const AnalysisCopy&) = delete;
+  AnalysisCopy& operator=(const AnalysisCopy&) = delete;
+
+  HandSet Hands;
+  PlayState Play;
+  SearchState Search;
+  EngineState Engine;
+  PlayContext Context;
+};
+
 }  // namespace tavlo

@@ -39,7 +39,8 @@ int CandidateCount(const PositionEntry& entry) {
 PositionEntry InitEntry(const PlayContext& context, const EngineState& engine) {
   const PlayState& play = context.Play;
   PositionEntry entry;
-  entry.Candidates = engine.Analysis.Candidates;
+  for (int k = 0; k < 4; ++k)
+    entry.Candidates[k] = static_cast<std::uint16_t>(engine.Analysis.Candidates[k]);
   entry.Position = play.CardsPlayed;
   entry.Width = context.Search.Testwidth;
   entry.Defending = DefenderToPlay(play.ToPlay, play.Declarer) == 1;
@@ -114,10 +115,10 @@ Card SearchEntry(PlayContext& context, EngineState& engine, int index,
   }
 
   PositionEntry& entry = cache[index];
-  entry.Chosen = static_cast<std::int32_t>(entry.Candidates[entry.BestIndex]);
+  entry.Chosen = static_cast<std::int16_t>(entry.Candidates[entry.BestIndex]);
   // Without a time-out in force the decision stands for the rest of the
   // hand: the entry keeps only the chosen card.
-  if (search.Testwidth == 3) entry.Candidates = {static_cast<Card>(entry.Chosen), 0, 0, 0};
+  if (search.Testwidth == 3) entry.Candidates = {static_cast<std::uint16_t>(entry.Chosen), 0, 0, 0};
   entry.DecidedAt = search.TablePosition;
   return static_cast<Card>(entry.Chosen);
 }

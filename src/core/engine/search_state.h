@@ -3,6 +3,8 @@
 // selected last. Kept apart from the play state, so a copy of the hands, the
 // play state and this is all a search needs to run away from the table.
 
+#include <cstdint>
+
 #include "model/codes.h"
 
 namespace tavlo {
@@ -30,6 +32,11 @@ struct SearchState {
   // address, so that in a copy it names the copy's own view.
   SeatCode CurrentViewSeat = North;
   StrainCode CurrentViewSuit = Clubs;
+  // No card moves while a position is analysed, so a view refreshed once in
+  // an analysis stays fresh until it ends: bit 4 × seat + suit. Outside an
+  // analysis every refresh looks at the cards again.
+  bool Analysing = false;
+  std::uint16_t FreshViews = 0;
 
   bool operator==(const SearchState&) const = default;
 };

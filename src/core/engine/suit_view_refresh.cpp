@@ -2,32 +2,16 @@
 
 namespace tavlo {
 
-SuitView& RefreshView(PlayContext& context, int seat, int suit) {
-  const PlayState& play = context.Play;
-  SuitView& view = context.Hands[seat].SuitViews[suit];
-  context.Search.CurrentViewSeat = static_cast<SeatCode>(seat);
-  context.Search.CurrentViewSuit = static_cast<StrainCode>(suit);
+namespace {
 
-  if (play.Trump != NoTrump) {
-    view.OwnCanRuff = *view.OwnLength == 0 && *view.OwnTrumps != 0;
-    view.PartnerCanRuff = *view.PartnerLength == 0 && *view.PartnerTrumps != 0;
-    view.RhoCanRuff = *view.RhoLength == 0 && *view.RhoTrumps != 0;
-    view.LhoCanRuff = *view.LhoLength == 0 && *view.LhoTrumps != 0;
-    // Second or third hand in the suit led: LHO, still to play, spends a
-    // lone trump on this trick and is no ruffing threat in later rounds.
-    if (suit == play.SuitLed && (play.TrickPosition == 2 || play.TrickPosition == 3) &&
-        *view.LhoTrumpLength == 1) {
-      view.LhoCanRuff = false;
-    }
-    view.TheyCanRuff = view.RhoCanRuff || view.LhoCanRuff;
-    view.TrumpsOut = *view.OwnTrumps | *view.PartnerTrumps | *view.LhoTrumps | *view.RhoTrumps;
-  }
+void RefreshRuffs(SuitView& view, Holding trumpsOut) {
+  view.OwnCanRuff = *view.OwnCards == 0 && *view.OwnTrumps != 0;
+  view.PartnerCanRuff = *view.PartnerCards == 0 && *view.PartnerTrumps != 0;
+  view.RhoCanRuff = *view.RhoCards == 0 && *view.RhoTrumps != 0;
+  view.TrumpsOut = trumpsOut;
+}
 
-  const Holding our = *view.OwnCards | *view.PartnerCards;
-  const Holding their = *view.LhoCards | *view.RhoCards;
-  // The deal is fixed, so the cards still out tell who holds what.
-  if ((our | their) == view.CardsOut) return view;
-
+void RederiveView(SuitView& view, Holding our, Holding their) {
   view.OurCards = our;
   view.TheirCards = their;
   view.CardsOut = our | their;
@@ -40,6 +24,34 @@ SuitView& RefreshView(PlayContext& context, int seat, int suit) {
   view.RhoSecond = NthHighestCard(2, *view.RhoCards);
   view.PartnerSecond = NthHighestCard(2, *view.PartnerCards);
   view.TheirSecond = NthHighestCard(2, their);
+}
+
+}  // namespace
+
+SuitView& WorkOutView(PlayContext& context, SuitView& view, int suit) {
+  const PlayState& play = context.Play;
+  const Holding own = *view.OwnCards, partner = *view.PartnerCards, lho = *view.LhoCards,
+                rho = *view.RhoCards;
+  // The deal is fixed, so the cards still out tell who holds what. A view
+  // never refreshed (CardsOut 0) has the derived cards of a suit played
+  // out, but its ruff flags may be from the cards as dealt.
+  const Holding all = own | partner | lho | rho;
+  const bool suitChanged = all != view.CardsOut;
+
+  if (play.Trump != NoTrump) {
+    const Holding lhoTrumps = *view.LhoTrumps;
+    const Holding trumpsOut = *view.OwnTrumps | *view.PartnerTrumps | lhoTrumps | *view.RhoTrumps;
+    if (suitChanged || all == 0 || trumpsOut != view.TrumpsOut) RefreshRuffs(view, trumpsOut);
+    // Second or third hand in the suit led: LHO, still to play, spends a
+    // lone trump on this trick and is no ruffing threat in later rounds.
+    const bool loneTrump = lhoTrumps != 0 && (lhoTrumps & (lhoTrumps - 1)) == 0;
+    view.LhoCanRuff = lho == 0 && lhoTrumps != 0 &&
+                      !(loneTrump && suit == play.SuitLed &&
+                        (play.TrickPosition == 2 || play.TrickPosition == 3));
+    view.TheyCanRuff = view.RhoCanRuff || view.LhoCanRuff;
+  }
+
+  if (suitChanged) RederiveView(view, own | partner, lho | rho);
   return view;
 }
 

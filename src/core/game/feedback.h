@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <string>
 
+#include "engine/card_rule.h"
 #include "game/play_flow.h"
 #include "model/codes.h"
 
@@ -38,8 +39,9 @@ struct Feedback {
   Card Chosen = 0;
   SeatCode Seat = North;
   StrainCode SuitLed = Clubs;
-  // The hint.
+  // The hint and why the engine plays it.
   Card Hint = 0;
+  CardReason HintReason;
 
   bool operator==(const Feedback&) const = default;
 };

@@ -71,23 +71,10 @@ std::string CardText(Card card) {
   return {RankLetters[rank], StrainLetters[CardSuit(card)][0]};
 }
 
-Holding HighestCard(Holding holding) {
-  for (Holding bit = AceBit; bit >= TwoBit; bit >>= 1)
-    if (holding & bit) return bit;
-  return 0;
-}
-
 int LowestRank(Holding holding) {
   const Holding ranks = holding & 0x7FFC;
   return ranks ? std::countr_zero(ranks) : 0;
 }
-
-Holding LowestCard(Holding holding) {
-  const Holding ranks = holding & 0x7FFC;
-  return ranks ? Holding{1} << std::countr_zero(ranks) : 0;
-}
-
-int CountCards(Holding holding) { return std::popcount(holding & 0x7FFC); }
 
 std::string TrimTrailingSpaces(std::string_view text) {
   const auto end = text.find_last_not_of(' ');

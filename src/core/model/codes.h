@@ -75,11 +75,19 @@ constexpr Card MakeCard(int rank, int suit) {
 constexpr bool IsCard(Card card) {
   return (card & ~Card{0x7FFF}) == 0 && std::has_single_bit(card & 0x7FFC);
 }
-// Rank bit of the highest card, 0 when there is none.
-Holding HighestCard(Holding holding);
+// Rank bit of the highest card, 0 when there is none. Inline, as are the
+// lowest card and the count: the engine's look-ahead asks them in its
+// innermost rules.
+constexpr Holding HighestCard(Holding holding) {
+  const Holding ranks = holding & 0x7FFC;
+  return ranks ? Holding{1} << (31 - std::countl_zero(ranks)) : 0;
+}
 // Rank of the lowest card, 0 when there is none.
 int LowestRank(Holding holding);
-Holding LowestCard(Holding holding);
+constexpr Holding LowestCard(Holding holding) {
+  const Holding ranks = holding & 0x7FFC;
+  return ranks ? Holding{1} << std::countr_zero(ranks) : 0;
+}
 // The n-th highest card present (n = 1 the highest); 0 when there is none.
 // Inline: the suit estimate asks for it in its innermost rules.
 constexpr Holding NthHighestCard(int n, Holding holding) {
@@ -91,7 +99,15 @@ constexpr Holding NthHighestCard(int n, Holding holding) {
   }
   return 0;
 }
-int CountCards(Holding holding);
+// Counted by halves of bits, without a library call on processors that
+// lack a count instruction.
+constexpr int CountCards(Holding holding) {
+  Holding x = holding & 0x7FFC;
+  x -= (x >> 1) & 0x5555;
+  x = (x & 0x3333) + ((x >> 2) & 0x3333);
+  x = (x + (x >> 4)) & 0x0F0F;
+  return static_cast<int>((x + (x >> 8)) & 0x1F);
+}
 // Would the card take over the trick now won by winningCard of winningSuit?
 constexpr bool CardBeatsWinner(Card card, Card winningCard, int winningSuit, int trump) {
   const int suit = CardSuit(card);

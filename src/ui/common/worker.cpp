@@ -39,8 +39,12 @@ Worker::~Worker() {
   if (current_) SetBusy(false);
 }
 
-void Worker::Start(std::function<Delivery(JobControl&)> work, std::function<void()> failed) {
-  Cancel();
+void Worker::Start(std::function<Delivery(JobControl&)> work, std::function<void()> failed,
+                   bool aside) {
+  if (aside)
+    StopAside();
+  else
+    Cancel();
   auto job = std::make_unique<Job>();
   job->Failed = std::move(failed);
   Job* running = job.get();
@@ -61,16 +65,26 @@ void Worker::Start(std::function<Delivery(JobControl&)> work, std::function<void
         Qt::QueuedConnection);
   });
   jobs_.push_back(std::move(job));
+  if (aside) {
+    aside_ = running;
+    return;
+  }
   current_ = running;
   SetBusy(true);
 }
 
 void Worker::Finished(Job* job, const Delivery& delivery, const QString& error) {
   job->Thread.join();
-  const bool wanted = job == current_;
+  const bool waitedFor = job == current_;
+  const bool aside = job == aside_;
   const std::function<void()> failed = std::move(job->Failed);
   std::erase_if(jobs_, [job](const std::unique_ptr<Job>& held) { return held.get() == job; });
-  if (!wanted) return;
+  if (aside) {
+    aside_ = nullptr;
+    if (error.isEmpty()) delivery();
+    return;
+  }
+  if (!waitedFor) return;
   current_ = nullptr;
   SetBusy(false);
   if (!error.isEmpty()) {
@@ -82,10 +96,25 @@ void Worker::Finished(Job* job, const Delivery& delivery, const QString& error) 
 }
 
 void Worker::Cancel() {
+  StopAside();
   if (!current_) return;
   current_->Control.RequestStop();
   current_ = nullptr;
   SetBusy(false);
+}
+
+void Worker::StopAside() {
+  if (!aside_) return;
+  aside_->Control.RequestStop();
+  aside_ = nullptr;
+}
+
+bool Worker::WaitForAside() {
+  if (!aside_ || current_) return false;
+  current_ = aside_;
+  aside_ = nullptr;
+  SetBusy(true);
+  return true;
 }
 
 const JobControl* Worker::Current() const { return current_ ? &current_->Control : nullptr; }

@@ -37,18 +37,31 @@ class Worker : public QObject {
   // it. When the work throws, the user reads why and failed runs instead.
   template <typename Work, typename Then>
   void Run(Work work, Then then, std::function<void()> failed = nullptr) {
-    using Answer = std::invoke_result_t<Work&, JobControl&>;
-    Start(
-        [work = std::move(work), then = std::move(then)](JobControl& job) mutable -> Delivery {
-          auto answer = std::make_shared<Answer>(work(job));
-          return [then = std::move(then), answer]() mutable { then(std::move(*answer)); };
-        },
-        std::move(failed));
+    Start(Delivering(std::move(work), std::move(then)), std::move(failed), false);
   }
 
-  // A job is under way.
+  // Runs work while the user considers a move: no wait cursor, no busy
+  // indicator, and the window's input is not held. Every other job, and
+  // Cancel, stops it first; a new job aside stops the last one. Its answer
+  // goes to then on the window's thread; should it throw, nobody asked for
+  // it, so nobody is told.
+  template <typename Work, typename Then>
+  void RunAside(Work work, Then then) {
+    Start(Delivering(std::move(work), std::move(then)), nullptr, true);
+  }
+  // The user now waits for the job aside: it becomes the job under way,
+  // with the wait cursor and the input held, and answers as it would have.
+  // False when there is no job aside.
+  bool WaitForAside();
+  // Stops the job aside, if any: nothing of its answer reaches the window.
+  void StopAside();
+  // Work aside is under way.
+  bool Aside() const { return aside_ != nullptr; }
+
+  // A job is under way (the user waits for it; a job aside does not count).
   bool Busy() const { return current_ != nullptr; }
-  // Stops the job under way: nothing of its answer reaches the window.
+  // Stops the job under way and the job aside: nothing of their answers
+  // reaches the window.
   void Cancel();
   // The control of the job under way, for its progress; nullptr when idle.
   const JobControl* Current() const;
@@ -68,12 +81,23 @@ class Worker : public QObject {
   using Delivery = std::function<void()>;
   struct Job;
 
-  void Start(std::function<Delivery(JobControl&)> work, std::function<void()> failed);
+  // The work, handing its answer to then once the window's thread takes it.
+  template <typename Work, typename Then>
+  static std::function<Delivery(JobControl&)> Delivering(Work work, Then then) {
+    using Answer = std::invoke_result_t<Work&, JobControl&>;
+    return [work = std::move(work), then = std::move(then)](JobControl& job) mutable -> Delivery {
+      auto answer = std::make_shared<Answer>(work(job));
+      return [then = std::move(then), answer]() mutable { then(std::move(*answer)); };
+    };
+  }
+
+  void Start(std::function<Delivery(JobControl&)> work, std::function<void()> failed, bool aside);
   void Finished(Job* job, const Delivery& delivery, const QString& error);
   void SetBusy(bool busy);
 
   std::vector<std::unique_ptr<Job>> jobs_;
   Job* current_ = nullptr;
+  Job* aside_ = nullptr;
   QTimer longJob_;
 };
 

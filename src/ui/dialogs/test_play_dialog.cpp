@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 
+#include "engine/card_rule.h"
 #include "engine/play_out.h"
 
 namespace tavlo {
@@ -45,6 +46,8 @@ TDebugger::TDebugger(QWidget* parent) : QDialog(parent), grid_(new QTableWidget(
   label2_->setObjectName("Label2");
   label3_ = new QLabel(this);
   label3_->setObjectName("Label3");
+  label4_ = new QLabel(this);
+  label4_->setObjectName("Label4");
   auto* ok = new QPushButton("OK", this);
   ok->setObjectName("OKBtn");
   ok->setDefault(true);
@@ -58,11 +61,23 @@ TDebugger::TDebugger(QWidget* parent) : QDialog(parent), grid_(new QTableWidget(
   layout->addWidget(label1_, 1, 0);
   layout->addWidget(label2_, 1, 1);
   layout->addWidget(label3_, 1, 2);
+  layout->addWidget(label4_, 1, 3);
   layout->addWidget(ok, 2, 2);
   layout->addWidget(stop, 2, 3);
 }
 
-QLabel* TDebugger::Label(int n) const { return n == 1 ? label1_ : n == 2 ? label2_ : label3_; }
+QLabel* TDebugger::Label(int n) const {
+  switch (n) {
+    case 1:
+      return label1_;
+    case 2:
+      return label2_;
+    case 3:
+      return label3_;
+    default:
+      return label4_;
+  }
+}
 
 bool TDebugger::ShowLine(const SearchedLine& line) {
   FormActivate(line);
@@ -91,6 +106,14 @@ void TDebugger::DisplayCells(const SearchedLine& line) {
   label1_->setText(QString("Projected Losers: %1").arg(search.ProjectedLosers));
   label2_->setText(QString("Testwidth = %1").arg(search.Testwidth));
   label3_->setText(QString("Totplay = %1").arg(search.Totplay));
+  // The candidate this line tried: its card lies at the table's position.
+  QString rule;
+  if (search.TablePosition < play.CardsPlayed) {
+    const std::string_view name =
+        CardRuleName(CardRuleInRecord(line.Hands, play, search.TablePosition));
+    rule = "Rule: " + QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+  }
+  label4_->setText(rule);
   // The line replayed on the deal names each completed trick's winner.
   const Result<PlayOut> replayed = ReplayRecord(line.Hands, play);
   const int tricksDone = replayed ? replayed->CardsPlayed() / 4 : 0;

@@ -3,7 +3,8 @@
 // search tried at the table's position, trick by trick in a grid with a row
 // per seat from declarer's left hand round to declarer, each trick's winning
 // card marked, the line's first card on yellow, and the losers projected,
-// the search width and the tricks searched. OK shows the next candidate's
+// the search width and the tricks searched, and the engine's rule for the
+// line's first card. OK shows the next candidate's
 // line; "&Close" shows no more of them.
 
 #include <QDialog>
@@ -39,6 +40,7 @@ class TDebugger : public QDialog {
   QLabel* label1_;
   QLabel* label2_;
   QLabel* label3_;
+  QLabel* label4_;
 };
 
 }  // namespace tavlo

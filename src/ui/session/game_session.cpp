@@ -1,5 +1,7 @@
 #include "session/game_session.h"
 
+#include <algorithm>
+#include <optional>
 #include <utility>
 
 #include "common/notifier.h"
@@ -11,10 +13,41 @@
 #include "game/hand_lifecycle.h"
 #include "game/play_flow.h"
 #include "game/play_keys.h"
+#include "game/think_ahead.h"
 #include "handfile/big_ini_file.h"
 #include "handfile/lesson_progress.h"
 
 namespace tavlo {
+
+namespace {
+
+// Cards of the user whose answers are worked out ahead: the hint's card and
+// the next the analysis offers. Each answer keeps a copy of the game.
+constexpr int LikeliestAnswered = 2;
+
+// The hint on the feedback line: the card and why the engine plays it.
+Feedback HintFeedback(const Game& game, Card card, const Clock& clock) {
+  return {.Kind = FeedbackKind::Hint, .Hint = card, .HintReason = ReasonForCard(game, card, clock)};
+}
+
+}  // namespace
+
+// What was worked out ahead from one moment of the table.
+struct GameSession::Ahead {
+  TableMoment From;
+  Card Hint = 0;                   // 0 until worked out
+  std::shared_ptr<Game> HintGame;  // the copy it was found on, until shown
+  bool HintAwaited = false;        // the user asked while it was worked out
+  struct Answer {
+    Card UserCard = 0;
+    std::vector<Card> Cards;
+    std::shared_ptr<Game> Worked;
+  };
+  std::vector<Answer> Answers;
+  // The answer the table is playing, and the index of its next card.
+  std::optional<Answer> Playing;
+  std::size_t Next = 0;
+};
 
 GameSession::GameSession(const Clock& clock, std::unique_ptr<TBigIniFile> handStore,
                          const OptionsRecord& options, QObject* parent)
@@ -33,6 +66,7 @@ bool GameSession::Busy() const { return pace_->Waiting() || worker_->Busy(); }
 void GameSession::StopWork() {
   pace_->Cancel();
   worker_->Cancel();
+  ahead_.reset();
 }
 
 void GameSession::LoadWords() {
@@ -249,6 +283,10 @@ void GameSession::PlayTrickToHuman() {
 
 void GameSession::PlayOn() {
   if (ComputerPlaysOn(game_, tricksAtStart_)) {
+    if (PlayCardAhead()) {
+      PlayOn();
+      return;
+    }
     Think(
         [this](Card card) {
           Play(card);
@@ -269,6 +307,7 @@ void GameSession::PlayOn() {
     return;
   }
   emit UserToAct();
+  ThinkAhead();
 }
 
 void GameSession::Play(Card card) {
@@ -302,6 +341,7 @@ void GameSession::PlayUserCard(Card card, SeatCode seat) {
     RefuseCard(card, why);
     return;
   }
+  AnswerAhead(card);
   Play(card);
   ReadyForHuman();
 }
@@ -324,6 +364,7 @@ void GameSession::CardKey(char key) {
       break;
     case PlayKeyAction::Play:
       emit CardOffered(result.Typed);
+      AnswerAhead(result.Typed);
       Play(result.Typed);
       ReadyForHuman();
       break;
@@ -332,6 +373,7 @@ void GameSession::CardKey(char key) {
 
 void GameSession::ClearTrick() {
   if (game_.Table.TablePhase != Phase::Play || !game_.Table.TrickWaiting || Busy()) return;
+  StopThinkingAhead();
   Tell({});
   emit Changed(ClearPlay(game_));
   if (game_.Table.TablePhase != Phase::Play) {
@@ -343,10 +385,12 @@ void GameSession::ClearTrick() {
 
 void GameSession::Hint() {
   if (game_.Table.TablePhase != Phase::Play || Busy() || HandIsOver(game_)) return;
+  if (HintAhead()) return;
+  StopThinkingAhead();
   PrepareHint(game_, clock_);
   Think(
       [this](Card card) {
-        Tell({.Kind = FeedbackKind::Hint, .Hint = card});
+        Tell(HintFeedback(game_, card, clock_));
         emit HintReady(card);
       },
       nullptr);
@@ -354,20 +398,24 @@ void GameSession::Hint() {
 
 void GameSession::FinishPlay() {
   if (game_.Table.TablePhase != Phase::Play || Busy()) return;
+  StopThinkingAhead();
   tavlo::FinishPlay(game_, clock_);
   PlayTrickToHuman();
 }
 
 void GameSession::TakeBackCard() {
   if (!CanTakeBack(game_) || Busy()) return;
+  StopThinkingAhead();
   const Card card = tavlo::TakeBackCard(game_, clock_, worker_->LogicErrorStop());
   emit CardOffered(card);
   emit Changed(Redraw::Hands | Redraw::Trick | Redraw::Contract);
   emit UserToAct();
+  ThinkAhead();
 }
 
 void GameSession::DeveloperSearch() {
   if (game_.Table.TablePhase != Phase::Play || Busy() || HandIsOver(game_)) return;
+  StopThinkingAhead();
   StartDeveloperSearch(game_, clock_);
   Think(
       [this](Card card) {
@@ -376,6 +424,107 @@ void GameSession::DeveloperSearch() {
         emit CardOffered(card);
       },
       [this] { EndDeveloperSearch(game_); }, true);
+}
+
+// Thinking ahead.
+
+void GameSession::ThinkAhead() {
+  StopThinkingAhead();
+  if (game_.Table.TablePhase != Phase::Play || game_.Table.TrickWaiting || HandIsOver(game_) ||
+      ComputerToPlay(game_.Hands, game_.Play))
+    return;
+  ahead_ = std::make_unique<Ahead>();
+  ahead_->From = MomentOf(game_);
+  auto copy = std::make_shared<Game>(CopyForHint(game_));
+  worker_->RunAside([copy, clock = &clock_, stop = worker_->LogicErrorStop()](
+                        JobControl& job) { return WorkOutHint(*copy, *clock, stop, &job); },
+                    [this, copy](Card card) {
+                      if (!ahead_ || card == 0) return;
+                      ahead_->Hint = card;
+                      ahead_->HintGame = copy;
+                      if (ahead_->HintAwaited) {
+                        ShowHintAhead();
+                        return;
+                      }
+                      ThinkAheadOfCards(LikeliestCards(game_, card, clock_, LikeliestAnswered));
+                    });
+}
+
+void GameSession::ThinkAheadOfCards(std::vector<Card> cards) {
+  if (!ahead_ || cards.empty() || !(MomentOf(game_) == ahead_->From)) return;
+  const Card card = cards.front();
+  cards.erase(cards.begin());
+  auto copy = std::make_shared<Game>(game_);
+  worker_->RunAside([copy, card, clock = &clock_, stop = worker_->LogicErrorStop()](
+                        JobControl& job) { return WorkOutAnswer(*copy, card, *clock, stop, &job); },
+                    [this, copy, card,
+                     cards = std::move(cards)](std::optional<std::vector<Card>> answer) mutable {
+                      if (!ahead_ || !answer) return;
+                      ahead_->Answers.push_back({card, std::move(*answer), copy});
+                      ThinkAheadOfCards(std::move(cards));
+                    });
+}
+
+void GameSession::StopThinkingAhead() {
+  worker_->StopAside();
+  ahead_.reset();
+}
+
+bool GameSession::HintAhead() {
+  if (!ahead_ || !(MomentOf(game_) == ahead_->From)) return false;
+  if (ahead_->HintGame) {
+    ShowHintAhead();
+    return true;
+  }
+  // Shown once already: asked again, the hint searches afresh.
+  if (ahead_->Hint != 0) return false;
+  ahead_->HintAwaited = worker_->WaitForAside();
+  return ahead_->HintAwaited;
+}
+
+void GameSession::ShowHintAhead() {
+  const Card card = ahead_->Hint;
+  const std::shared_ptr<Game> worked = std::move(ahead_->HintGame);
+  StopThinkingAhead();
+  TakeOverSearch(game_, std::move(*worked));
+  Tell(HintFeedback(game_, card, clock_));
+  emit HintReady(card);
+  // The hint's fresh search is the table's now: the computer's answers
+  // start from it.
+  ahead_ = std::make_unique<Ahead>();
+  ahead_->From = MomentOf(game_);
+  ahead_->Hint = card;
+  ThinkAheadOfCards(LikeliestCards(game_, card, clock_, LikeliestAnswered));
+}
+
+void GameSession::AnswerAhead(Card card) {
+  worker_->StopAside();
+  if (!ahead_) return;
+  std::optional<Ahead::Answer> playing;
+  if (MomentOf(game_) == ahead_->From) {
+    const auto answer = std::find_if(ahead_->Answers.begin(), ahead_->Answers.end(),
+                                     [card](const Ahead::Answer& a) { return a.UserCard == card; });
+    if (answer != ahead_->Answers.end()) playing = std::move(*answer);
+  }
+  ahead_.reset();
+  if (!playing) return;
+  ahead_ = std::make_unique<Ahead>();
+  ahead_->Playing = std::move(playing);
+}
+
+bool GameSession::PlayCardAhead() {
+  if (!ahead_ || !ahead_->Playing || ahead_->Next >= ahead_->Playing->Cards.size()) return false;
+  Ahead::Answer& answer = *ahead_->Playing;
+  const Card card = answer.Cards[ahead_->Next++];
+  std::shared_ptr<Game> worked;
+  if (ahead_->Next == answer.Cards.size()) {
+    worked = std::move(answer.Worked);
+    ahead_.reset();
+  }
+  Play(card);
+  // Its last card on the table, the answer's searches become the table's.
+  if (worked) TakeOverSearch(game_, std::move(*worked));
+  return true;
 }
 
 }  // namespace tavlo

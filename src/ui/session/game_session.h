@@ -140,6 +140,25 @@ class GameSession : public QObject {
   // A card the laws refuse: the beep, and why in words.
   void RefuseCard(Card card, CardRefusal why);
 
+  // Thinking ahead while the user considers a card: the hint, then the
+  // computer's answers to the user's likeliest cards, worked out aside on
+  // copies of the game. The hint key and the user's card take a result
+  // over while the table is still at the moment it started from; anything
+  // else the user does stops the work and forgets it.
+  struct Ahead;
+  void ThinkAhead();
+  void ThinkAheadOfCards(std::vector<Card> cards);
+  void StopThinkingAhead();
+  // The hint worked out ahead for the table as it stands: shown at once, or
+  // waited for while it is still being worked out. False when there is none.
+  bool HintAhead();
+  void ShowHintAhead();
+  // Before the user's card: keeps the computer's answer to it, if worked out.
+  void AnswerAhead(Card card);
+  // Plays the answer's next card, if there is one; once its last card is on
+  // the table, what its searches found becomes the table's.
+  bool PlayCardAhead();
+
   const Clock& clock_;
   Game game_;
   std::unique_ptr<TBigIniFile> handStore_;
@@ -147,6 +166,7 @@ class GameSession : public QObject {
   TimedStep* pace_;
   // Tricks done when the computer's run of cards began.
   int tricksAtStart_ = 0;
+  std::unique_ptr<Ahead> ahead_;
   Feedback feedback_;
   LessonWords words_;
   // Calls refused at the turn of the call counted in refusedAt_.

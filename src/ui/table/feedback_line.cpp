@@ -6,6 +6,7 @@
 #include "common/symbol_text_painter.h"
 #include "dialogs/colour_scheme.h"
 #include "model/bid_text.h"
+#include "table/table_translations.h"
 
 namespace tavlo {
 
@@ -89,7 +90,8 @@ QString FeedbackLine::Compose() const {
           .arg(seatName_(f.Seat), QString(QChar::fromLatin1(BidKeyLetters[lang][6])));
     }
     case FeedbackKind::Hint:
-      return word_("FbHint").arg(CardMarkup(f.Hint));
+      return word_("FbHint").arg(CardMarkup(f.Hint)) + QStringLiteral(" — ") +
+             ReasonPhrase(f.HintReason, language_);
     case FeedbackKind::CardRefused:
       switch (f.Refusal) {
         case CardRefusal::NotYourTurn:

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <random>
+
+#include "engine/random_deal.h"
 #include "play_fixture.h"
 
 namespace tavlo {
@@ -76,6 +80,97 @@ TEST(RefreshView, NoTrumpHasNoRuffs) {
   EXPECT_FALSE(view.PartnerCanRuff);
   EXPECT_FALSE(view.LhoCanRuff);
   EXPECT_EQ(view.TrumpsOut, 0u);
+}
+
+// What the refresh owns in a view.
+struct Refreshed {
+  Holding OurCards, TheirCards, CardsOut, TrumpsOut, OwnLowest, OwnSecond, OurSecond, LhoSecond,
+      RhoSecond, PartnerSecond, TheirSecond;
+  int OurLength, TheirLength;
+  bool OwnCanRuff, PartnerCanRuff, LhoCanRuff, RhoCanRuff, TheyCanRuff;
+
+  bool operator==(const Refreshed&) const = default;
+};
+
+Refreshed RefreshedPart(const SuitView& v) {
+  return {v.OurCards,    v.TheirCards, v.CardsOut,    v.TrumpsOut,  v.OwnLowest,
+          v.OwnSecond,   v.OurSecond,  v.LhoSecond,   v.RhoSecond,  v.PartnerSecond,
+          v.TheirSecond, v.OurLength,  v.TheirLength, v.OwnCanRuff, v.PartnerCanRuff,
+          v.LhoCanRuff,  v.RhoCanRuff, v.TheyCanRuff};
+}
+
+// Whatever the views went through (cards played and taken back, views
+// left alone for many tricks or until their suit is played out), a refresh
+// gives what a view bound just now and refreshed once would show.
+TEST(RefreshView, AgreesWithAViewWorkedOutAfresh) {
+  std::mt19937 random(7);
+  for (std::uint32_t seed = 1; seed <= 60; ++seed) {
+    Table table;
+    table.Start(RandomDeal(seed), seed % 4, seed % 5);
+    // How often each view is looked at: most often, now and then, or not
+    // before the last card.
+    std::array<std::uint32_t, 16> every{};
+    for (std::uint32_t& often : every)
+      often = std::array<std::uint32_t, 3>{2, 20, 1000}[random() % 3];
+    while (table.play.CardsPlayed < 52) {
+      if (table.play.CardsPlayed > 0 && random() % 5 == 0)
+        table.TakeBack();
+      else
+        PlayCard(table.context, table.RandomLegalCard(random));
+      const bool last = table.play.CardsPlayed == 52;
+      for (int seat = 0; seat < 4; ++seat) {
+        for (int suit = 0; suit < 4; ++suit) {
+          if (!last && random() % every[4 * seat + suit] != 0) continue;
+          Table fresh;
+          fresh.hands = table.hands;
+          fresh.hands.BindSuitViews(table.play.Trump);
+          fresh.play = table.play;
+          ASSERT_EQ(RefreshedPart(RefreshView(table.context, seat, suit)),
+                    RefreshedPart(RefreshView(fresh.context, seat, suit)))
+              << "seed " << seed << " card " << table.play.CardsPlayed << " seat " << seat
+              << " suit " << suit;
+        }
+      }
+    }
+  }
+}
+
+// Clubs are played out before anyone ruffs: South, who held three, can
+// ruff them now, though its view was bound when it could not.
+TEST(RefreshView, ASuitPlayedOutUnseenShowsWhoRuffsIt) {
+  Table table;
+  table.Start("N:AKQ.AKQ.AKQ.AKQJ JT9.JT9.JT98.T98 876.8765.765.765 5432.432.432.432", West,
+              Hearts);
+  table.Play("AC 8C 5C 2C KC 9C 6C 3C QC TC 7C 4C JC 9S 6S 2S");
+  const SuitView& view = RefreshView(table.context, South, Clubs);
+  EXPECT_TRUE(view.OwnCanRuff);
+  EXPECT_TRUE(view.PartnerCanRuff);
+  EXPECT_TRUE(view.TheyCanRuff);
+  EXPECT_EQ(view.CardsOut, 0u);
+}
+
+// Nothing moves while a position is analysed: a view refreshed once in
+// the analysis is taken as it stands, and after it every refresh looks at
+// the cards again.
+TEST(RefreshView, AViewIsWorkedOutOncePerAnalysis) {
+  Table table;
+  table.Start(Voids, North, Diamonds);
+  TSuitData& westTrumps = table.hands[West].Suits[Diamonds];
+  {
+    const AnalysisOfPosition analysis(table.search);
+    EXPECT_TRUE(RefreshView(table.context, East, Spades).PartnerCanRuff);
+    westTrumps.Cards = 0;
+    westTrumps.Length = 0;
+    EXPECT_TRUE(RefreshView(table.context, East, Spades).PartnerCanRuff);
+    // A view first asked for now sees the cards as they are.
+    EXPECT_FALSE(RefreshView(table.context, South, Spades).LhoCanRuff);
+    EXPECT_EQ(&CurrentView(table.context), &table.hands[South].SuitViews[Spades]);
+    RefreshView(table.context, East, Spades);
+    EXPECT_EQ(&CurrentView(table.context), &table.hands[East].SuitViews[Spades]);
+  }
+  EXPECT_FALSE(RefreshView(table.context, East, Spades).PartnerCanRuff);
+  EXPECT_FALSE(table.search.Analysing);
+  EXPECT_EQ(table.search.FreshViews, 0);
 }
 
 struct LhoRuffCase {

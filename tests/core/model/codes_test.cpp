@@ -61,6 +61,24 @@ TEST(Holdings, HighLowAndNth) {
   EXPECT_EQ(LowestRank(0x8000), 0);
 }
 
+// Every value a 16-bit code can take, suit bits and the spare top bit
+// included: only the thirteen rank bits count.
+TEST(Holdings, CountHighestAndLowestReadOnlyTheRanks) {
+  for (Holding holding = 0; holding <= 0xFFFF; ++holding) {
+    int count = 0;
+    Holding highest = 0, lowest = 0;
+    for (int rank = 2; rank <= Ace; ++rank) {
+      if (!((holding >> rank) & 1)) continue;
+      ++count;
+      highest = Holding{1} << rank;
+      if (lowest == 0) lowest = highest;
+    }
+    ASSERT_EQ(CountCards(holding), count) << holding;
+    ASSERT_EQ(HighestCard(holding), highest) << holding;
+    ASSERT_EQ(LowestCard(holding), lowest) << holding;
+  }
+}
+
 TEST(Cards, CodesAndTexts) {
   EXPECT_EQ(MakeCard(Ace, Spades), 0x4003u);
   EXPECT_EQ(MakeCard(2, Clubs), 0x0004u);

@@ -1,6 +1,7 @@
 // The one worker: answers come back on the window's thread, a stopped job's
 // answer is dropped, a job that throws is told to the user and its fallback
-// runs, and ending the worker stops a job that would otherwise run on.
+// runs, ending the worker stops a job that would otherwise run on, and work
+// aside leaves the window free until the user waits for it.
 
 #include "common/worker.h"
 
@@ -11,10 +12,14 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QThread>
+#include <atomic>
 #include <chrono>
+#include <functional>
 #include <optional>
 #include <stdexcept>
 #include <thread>
+#include <utility>
+#include <vector>
 
 #include "recording_notifier.h"
 #include "test_application.h"
@@ -111,6 +116,102 @@ TEST(Worker, EndingTheWorkerStopsAJobThatWouldRunOn) {
   }
   EXPECT_LT(clock.elapsed(), 1000);
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+// Work aside runs while the user considers a move: no wait cursor, the
+// window's input not held, and its answer still comes on the window's
+// thread.
+TEST(Worker, AJobAsideLeavesTheWindowFreeAndAnswers) {
+  Worker worker;
+  QSignalSpy busy(&worker, &Worker::BusyChanged);
+  std::optional<int> answer;
+  QThread* answeredOn = nullptr;
+  worker.RunAside([](JobControl&) { return 5; },
+                  [&](int value) {
+                    answer = value;
+                    answeredOn = QThread::currentThread();
+                  });
+  EXPECT_TRUE(worker.Aside());
+  EXPECT_FALSE(worker.Busy());
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return answer.has_value(); }));
+  EXPECT_FALSE(worker.Aside());
+  EXPECT_EQ(*answer, 5);
+  EXPECT_EQ(answeredOn, QApplication::instance()->thread());
+  EXPECT_EQ(busy.count(), 0);
+}
+
+// Anything the user does stops the work aside: a job of the window's, a
+// cancel, or new work aside.
+TEST(Worker, EveryOtherJobStopsTheJobAside) {
+  using Stop = std::function<void(Worker&)>;
+  const std::vector<std::pair<const char*, Stop>> stops{
+      {"a job", [](Worker& worker) { worker.Run([](JobControl&) { return 1; }, [](int) {}); }},
+      {"cancel", [](Worker& worker) { worker.Cancel(); }},
+      {"stop aside", [](Worker& worker) { worker.StopAside(); }},
+      {"work aside",
+       [](Worker& worker) { worker.RunAside([](JobControl&) { return 2; }, [](int) {}); }}};
+  for (const auto& [name, stop] : stops) {
+    SCOPED_TRACE(name);
+    Worker worker;
+    bool stoppedJobAnswered = false;
+    std::atomic<bool> sawStop{false};
+    worker.RunAside(
+        [&](JobControl& job) {
+          UntilStopped(job);
+          sawStop = true;
+          return 0;
+        },
+        [&](int) { stoppedJobAnswered = true; });
+    stop(worker);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return sawStop.load(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !worker.Busy(); }));
+    QTest::qWait(50);
+    EXPECT_FALSE(stoppedJobAnswered);
+  }
+}
+
+// The user asks for what the work aside is finding: from then on it is the
+// job the window waits for, wait cursor and all, and it answers as before.
+TEST(Worker, WaitingForTheJobAsideMakesItTheJobUnderWay) {
+  Worker worker;
+  EXPECT_FALSE(worker.WaitForAside());
+  std::atomic<bool> release{false};
+  std::optional<int> answer;
+  worker.RunAside(
+      [&](JobControl&) {
+        while (!release) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        return 9;
+      },
+      [&](int value) { answer = value; });
+  ASSERT_TRUE(worker.WaitForAside());
+  EXPECT_TRUE(worker.Busy());
+  ASSERT_NE(QApplication::overrideCursor(), nullptr);
+  EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+  EXPECT_FALSE(worker.WaitForAside());
+  release = true;
+  ASSERT_TRUE(QTest::qWaitFor([&] { return answer.has_value(); }));
+  EXPECT_EQ(*answer, 9);
+  EXPECT_FALSE(worker.Busy());
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+// Nobody asked for the work aside, so its failure is nobody's message.
+TEST(Worker, AJobAsideThatThrowsTellsNobody) {
+  RecordingNotifier notifier;
+  Worker worker;
+  bool answered = false;
+  std::atomic<bool> done{false};
+  worker.RunAside(
+      [&](JobControl&) -> int {
+        done = true;
+        throw std::runtime_error("The solver gave up");
+      },
+      [&](int) { answered = true; });
+  ASSERT_TRUE(QTest::qWaitFor([&] { return done.load(); }));
+  QTest::qWait(50);
+  EXPECT_FALSE(answered);
+  EXPECT_TRUE(notifier.messages.isEmpty());
 }
 
 TEST(Worker, AJobOfHalfASecondShowsThatTheProgramIsBusy) {

@@ -11,8 +11,13 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QThread>
+#include <array>
+#include <functional>
 #include <optional>
 #include <stdexcept>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "common/worker.h"
 #include "engine/legal_cards.h"
@@ -135,6 +140,166 @@ TEST(GameSession, WhenTheEngineFailsThePlayGoesOn) {
   EXPECT_LE(notifier.messages.size(), played);
   for (const QString& message : notifier.messages) EXPECT_EQ(message, "The clock broke");
   EXPECT_TRUE(PlayStateIsOk(session->GameState().Hands, session->GameState().Play));
+}
+
+// A completed trick on the table, the lowest cards played up to it; once
+// the user clears it, the computer plays up to the user's turn.
+Game TrickToClear(std::uint32_t seed, int tricks, const Clock& clock) {
+  Game game = GameInPlay(seed, clock);
+  while (game.Play.CardsPlayed < 4 * tricks)
+    MakePlay(game, LegalCards(game.Hands, game.Play).LowestCard(), clock);
+  return game;
+}
+
+// What the table's own thread makes of the same steps: the trick cleared
+// and the computer's run to the user's turn.
+Game AtUsersTurn(Game game, const Clock& clock) {
+  ClearPlay(game);
+  StartThinking(game, clock);
+  const int tricks = game.Play.TricksDone;
+  while (ComputerPlaysOn(game, tricks)) MakePlay(game, EngineCard(game, clock, nullptr), clock);
+  return game;
+}
+
+// The user's turn comes, and the session has worked out all it thinks
+// ahead: the hint and the computer's answers.
+void ClearAndThinkAhead(GameSession& session) {
+  QSignalSpy userToAct(&session, &GameSession::UserToAct);
+  session.ClearTrick();
+  ASSERT_TRUE(!userToAct.isEmpty() || userToAct.wait(60000));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !session.Jobs().Aside(); }, 60000));
+}
+
+// Deals whose searches at the user's turn are short.
+constexpr std::array<std::pair<std::uint32_t, int>, 4> QuickTurns{
+    {{1, 5}, {3, 6}, {6, 4}, {11, 5}}};
+
+TEST(GameSession, AHintWorkedOutAheadIsShownAtOnceAndIsTheHintsOwn) {
+  const StandingClock clock;
+  for (const auto& [seed, tricks] : QuickTurns) {
+    SCOPED_TRACE(seed);
+    const Game start = TrickToClear(seed, tricks, clock);
+    Game here = AtUsersTurn(start, clock);
+    PrepareHint(here, clock);
+    const Card expected = EngineCard(here, clock, nullptr);
+
+    auto session = SessionOn(start, clock);
+    ClearAndThinkAhead(*session);
+    QSignalSpy hint(session.get(), &GameSession::HintReady);
+    session->Hint();
+    // Shown before the key's handler returns: no search, no wait.
+    ASSERT_EQ(hint.count(), 1);
+    EXPECT_FALSE(session->Busy());
+    EXPECT_EQ(hint[0][0].value<Card>(), expected);
+    EXPECT_EQ(session->GameState().Play, here.Play);
+    EXPECT_EQ(session->GameState().Search, here.Search);
+    EXPECT_EQ(session->GameState().Engine.Positions.Size(), here.Engine.Positions.Size());
+  }
+}
+
+// The user plays a card the session thought of: the computer's answer is
+// on the table before the click's handler returns, and the engine's state
+// is what the table's own searches would have left.
+TEST(GameSession, TheComputersAnswerWorkedOutAheadIsPlayedAtOnce) {
+  const StandingClock clock;
+  int answered = 0;
+  for (const bool hintFirst : {false, true}) {
+    for (const auto& [seed, tricks] : QuickTurns) {
+      SCOPED_TRACE(testing::Message() << "deal " << seed << (hintFirst ? ", hint first" : ""));
+      const Game start = TrickToClear(seed, tricks, clock);
+      Game here = AtUsersTurn(start, clock);
+      Game hinted = here;
+      PrepareHint(hinted, clock);
+      const Card card = EngineCard(hinted, clock, nullptr);
+      if (hintFirst) here = hinted;
+      MakePlay(here, card, clock);
+      std::vector<Card> answer;
+      if (!here.Table.TrickWaiting) {
+        StartThinking(here, clock);
+        const int done = here.Play.TricksDone;
+        while (ComputerPlaysOn(here, done)) {
+          answer.push_back(EngineCard(here, clock, nullptr));
+          MakePlay(here, answer.back(), clock);
+        }
+      }
+
+      auto session = SessionOn(start, clock);
+      ClearAndThinkAhead(*session);
+      if (hintFirst) {
+        QSignalSpy hint(session.get(), &GameSession::HintReady);
+        session->Hint();
+        ASSERT_EQ(hint.count(), 1);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !session->Jobs().Aside(); }, 60000));
+      }
+      answered += !answer.empty();
+      QSignalSpy played(session.get(), &GameSession::CardPlayed);
+      session->PlayUserCard(card, session->GameState().Play.ToPlay);
+      EXPECT_FALSE(session->Busy());
+      ASSERT_EQ(played.count(), 1 + static_cast<int>(answer.size()));
+      const Game& table = session->GameState();
+      EXPECT_EQ(
+          std::vector<PlayRecordEntry>(table.Play.PlayRecord.begin(),
+                                       table.Play.PlayRecord.begin() + table.Play.CardsPlayed),
+          std::vector<PlayRecordEntry>(here.Play.PlayRecord.begin(),
+                                       here.Play.PlayRecord.begin() + here.Play.CardsPlayed));
+      EXPECT_EQ(table.Engine.Positions.Size(), here.Engine.Positions.Size());
+      EXPECT_EQ(table.Search.Totplay, here.Search.Totplay);
+      EXPECT_EQ(table.Search.Testwidth, here.Search.Testwidth);
+    }
+  }
+  EXPECT_GT(answered, 0) << "no turn here has the computer answer the user's card";
+}
+
+// After the opening lead on this deal the hint's fresh search takes a few
+// seconds on a standing clock: the user acts long before it is done.
+Game LongHintAhead(const Clock& clock) { return TrickToClear(18, 1, clock); }
+
+TEST(GameSession, AHintAskedForWhileItIsWorkedOutIsWaitedForNotSearchedAgain) {
+  const StandingClock clock;
+  const Game start = LongHintAhead(clock);
+  Game here = AtUsersTurn(start, clock);
+  PrepareHint(here, clock);
+  const Card expected = EngineCard(here, clock, nullptr);
+
+  auto session = SessionOn(start, clock);
+  QSignalSpy userToAct(session.get(), &GameSession::UserToAct);
+  session->ClearTrick();
+  ASSERT_TRUE(!userToAct.isEmpty() || userToAct.wait(60000));
+  ASSERT_TRUE(session->Jobs().Aside()) << "the hint must still be worked out for this test";
+  std::optional<Card> hint;
+  QObject::connect(session.get(), &GameSession::HintReady, [&](Card card) { hint = card; });
+  session->Hint();
+  EXPECT_TRUE(session->Busy());
+  EXPECT_FALSE(session->Jobs().Aside());
+  ASSERT_TRUE(QTest::qWaitFor([&] { return hint.has_value(); }, 60000));
+  EXPECT_EQ(*hint, expected);
+  EXPECT_EQ(session->GameState().Engine.Positions.Size(), here.Engine.Positions.Size());
+}
+
+// Whatever the user does instead stops the work at once: a card, Finish
+// Play, a replay or a rebid of the hand.
+TEST(GameSession, AnythingTheUserDoesStopsTheWorkAhead) {
+  const StandingClock clock;
+  using Act = std::function<void(GameSession&)>;
+  const std::vector<std::pair<const char*, Act>> acts{
+      {"a card",
+       [](GameSession& s) {
+         const Game& game = s.GameState();
+         s.PlayUserCard(LegalCards(game.Hands, game.Play).LowestCard(), game.Play.ToPlay);
+       }},
+      {"finish play", [](GameSession& s) { s.FinishPlay(); }},
+      {"replay", [](GameSession& s) { s.Replay(); }},
+      {"rebid", [](GameSession& s) { s.Rebid(); }}};
+  for (const auto& [name, act] : acts) {
+    SCOPED_TRACE(name);
+    auto session = SessionOn(LongHintAhead(clock), clock);
+    QSignalSpy userToAct(session.get(), &GameSession::UserToAct);
+    session->ClearTrick();
+    ASSERT_TRUE(!userToAct.isEmpty() || userToAct.wait(60000));
+    ASSERT_TRUE(session->Jobs().Aside()) << "the hint must still be worked out for this test";
+    act(*session);
+    EXPECT_FALSE(session->Jobs().Aside());
+  }
 }
 
 }  // namespace

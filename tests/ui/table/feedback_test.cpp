@@ -15,9 +15,12 @@
 #include "cards/my_card.h"
 #include "engine/legal_cards.h"
 #include "game/play_flow.h"
+#include "game/think_ahead.h"
+#include "language/languages.h"
 #include "lesson_table.h"
 #include "session/game_session.h"
 #include "table/feedback_line.h"
+#include "table/table_translations.h"
 
 namespace tavlo {
 namespace {
@@ -144,7 +147,12 @@ TEST_F(FeedbackTest, ARefusedCardSaysWhyAndTheHintIsMarked) {
   WaitForTheTable();
   const Card hint = table_->Session().LastFeedback().Hint;
   ASSERT_NE(hint, 0);
-  EXPECT_EQ(Said(), ("Hint: " + CardMarkup(hint)).toStdString());
+  // Why: the rule the engine plays the card by, as core reads it here.
+  const CardReason reason = table_->Session().LastFeedback().HintReason;
+  EXPECT_EQ(reason, ReasonForCard(Game(), hint, clock_));
+  ASSERT_FALSE(ReasonPhrase(reason, English).isEmpty());
+  EXPECT_EQ(Said(),
+            ("Hint: " + CardMarkup(hint) + " — " + ReasonPhrase(reason, English)).toStdString());
   TMyCard* hinted = CardOf(North, hint);
   ASSERT_NE(hinted, nullptr);
   EXPECT_TRUE(hinted->Outline());

@@ -16,6 +16,7 @@
 #include "cards/card_art.h"
 #include "cards/my_card.h"
 #include "dialogs/test_play_dialog.h"
+#include "engine/card_rule.h"
 #include "engine/legal_cards.h"
 #include "engine/random_deal.h"
 #include "game/play_flow.h"
@@ -348,6 +349,10 @@ TEST_F(LessonPlayTest, FTwelveShowsTheSearchAndTheTablePlaysOn) {
       EXPECT_TRUE(display->Label(1)->text().startsWith("Projected Losers: "));
       EXPECT_TRUE(display->Label(2)->text().startsWith("Testwidth = "));
       EXPECT_TRUE(display->Label(3)->text().startsWith("Totplay = "));
+      // The rule of the candidate the line tried, by its name.
+      const QString rule = display->Label(4)->text();
+      EXPECT_TRUE(rule.startsWith("Rule: ")) << rule.toStdString();
+      EXPECT_TRUE(CardRuleNamed(rule.mid(6).toStdString()).has_value()) << rule.toStdString();
       EXPECT_EQ(display->Grid()->item(0, 13)->text(), "13");
       EXPECT_EQ(display->Grid()->item(4, 0)->text(), "South");  // declarer's row
       EXPECT_EQ(display->Grid()->item(1, 1)->text().left(2),

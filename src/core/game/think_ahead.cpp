@@ -1,0 +1,76 @@
+#include "game/think_ahead.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "engine/analyse_position.h"
+#include "engine/card_choice.h"
+#include "game/play_flow.h"
+
+namespace tavlo {
+
+TableMoment MomentOf(const Game& game) {
+  TableMoment moment{game.Play, game.Search};
+  for (int seat = North; seat <= West; ++seat) moment.UserPlays[seat] = game.Hands[seat].UserPlays;
+  return moment;
+}
+
+Game CopyForHint(Game& game) {
+  PositionCache remembered = std::exchange(game.Engine.Positions, PositionCache{});
+  Game copy = game;
+  game.Engine.Positions = std::move(remembered);
+  return copy;
+}
+
+Card WorkOutHint(Game& copy, const Clock& clock, const LogicErrorHandler& onLogicError,
+                 const JobControl* job) {
+  if (Stopped(job)) return 0;
+  PrepareHint(copy, clock);
+  const Card card = EngineCard(copy, clock, onLogicError, nullptr, job);
+  return Stopped(job) ? 0 : card;
+}
+
+std::vector<Card> LikeliestCards(const Game& game, Card hint, const Clock& clock, int most) {
+  std::vector<Card> cards;
+  const auto add = [&](Card card) {
+    if (card != 0 && static_cast<int>(cards.size()) < most &&
+        std::find(cards.begin(), cards.end(), card) == cards.end())
+      cards.push_back(card);
+  };
+  add(hint);
+  AnalysisCopy copy(game.Hands, game.Play, game.Search, game.Engine, clock);
+  if (const Card forced = ForcedCard(copy.Context)) {
+    add(forced);
+    return cards;
+  }
+  AnalysePosition(copy.Context, copy.Engine);
+  for (const Card candidate : copy.Engine.Analysis.Candidates) add(candidate);
+  return cards;
+}
+
+CardReason ReasonForCard(const Game& game, Card card, const Clock& clock) {
+  AnalysisCopy copy(game.Hands, game.Play, game.Search, game.Engine, clock);
+  return ReasonFor(copy.Context, copy.Engine, card);
+}
+
+std::optional<std::vector<Card>> WorkOutAnswer(Game& copy, Card card, const Clock& clock,
+                                               const LogicErrorHandler& onLogicError,
+                                               const JobControl* job) {
+  if (Stopped(job)) return std::nullopt;
+  // The user's card, then the table's run of computer cards unless the
+  // card ended a trick, as the session plays them.
+  MakePlay(copy, card, clock, onLogicError);
+  std::vector<Card> cards;
+  if (copy.Table.TrickWaiting) return cards;
+  StartThinking(copy, clock);
+  const int tricksAtStart = copy.Play.TricksDone;
+  while (ComputerPlaysOn(copy, tricksAtStart)) {
+    const Card answer = EngineCard(copy, clock, onLogicError, nullptr, job);
+    if (Stopped(job)) return std::nullopt;
+    MakePlay(copy, answer, clock, onLogicError);
+    cards.push_back(answer);
+  }
+  return cards;
+}
+
+}  // namespace tavlo
