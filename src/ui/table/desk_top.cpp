@@ -243,10 +243,13 @@ void TDeskTop::ShowTheScore() {
 }
 
 void TDeskTop::MakeTrickPictures() {
-  const Colour scheme = game_.Options.ColourScheme[0];
+  const QColor scheme = ToQColor(game_.Options.ColourScheme[0]);
+  const QColor backColour = ToQColor(game_.Options.CardBackColour);
+  const int design = game_.Options.CardBackDesign;
   cardPlay_->Tricks()->SetPictures(
-      tavlo::MakeTrickPictures(BackPicture(game_.Options.CardBackDesign), ToQColor(scheme),
-                               ToQColor(game_.Options.CardBackColour)));
+      tavlo::MakeTrickPictures(BackPicture(design), scheme, backColour), [=](QSize pixels) {
+        return tavlo::MakeTrickPictures(BackPictureAt(design, pixels), scheme, backColour);
+      });
 }
 
 void TDeskTop::Draw(Redraw parts) {
