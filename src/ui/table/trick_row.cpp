@@ -8,6 +8,7 @@
 
 #include "cards/card_art.h"
 #include "cards/card_pictures.h"
+#include "common/desk_scaler.h"
 #include "table/table_layout.h"
 
 namespace tavlo {
@@ -102,8 +103,8 @@ void TrickRow::ShowTricksWon(const PlayState& play) {
     // Every lead's record entry names the winner of the trick before it.
     const bool northSouth = SideOfSeat(play.PlayRecord[4 * k].Seat) == NorthSouth;
     const QImage& image = northSouth ? pictures_.Upright : pictures_.Sideways;
-    picture->setGeometry(Step * (k - 1), northSouth ? UprightTop : SidewaysTop, image.width(),
-                         image.height());
+    PlaceOnDesk(picture, {Step * (k - 1), northSouth ? UprightTop : SidewaysTop, image.width(),
+                          image.height()});
     picture->setPixmap(QPixmap::fromImage(image));
     picture->show();
     picture->raise();
