@@ -6,6 +6,7 @@
 #include "cards/card_art.h"
 #include "cards/card_pictures.h"
 #include "common/colour.h"
+#include "common/spoken_names.h"
 
 namespace tavlo {
 
@@ -63,6 +64,7 @@ void TMyCard::SetUpPic() {
   changed_ = false;
   picture_ = PictureAt({CardWidth, CardHeight});
   shown_ = QImage();
+  setAccessibleName(showFront_ ? SpokenCard(suit_, rank_) : QStringLiteral("Card face down"));
   update();
 }
 

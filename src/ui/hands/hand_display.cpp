@@ -81,6 +81,9 @@ void HandDisplay::Draw(bool faceUp, bool refresh) {
   } else {
     DrawFaceDown();
   }
+  // A screen reader says whose card it is.
+  const QString seat = QString::fromLatin1(SeatNames[seat_].data(), SeatNames[seat_].size());
+  for (TMyCard* card : cardControls_) card->setAccessibleDescription(seat);
   handPanel_->update();
   if (refresh) handPanel_->repaint();
 }
@@ -163,6 +166,8 @@ void HandDisplay::ShowPlayedCard(Card card) {
   playedCard_->SetCornerColor(view_.PlayedCornerColour);
   playedCard_->setEnabled(true);
   playedCard_->SetUpPic();
+  playedCard_->setAccessibleDescription(
+      QString::fromLatin1(SeatNames[seat_].data(), SeatNames[seat_].size()) + ", played");
   playedCard_->show();
   playedCard_->repaint();
 }
