@@ -461,9 +461,10 @@ void Margin(QPainter& painter, QColor colour) {
 
 }  // namespace
 
-QImage DrawBack(int design) {
-  QImage card = BlankCard(0xFFFFFFFF);
+QImage DrawBack(int design, QSize pixels) {
+  QImage card = BlankCard(0xFFFFFFFF, pixels);
   QPainter painter(&card);
+  painter.scale(double(pixels.width()) / CardWidth, double(pixels.height()) / CardHeight);
   painter.setClipRect(Field);
   const bool picture = design >= 4 && design < FirstRecolourableDesign;
   painter.setRenderHint(QPainter::Antialiasing, picture);

@@ -7,6 +7,7 @@
 
 #include "cards/card_art.h"
 #include "cards/card_pictures.h"
+#include "common/suit_colours.h"
 #include "model/codes.h"
 
 namespace tavlo::card_art {
@@ -25,12 +26,11 @@ constexpr QColor Wood(120, 70, 30);
 // round below it, as on a real double-headed card.
 constexpr double MidX = CardWidth / 2.0, MidY = CardHeight / 2.0;
 
-QColor SuitColour(int suit) { return suit == Diamonds || suit == Hearts ? Red : Ink; }
-
-void FillSuit(QPainter& painter, int suit, QPointF centre, double width, double height) {
+// A suit's shape in the suit's ink.
+void FillSuit(QPainter& painter, int suit, const QColor& ink, QPointF centre, double width,
+              double height) {
   painter.fillPath(
-      SuitShape(suit, QRectF(centre.x() - width / 2, centre.y() - height / 2, width, height)),
-      SuitColour(suit));
+      SuitShape(suit, QRectF(centre.x() - width / 2, centre.y() - height / 2, width, height)), ink);
 }
 
 // Runs draw upright, then again turned half round about the card's centre.
@@ -48,17 +48,17 @@ QString RankText(int rank) {
   return rank == 10 ? QStringLiteral("10") : QString(QChar(RankLetters[rank]));
 }
 
-void DrawIndex(QPainter& painter, int suit, int rank) {
+void DrawIndex(QPainter& painter, int suit, const QColor& ink, int rank) {
   QFont font(QStringLiteral("DejaVu Sans"));
   font.setPixelSize(12);
   font.setBold(true);
   font.setStyleStrategy(QFont::NoAntialias);
   if (rank == 10) font.setLetterSpacing(QFont::AbsoluteSpacing, -1.5);
   painter.setFont(font);
-  painter.setPen(SuitColour(suit));
+  painter.setPen(ink);
   BothWays(painter, [&] {
     painter.drawText(QRectF(1, 2, 15, 13), Qt::AlignCenter, RankText(rank));
-    FillSuit(painter, suit, {8.5, 20}, 9, 10);
+    FillSuit(painter, suit, ink, {8.5, 20}, 9, 10);
   });
 }
 
@@ -99,7 +99,7 @@ const std::array<std::vector<Pip>, 11> PipLayouts{{
      {1, 1}},
 }};
 
-void DrawPips(QPainter& painter, int suit, int rank) {
+void DrawPips(QPainter& painter, int suit, const QColor& ink, int rank) {
   constexpr double left = 22, right = 49, top = 17, bottom = 78;
   constexpr double pipWidth = 11, pipHeight = 13;
   for (const Pip& pip : PipLayouts[rank]) {
@@ -108,27 +108,27 @@ void DrawPips(QPainter& painter, int suit, int rank) {
     painter.translate(centre);
     // Pips below the middle stand on their heads, as on a real card.
     if (pip.row > 0.5) painter.rotate(180);
-    FillSuit(painter, suit, {0, 0}, pipWidth, pipHeight);
+    FillSuit(painter, suit, ink, {0, 0}, pipWidth, pipHeight);
     painter.restore();
   }
 }
 
-void DrawAce(QPainter& painter, int suit) {
+void DrawAce(QPainter& painter, int suit, const QColor& ink) {
   if (suit == Spades) {
     // The ace of spades is the deck's showpiece: a large spade in a ring.
     painter.setPen(QPen(Ink, 1));
     painter.setBrush(Qt::NoBrush);
     painter.drawEllipse(QRectF(13.5, 24.5, 43, 45));
-    FillSuit(painter, suit, {MidX, MidY}, 32, 36);
+    FillSuit(painter, suit, ink, {MidX, MidY}, 32, 36);
     return;
   }
-  FillSuit(painter, suit, {MidX, MidY}, 30, 34);
+  FillSuit(painter, suit, ink, {MidX, MidY}, 30, 34);
 }
 
 // One half of a court card, in frame coordinates: origin at the frame's
 // top-left, 41 wide, the half reaching down to y 40.
-void DrawCourtHalf(QPainter& painter, int suit, int rank) {
-  const QColor robe = SuitColour(suit);
+void DrawCourtHalf(QPainter& painter, int suit, const QColor& ink, int rank) {
+  const QColor& robe = ink;
   painter.setPen(QPen(Ink, 1));
   // The sceptre, sword or halberd behind the figure.
   if (rank == King) {
@@ -187,16 +187,16 @@ void DrawCourtHalf(QPainter& painter, int suit, int rank) {
     painter.drawPolygon(QPolygonF({{26, 4}, {34, 0}, {30, 6}}));
   }
   // The suit near the figure's shoulder.
-  FillSuit(painter, suit, {35.5, 11}, 7, 8);
+  FillSuit(painter, suit, ink, {35.5, 11}, 7, 8);
 }
 
-void DrawCourt(QPainter& painter, int suit, int rank) {
+void DrawCourt(QPainter& painter, int suit, const QColor& ink, int rank) {
   constexpr int frameLeft = 15, frameTop = 7, frameWidth = 41, frameHeight = 81;
   BothWays(painter, [&] {
     painter.save();
     painter.translate(frameLeft, frameTop);
     painter.setClipRect(QRectF(0, 0, frameWidth, 40.5));
-    DrawCourtHalf(painter, suit, rank);
+    DrawCourtHalf(painter, suit, ink, rank);
     painter.restore();
   });
   painter.setPen(QPen(Ink, 1));
@@ -207,40 +207,42 @@ void DrawCourt(QPainter& painter, int suit, int rank) {
 
 // Column 0: the suit's emblem, with a small symbol at the top-left (the
 // diamonds one is read to tell the face colours). Column 1: the suit tiled.
-void DrawSuitPicture(QPainter& painter, int suit, int column) {
+void DrawSuitPicture(QPainter& painter, int suit, const QColor& ink, int column) {
   if (column == 0) {
-    BothWays(painter, [&] { FillSuit(painter, suit, {4.5, 9.5}, 7, 9); });
-    FillSuit(painter, suit, {MidX, MidY}, 44, 50);
+    BothWays(painter, [&] { FillSuit(painter, suit, ink, {4.5, 9.5}, 7, 9); });
+    FillSuit(painter, suit, ink, {MidX, MidY}, 44, 50);
     return;
   }
   for (int row = 0; row < 7; ++row) {
     for (int i = 0; i < 5; ++i) {
       const double x = 9.5 + i * 13 + (row % 2 ? 6.5 : 0);
       if (x > 63) continue;
-      FillSuit(painter, suit, {x, 10.5 + row * 12.5}, 8, 9);
+      FillSuit(painter, suit, ink, {x, 10.5 + row * 12.5}, 8, 9);
     }
   }
 }
 
 }  // namespace
 
-QImage DrawFace(int suit, int column) {
-  QImage card = BlankCard(0xFFFFFFFF);
+QImage DrawFace(int suit, int column, QSize pixels, bool fourColours) {
+  QImage card = BlankCard(0xFFFFFFFF, pixels);
   QPainter painter(&card);
   painter.setRenderHint(QPainter::Antialiasing, false);
   painter.setRenderHint(QPainter::TextAntialiasing, false);
+  painter.scale(double(pixels.width()) / CardWidth, double(pixels.height()) / CardHeight);
+  const QColor ink = SuitInk(suit, fourColours);
   if (column < 2) {
-    DrawSuitPicture(painter, suit, column);
+    DrawSuitPicture(painter, suit, ink, column);
     painter.end();
     return card;
   }
-  DrawIndex(painter, suit, column);
+  DrawIndex(painter, suit, ink, column);
   if (column == Ace) {
-    DrawAce(painter, suit);
+    DrawAce(painter, suit, ink);
   } else if (column >= Jack) {
-    DrawCourt(painter, suit, column);
+    DrawCourt(painter, suit, ink, column);
   } else {
-    DrawPips(painter, suit, column);
+    DrawPips(painter, suit, ink, column);
   }
   painter.end();
   return card;

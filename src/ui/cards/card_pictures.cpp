@@ -4,12 +4,15 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QHash>
 #include <QSaveFile>
 #include <QtEndian>
 #include <array>
 
+#include "cards/card_art.h"
 #include "common/colour.h"
 #include "common/notifier.h"
+#include "common/suit_colours.h"
 
 namespace tavlo {
 
@@ -27,7 +30,15 @@ struct PictureTables {
   std::array<std::array<QImage, SheetColumns>, 4> faces;
   std::array<QImage, BackDesignCount> backs;
   FaceColourSet faceSet = LightFaces;
+  // The colour each back design was given last; invalid while it keeps its own.
+  std::array<QColor, BackDesignCount> backColours;
+  // Pictures drawn at other sizes, by what and how large.
+  QHash<QString, QImage> drawn;
 };
+
+// So many pictures are drawn at most before the oldest sizes are forgotten:
+// a deck's faces and backs at a few sizes.
+constexpr qsizetype DrawnLimit = 400;
 
 PictureTables& Tables() {
   static PictureTables tables;
@@ -100,6 +111,7 @@ void LoadCardPictures(const ProgramFolders& folders) {
   if (!QFileInfo::exists(path)) return;
   const QImage sheet = ReadSheet(path);
   if (sheet.isNull()) return;
+  tables.drawn.clear();
   for (int suit = 0; suit < 4; ++suit) {
     for (int column = 0; column < SheetColumns; ++column) {
       tables.faces[suit][column] = Cell(sheet, column, suit);
@@ -141,14 +153,68 @@ void RecolourBackDesign(Colour colour, int design) {
   if (design < 0 || design >= BackDesignCount) return;
   QImage& picture = Tables().backs[design];
   if (picture.isNull()) return;
-  const QRgb background = picture.pixel(10, 10);
-  const QRgb replacement = ToQColor(colour).rgb();
+  Tables().backColours[design] = ToQColor(colour);
+  Tables().drawn.clear();
+  ReplaceColour(picture, picture.pixel(10, 10), ToQColor(colour).rgb());
+}
+
+void ReplaceColour(QImage& picture, QRgb from, QRgb to) {
   for (int y = 0; y < picture.height(); ++y) {
     auto* line = reinterpret_cast<QRgb*>(picture.scanLine(y));
     for (int x = 0; x < picture.width(); ++x) {
-      if (line[x] == background) line[x] = replacement;
+      if (line[x] == from) line[x] = to;
     }
   }
+}
+
+namespace {
+
+// A picture drawn at its size once, then taken from the store.
+template <typename Draw>
+QImage Drawn(const QString& key, Draw draw) {
+  QHash<QString, QImage>& drawn = Tables().drawn;
+  if (const auto found = drawn.constFind(key); found != drawn.constEnd()) return *found;
+  if (drawn.size() >= DrawnLimit) drawn.clear();
+  return drawn.insert(key, draw()).value();
+}
+
+QString SizeKey(QSize pixels) {
+  return QStringLiteral("%1x%2").arg(pixels.width()).arg(pixels.height());
+}
+
+}  // namespace
+
+QImage FacePictureAt(int suit, int column, QSize pixels) {
+  if (suit < 0 || suit > 3 || column < 0 || column >= SheetColumns || pixels.isEmpty()) return {};
+  const bool fourColours = FourColourDeck();
+  if (pixels == QSize(CardWidth, CardHeight) && !fourColours) return FacePicture(suit, column);
+  const QString key =
+      QStringLiteral("F%1.%2.%3.%4").arg(suit).arg(column).arg(fourColours).arg(SizeKey(pixels));
+  return Drawn(key, [&] {
+    QImage face = card_art::DrawFace(suit, column, pixels, fourColours);
+    // The faces are drawn in the light set; the dark set darkens its exact
+    // reds and yellows, as the sheet's switch does.
+    if (Tables().faceSet == DarkFaces) {
+      ReplaceColour(face, LightRed, DarkRed);
+      ReplaceColour(face, LightYellow, DarkYellow);
+    }
+    return face;
+  });
+}
+
+QImage BackPictureAt(int design, QSize pixels) {
+  if (design < 0 || design >= BackDesignCount || pixels.isEmpty()) return {};
+  if (pixels == QSize(CardWidth, CardHeight)) return BackPicture(design);
+  return Drawn(QStringLiteral("B%1.%2").arg(design).arg(SizeKey(pixels)), [&] {
+    QImage back = card_art::DrawBack(design, pixels);
+    // A recolourable back's background is one exact colour, found where the
+    // sheet's picture reads it, at (10, 10) scaled.
+    if (const QColor& colour = Tables().backColours[design]; colour.isValid()) {
+      const QPoint probe(10 * pixels.width() / CardWidth, 10 * pixels.height() / CardHeight);
+      ReplaceColour(back, back.pixel(probe), colour.rgb());
+    }
+    return back;
+  });
 }
 
 const QImage& FacePicture(int suit, int column) {

@@ -6,6 +6,7 @@
 // colours or recolouring a back shows on a card only once it rebuilds.
 
 #include <QImage>
+#include <QSize>
 #include <QString>
 
 #include "common/program_folders.h"
@@ -46,6 +47,16 @@ void RecolourBackDesign(Colour colour, int design);
 // The pictures themselves; null images while no sheet has been loaded.
 const QImage& FacePicture(int suit, int column);
 const QImage& BackPicture(int design);
+
+// The pictures at the size in pixels they are shown at. At the sheet's own
+// size they are the sheet's, unless the four-colour deck is chosen; at any
+// other size they are drawn afresh (in the face colour set and with the back
+// colours in force) and kept for the next card of that size.
+QImage FacePictureAt(int suit, int column, QSize pixels);
+QImage BackPictureAt(int design, QSize pixels);
+
+// Gives every pixel of the one colour the other.
+void ReplaceColour(QImage& picture, QRgb from, QRgb to);
 
 // Writes the image as BMP through a temporary file renamed over the old one,
 // so that a failure never leaves a torn sheet. Returns an empty text on

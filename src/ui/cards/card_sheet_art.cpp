@@ -1,5 +1,7 @@
 #include <QPainter>
+#include <algorithm>
 #include <array>
+#include <cmath>
 
 #include "cards/card_art.h"
 #include "cards/card_pictures.h"
@@ -8,29 +10,27 @@ namespace tavlo {
 
 namespace card_art {
 
-QImage BlankCard(QRgb inside) {
-  QImage card(CardWidth, CardHeight, QImage::Format_RGB32);
-  card.fill(inside);
+int BorderWidth(QSize pixels) {
+  return std::max(1, static_cast<int>(std::lround(double(pixels.width()) / SheetCardSize.width())));
+}
+
+QImage BlankCard(QRgb inside, QSize pixels) {
+  QImage card(pixels, QImage::Format_RGB32);
   constexpr QRgb border = 0xFF000000;
-  const int right = CardWidth - 1, bottom = CardHeight - 1;
-  for (int x = 0; x <= right; ++x) {
-    card.setPixel(x, 0, border);
-    card.setPixel(x, bottom, border);
+  card.fill(border);
+  const int b = BorderWidth(pixels);
+  QPainter painter(&card);
+  painter.fillRect(QRect(b, b, pixels.width() - 2 * b, pixels.height() - 2 * b), QColor(inside));
+  // Rounded corners: three of the four squares of each corner lie outside
+  // the outline, the fourth carries the border round the bend.
+  const int right = pixels.width() - 2 * b, bottom = pixels.height() - 2 * b;
+  for (const auto& [x, y, bendX, bendY] :
+       {std::array{0, 0, b, b}, std::array{right, 0, right, b}, std::array{0, bottom, b, bottom},
+        std::array{right, bottom, right, bottom}}) {
+    painter.fillRect(QRect(x, y, 2 * b, 2 * b), QColor(CornerGrey));
+    painter.fillRect(QRect(bendX, bendY, b, b), QColor(border));
   }
-  for (int y = 0; y <= bottom; ++y) {
-    card.setPixel(0, y, border);
-    card.setPixel(right, y, border);
-  }
-  // Rounded corners: three pixels of each corner lie outside the outline,
-  // the fourth carries the border round the bend.
-  for (const auto& [x, y, dx, dy] :
-       {std::array{0, 0, 1, 1}, std::array{right, 0, -1, 1}, std::array{0, bottom, 1, -1},
-        std::array{right, bottom, -1, -1}}) {
-    card.setPixel(x, y, CornerGrey);
-    card.setPixel(x + dx, y, CornerGrey);
-    card.setPixel(x, y + dy, CornerGrey);
-    card.setPixel(x + dx, y + dy, border);
-  }
+  painter.end();
   return card;
 }
 

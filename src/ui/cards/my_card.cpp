@@ -3,8 +3,10 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "cards/card_art.h"
 #include "cards/card_pictures.h"
 #include "common/colour.h"
+#include "common/spoken_names.h"
 
 namespace tavlo {
 
@@ -12,22 +14,19 @@ namespace {
 
 constexpr QRgb White = 0xFFFFFFFF;
 
-void ReplaceColour(QImage& image, QRgb from, QRgb to) {
-  for (int y = 0; y < image.height(); ++y) {
-    auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-    for (int x = 0; x < image.width(); ++x) {
-      if (line[x] == from) line[x] = to;
-    }
-  }
-}
-
-// Only the 2 x 2 squares at the corners lie outside the card's rounded
-// outline; there the sheet's corner colour gives way to the table's.
+// Only the squares at the corners lie outside the card's rounded outline;
+// there the sheet's corner colour gives way to the table's.
 void RecolourCorners(QImage& image, QRgb colour) {
   const QRgb outside = image.pixel(0, 0);
-  for (const int y : {0, 1, CardHeight - 2, CardHeight - 1}) {
-    for (const int x : {0, 1, CardWidth - 2, CardWidth - 1}) {
-      if (image.pixel(x, y) == outside) image.setPixel(x, y, colour);
+  const int corner = 2 * card_art::BorderWidth(image.size());
+  const int right = image.width() - corner, bottom = image.height() - corner;
+  for (const int top : {0, bottom}) {
+    for (const int left : {0, right}) {
+      for (int y = top; y < top + corner; ++y) {
+        for (int x = left; x < left + corner; ++x) {
+          if (image.pixel(x, y) == outside) image.setPixel(x, y, colour);
+        }
+      }
     }
   }
 }
@@ -63,18 +62,26 @@ void TMyCard::SetCornerColor(Colour colour) { Change(cornerColor_, colour); }
 void TMyCard::SetUpPic() {
   if (!changed_) return;
   changed_ = false;
-  if (showFront_) {
-    picture_ = FacePicture(suit_, rank_);
-    if (!picture_.isNull() && (hilite_ || shade_)) {
-      ReplaceColour(picture_, White, ToQColor(hilite_ ? HiliteTint : ShadeTint).rgb());
-    }
-  } else {
-    picture_ = BackPicture(backDesign_);
-  }
-  if (!picture_.isNull() && cornerColor_ != SheetCorners) {
-    RecolourCorners(picture_, ToQColor(cornerColor_).rgb());
-  }
+  picture_ = PictureAt({CardWidth, CardHeight});
+  shown_ = QImage();
+  setAccessibleName(showFront_ ? SpokenCard(suit_, rank_) : QStringLiteral("Card face down"));
   update();
+}
+
+void TMyCard::Redraw() {
+  changed_ = true;
+  SetUpPic();
+}
+
+QImage TMyCard::PictureAt(QSize pixels) const {
+  QImage picture =
+      showFront_ ? FacePictureAt(suit_, rank_, pixels) : BackPictureAt(backDesign_, pixels);
+  if (picture.isNull()) return picture;
+  if (showFront_ && (hilite_ || shade_)) {
+    ReplaceColour(picture, White, ToQColor(hilite_ ? HiliteTint : ShadeTint).rgb());
+  }
+  if (cornerColor_ != SheetCorners) RecolourCorners(picture, ToQColor(cornerColor_).rgb());
+  return picture;
 }
 
 QSize TMyCard::sizeHint() const { return {CardWidth, CardHeight}; }
@@ -88,13 +95,24 @@ void TMyCard::SetOutline(bool outline) {
 void TMyCard::paintEvent(QPaintEvent*) {
   if (picture_.isNull()) return;
   QPainter painter(this);
-  painter.drawImage(0, 0, picture_);
+  // The card is drawn at the pixels it covers on the screen: a larger table
+  // or a finer screen gets a picture drawn at that size, never a stretched one.
+  const qreal ratio = devicePixelRatioF();
+  const QSize pixels = (QSizeF(size()) * ratio).toSize();
+  if (pixels == picture_.size()) {
+    painter.drawImage(0, 0, picture_);
+  } else {
+    if (shown_.size() != pixels) {
+      shown_ = PictureAt(pixels);
+      shown_.setDevicePixelRatio(ratio);
+    }
+    painter.drawImage(QPointF(0, 0), shown_);
+  }
   if (!outline_) return;
-  constexpr int Pen = 3;
-  painter.setPen(QPen(QColor(230, 100, 0), Pen));
+  const double pen = 3.0 * width() / CardWidth;
+  painter.setPen(QPen(QColor(230, 100, 0), pen));
   painter.setRenderHint(QPainter::Antialiasing);
-  painter.drawRoundedRect(QRectF(rect()).adjusted(Pen / 2.0, Pen / 2.0, -Pen / 2.0, -Pen / 2.0), 4,
-                          4);
+  painter.drawRoundedRect(QRectF(rect()).adjusted(pen / 2, pen / 2, -pen / 2, -pen / 2), 4, 4);
 }
 
 void TMyCard::mouseReleaseEvent(QMouseEvent* event) {

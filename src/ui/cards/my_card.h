@@ -1,8 +1,8 @@
 #pragma once
 // One card on the screen, face up or face down: a 71 x 95 picture copied
-// from the shared card pictures. Callers set the properties and then call
-// SetUpPic, which rebuilds the picture only when a property has changed, so
-// laying out a hand again costs nothing for the cards that stay the same.
+// from the shared card pictures, drawn afresh at the size it is shown at. Callers set the
+// properties and then call SetUpPic, which rebuilds the picture only when a property has changed,
+// so laying out a hand again costs nothing for the cards that stay the same.
 
 #include <QImage>
 #include <QWidget>
@@ -75,8 +75,15 @@ class TMyCard : public QWidget {
 
   // Rebuilds the picture from the shared pictures when a property changed.
   void SetUpPic();
+  // Rebuilds the picture whatever changed: the shared pictures themselves
+  // did (the deck's colours).
+  void Redraw();
 
+  // The picture at the sheet's own size.
   const QImage& Picture() const { return picture_; }
+  // The card's picture drawn at a size in pixels, as it is shown on a
+  // larger table or a finer screen.
+  QImage PictureAt(QSize pixels) const;
   QSize sizeHint() const override;
 
  signals:
@@ -107,6 +114,8 @@ class TMyCard : public QWidget {
   bool changed_ = false;
   Card tag_ = 0;
   QImage picture_;
+  // The picture at the pixels the card covers, when that is not the sheet's size.
+  QImage shown_;
 };
 
 }  // namespace tavlo

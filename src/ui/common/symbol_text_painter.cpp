@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "common/colour.h"
+#include "common/suit_colours.h"
 #include "model/symbol_text.h"
 
 namespace tavlo {
@@ -75,7 +76,9 @@ int LayOutSymbolText(QPainter* painter, const QFont& base, int x, int y, int sty
       continue;
     }
     // A symbol stands one pixel clear of the text before it.
-    if (painter) painter->setPen(ToQColor(run.Ink));
+    const StrainCode suit = SuitOfLetter(std::string_view(&run.Letter, 1));
+    if (painter)
+      painter->setPen(FourColourDeck() && suit != NoTrump ? SuitInk(suit) : ToQColor(run.Ink));
     x += 1 + DrawOnBaseline(painter, symbolFont, x + 1, baseline,
                             SymbolGlyph(SymbolOfLetter(run.Letter, language)));
   }

@@ -1,5 +1,9 @@
 #include "hands/hand_display.h"
 
+#include <algorithm>
+
+#include "cards/card_pictures.h"
+#include "common/desk_scaler.h"
 #include "common/notifier.h"
 
 namespace tavlo {
@@ -16,6 +20,11 @@ constexpr Colour PlayedCardFirstCorners = 0x00808000;
 // between suits; cards overlap by all but 18 pixels, a long suit at the side
 // closes up to fit 116 pixels.
 constexpr int RowStep = 36, SuitGap = 17, CardStep = 18, LongSuitSpan = 116;
+// The rank and suit in a card's top-left corner take 16 pixels across: a
+// suit too long to close up to 116 pixels without covering them spreads
+// over the hand's width instead, and overlaps further only when even that
+// is too narrow.
+constexpr int IndexWidth = 16;
 constexpr int WestLeft = 111;
 // Face down the cards fan 9 pixels apart down the side, 10 across the top
 // and bottom, the fan starting at 224 from the table's left.
@@ -35,7 +44,7 @@ HandDisplay::HandDisplay(SeatCode seat, QWidget* handPanel, TMyCard* playedCard,
     cardControls_[i] = card;
   }
   if (!playedCard_) return;
-  playedCard_->move(PlayedCardPlaces[seat]);
+  MoveOnDesk(playedCard_, PlayedCardPlaces[seat]);
   playedCard_->SetShowFront(true);
   playedCard_->SetCornerColor(PlayedCardFirstCorners);
 }
@@ -72,6 +81,9 @@ void HandDisplay::Draw(bool faceUp, bool refresh) {
   } else {
     DrawFaceDown();
   }
+  // A screen reader says whose card it is.
+  const QString seat = QString::fromLatin1(SeatNames[seat_].data(), SeatNames[seat_].size());
+  for (TMyCard* card : cardControls_) card->setAccessibleDescription(seat);
   handPanel_->update();
   if (refresh) handPanel_->repaint();
 }
@@ -94,7 +106,7 @@ void HandDisplay::DrawFaceUp() {
       currentSuit = suit;
       left = side ? 0 : left + SuitGap;
     }
-    card->move(left, top);
+    MoveOnDesk(card, {left, top});
     card->SetCornerColor(view_.HandCornerColour);
     card->SetShowFront(true);
     card->SetHilite(hand_.Highlight && card->Tag() == view_.ChosenCard);
@@ -102,20 +114,27 @@ void HandDisplay::DrawFaceUp() {
     card->SetUpPic();
     // Each card lies over the one before, the hint over all.
     card->raise();
-    const int length = hand_.Suits[suit].Length;
-    left += side && length > 6 ? LongSuitSpan / length : CardStep;
+    left += side ? SideStep(hand_.Suits[suit].Length) : CardStep;
   }
   for (TMyCard* card : cardControls_)
     if (card->Outline() && !card->isHidden()) card->raise();
 }
 
+int HandDisplay::SideStep(int length) const {
+  if (length <= 6) return CardStep;
+  const int closed = LongSuitSpan / length;
+  if (closed >= IndexWidth) return closed;
+  const int room = DeskPlace(handPanel_).width() - CardWidth;
+  return std::max(closed, std::min(IndexWidth, room / (length - 1)));
+}
+
 void HandDisplay::DrawFaceDown() {
   const bool side = SitsAtTheSide(seat_);
   int top = 0;
-  int left = side ? (seat_ == West ? WestLeft : 0) : FanLeft - handPanel_->x();
+  int left = side ? (seat_ == West ? WestLeft : 0) : FanLeft - DeskPlace(handPanel_).x();
   for (TMyCard* card : cardControls_) {
     if (card->isHidden()) continue;
-    card->move(left, top);
+    MoveOnDesk(card, {left, top});
     card->SetCornerColor(view_.HandCornerColour);
     card->SetShowFront(false);
     card->SetOutline(false);
@@ -147,6 +166,8 @@ void HandDisplay::ShowPlayedCard(Card card) {
   playedCard_->SetCornerColor(view_.PlayedCornerColour);
   playedCard_->setEnabled(true);
   playedCard_->SetUpPic();
+  playedCard_->setAccessibleDescription(
+      QString::fromLatin1(SeatNames[seat_].data(), SeatNames[seat_].size()) + ", played");
   playedCard_->show();
   playedCard_->repaint();
 }

@@ -77,6 +77,8 @@ class HandDisplay {
   StrainCode SuitAt(int position) const;
   void DrawFaceUp();
   void DrawFaceDown();
+  // How far apart the cards of a suit of that length lie in a row at the side.
+  int SideStep(int length) const;
 
   SeatCode seat_;
   QWidget* handPanel_;

@@ -1,6 +1,7 @@
 #include "language/help_viewer.h"
 
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QUrl>
@@ -50,6 +51,15 @@ void THelpViewer::ShowTopic(const QString& path, const QString& topic, int langu
   show();
   raise();
   activateWindow();
+}
+
+void THelpViewer::keyPressEvent(QKeyEvent* event) {
+  // Escape puts the help away, as it closes every dialog of the table.
+  if (event->key() == Qt::Key_Escape) {
+    close();
+    return;
+  }
+  QWidget::keyPressEvent(event);
 }
 
 }  // namespace tavlo

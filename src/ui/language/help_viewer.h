@@ -19,6 +19,9 @@ class THelpViewer : public QWidget {
   void ShowTopic(const QString& path, const QString& topic, int language);
   QTextBrowser* Text() const { return text_; }
 
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
  private:
   QTextBrowser* text_;
   TMultiLang* multiLang_;

@@ -6,6 +6,7 @@
 
 #include "auction/bid_keys.h"
 #include "auction/calls_allowed.h"
+#include "common/spoken_names.h"
 #include "common/symbol_text_painter.h"
 #include "model/symbol_text.h"
 
@@ -54,6 +55,8 @@ BidPanel::BidPanel(const QString& name, QWidget* parent) : QFrame(parent) {
 
 void BidPanel::setText(const QString& text) {
   text_ = text;
+  // Read out as the caption says it, without its underline mark.
+  setAccessibleName(QString(text).remove('&'));
   update();
 }
 
@@ -156,6 +159,7 @@ void BidBox::SetupBidPad(int language) {
       BidPanel* panel = levelPanels_[strain * 7 + level - 1];
       panel->setFont(levelFont);
       panel->setText(QString::number(level) + sign);
+      panel->setAccessibleName(SpokenCall(ContractBidCode(level, strain)));
       panel->SetColours(StrainBack[strain], StrainInk[strain]);
     }
   }

@@ -5,7 +5,9 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
+#include <cmath>
 
+#include "common/desk_scaler.h"
 #include "common/symbol_text_painter.h"
 #include "model/bid_text.h"
 #include "table/symbol_cell_delegate.h"
@@ -84,11 +86,15 @@ void BidReviewGrid::ShowAuction(const AuctionState& state) {
       setItem(row, column, new QTableWidgetItem(text));
     }
   }
-  for (int row = 0; row < rowCount(); ++row) setRowHeight(row, RowHeight);
+  // Rows and widths as shown: the font is measured as shown, the table's
+  // own sizes scale with the table.
+  const double factor = DeskFactor(this);
+  const auto shown = [factor](int length) { return int(std::lround(length * factor)); };
+  for (int row = 0; row < rowCount(); ++row) setRowHeight(row, shown(RowHeight));
   // Each explanation takes the whole width and as many lines of its full
   // height as it needs; its hint holds it whole.
   const int lineHeight = QFontMetrics(font()).height();
-  const int width = 4 * ColumnWidth - 2;
+  const int width = shown(4 * ColumnWidth - 2);
   for (int line = 0; line < lines; ++line) {
     const std::string& alertLine = state.AlertLines[line];
     const auto equals = alertLine.find('=');

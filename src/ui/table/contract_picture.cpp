@@ -29,6 +29,7 @@ void ContractPicture::FillBidBuf(const AuctionState& state, const QColor& back,
                                  const QString& passCaption, const QString& byCaption,
                                  const QString& declarerName, int language) {
   text_ = ContractPictureText(state, passCaption, byCaption, declarerName);
+  setAccessibleName(SymbolPlainText(text_, language));
   back_ = back;
   language_ = language;
   update();

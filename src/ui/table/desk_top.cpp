@@ -13,10 +13,12 @@
 #include <QScreen>
 #include <QTimer>
 #include <array>
+#include <cmath>
 
 #include "cards/card_pictures.h"
 #include "cards/my_card.h"
 #include "common/colour.h"
+#include "common/desk_scaler.h"
 #include "common/notifier.h"
 #include "common/running_marker.h"
 #include "common/strings_resource.h"
@@ -89,6 +91,7 @@ TDeskTop::TDeskTop(TableSetup setup)
   heldKeyTimer_->setInterval(HeldKeyLookMilliseconds);
   connect(heldKeyTimer_, &QTimer::timeout, this, &TDeskTop::ApplyHeldKey);
   CreateControls();
+  SizeTheWindow();
   LoadTableTranslations(*multiLang_);
   newSeed_ = new TDlgNewSeed(game_.Table.RandomSeed, *setup.TimeSource, this);
   printForm_ = new TPrintForm(this);
@@ -188,11 +191,11 @@ void TDeskTop::FormShow() {
       tableView_);
 
   const QScreen* screen = this->screen();
-  const int eastLeft = handPanels_[East]->x();
+  const int eastLeft = DeskPlace(handPanels_[East]).x();
   BidBox* bidPad = auction_->BidPad();
-  bidPad->move(screen && screen->geometry().width() == 640 ? eastLeft : eastLeft + 140,
-               bidPad->y());
-  playPanel_->move(eastLeft + 10, 3);
+  MoveOnDesk(bidPad, {screen && screen->geometry().width() == 640 ? eastLeft : eastLeft + 140,
+                      DeskPlace(bidPad).y()});
+  MoveOnDesk(playPanel_, {eastLeft + 10, 3});
 
   HandActions(false);
   HideHandsClick();
@@ -243,10 +246,13 @@ void TDeskTop::ShowTheScore() {
 }
 
 void TDeskTop::MakeTrickPictures() {
-  const Colour scheme = game_.Options.ColourScheme[0];
+  const QColor scheme = ToQColor(game_.Options.ColourScheme[0]);
+  const QColor backColour = ToQColor(game_.Options.CardBackColour);
+  const int design = game_.Options.CardBackDesign;
   cardPlay_->Tricks()->SetPictures(
-      tavlo::MakeTrickPictures(BackPicture(game_.Options.CardBackDesign), ToQColor(scheme),
-                               ToQColor(game_.Options.CardBackColour)));
+      tavlo::MakeTrickPictures(BackPicture(design), scheme, backColour), [=](QSize pixels) {
+        return tavlo::MakeTrickPictures(BackPictureAt(design, pixels), scheme, backColour);
+      });
 }
 
 void TDeskTop::Draw(Redraw parts) {
@@ -258,10 +264,15 @@ void TDeskTop::Draw(Redraw parts) {
   if (Includes(parts, Redraw::Comment)) {
     tableComment_->setText(QString::fromStdString(game_.Table.Comment));
     lessonPoint_->setText(QString::fromStdString(game_.Table.LessonPoint));
-    // As tall as its words need, within its place.
-    lessonPoint_->resize(LessonPointPlace.width(),
-                         std::min(LessonPointPlace.height(),
-                                  lessonPoint_->heightForWidth(LessonPointPlace.width())));
+    // As tall as its words need, within its place; the words are measured
+    // at the width and in the font they are shown in.
+    const double factor = DeskFactor(lessonPoint_);
+    const int needed = int(std::ceil(
+        lessonPoint_->heightForWidth(int(std::lround(LessonPointPlace.width() * factor))) /
+        factor));
+    PlaceOnDesk(lessonPoint_,
+                {LessonPointPlace.topLeft(),
+                 QSize(LessonPointPlace.width(), std::min(LessonPointPlace.height(), needed))});
     lessonPoint_->setVisible(!game_.Table.LessonPoint.empty());
   }
   if (Includes(parts, Redraw::Trick)) cardPlay_->DrawTrick();
@@ -344,10 +355,12 @@ void TDeskTop::ClosePanels() {
 
 void TDeskTop::MoveSouth(const QWidget* panel) {
   QFrame* south = handPanels_[South];
-  const int left =
-      panel->isVisible() && panel->x() < SouthLeftBesidePanel ? SouthLeftBesidePanel : SouthLeft;
-  if (south->x() == left) return;
-  south->move(left, south->y());
+  const int left = panel->isVisible() && DeskPlace(panel).x() < SouthLeftBesidePanel
+                       ? SouthLeftBesidePanel
+                       : SouthLeft;
+  const QRect place = DeskPlace(south);
+  if (place.x() == left) return;
+  MoveOnDesk(south, {left, place.y()});
   if (south->isVisible()) LayOutAllHands(false);
 }
 
@@ -537,6 +550,7 @@ void TDeskTop::closeEvent(QCloseEvent* event) {
   for (QDialog* dialog : findChildren<QDialog*>()) {
     if (dialog->isVisible()) dialog->reject();
   }
+  SaveDisplaySettings();
   QMainWindow::closeEvent(event);
 }
 

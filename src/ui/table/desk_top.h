@@ -34,6 +34,7 @@ namespace tavlo {
 class AuctionPanel;
 class CardPlayPanel;
 class ContractPicture;
+class DeskView;
 class DupBoardPanel;
 class EndOfHandPanel;
 class FeedbackLine;
@@ -137,6 +138,11 @@ class TDeskTop : public QMainWindow {
   void PrintWonTricks();
 
   void CreateControls();
+  // The window at the table's own size, or as the player left it.
+  void SizeTheWindow();
+  // Zoom and the deck's colours.
+  void CreateViewMenu();
+  void SaveDisplaySettings() const;
   void CreateMenu();
   void CreateVocabulary();
   void ConnectFeatures();
@@ -218,6 +224,8 @@ class TDeskTop : public QMainWindow {
   } lastKey_;
 
   QWidget* desk_;
+  // Shows the desk as large as the window lets it.
+  DeskView* view_;
   AuctionPanel* auction_;
   CardPlayPanel* cardPlay_;
   EndOfHandPanel* endOfHand_;

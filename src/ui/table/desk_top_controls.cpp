@@ -15,6 +15,7 @@
 #include "table/card_play_panel.h"
 #include "table/contract_picture.h"
 #include "table/desk_top.h"
+#include "table/desk_view.h"
 #include "table/end_of_hand_panel.h"
 #include "table/feedback_line.h"
 #include "table/table_layout.h"
@@ -25,7 +26,8 @@ void TDeskTop::CreateControls() {
   desk_ = new QWidget(this);
   desk_->setObjectName("Desk");
   desk_->setFixedSize(DeskSize);
-  setCentralWidget(desk_);
+  view_ = new DeskView(desk_, this);
+  setCentralWidget(view_);
 
   dupBd_ = new DupBoardPanel(desk_);
   dupBd_->setGeometry(DupBdPlace);
@@ -81,6 +83,7 @@ void TDeskTop::CreateControls() {
 
   CreateVocabulary();
   CreateMenu();
+  CreateViewMenu();
 }
 
 void TDeskTop::CreateVocabulary() {

@@ -5,7 +5,9 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <algorithm>
+#include <cmath>
 
+#include "common/desk_scaler.h"
 #include "table/symbol_cell_delegate.h"
 #include "table/table_layout.h"
 
@@ -72,15 +74,20 @@ void EndOfHandPanel::ShowTheScore(const QString& result, const QString& scoreCap
   put(1, 2, QString::number(score));
   // Wide enough for the longer line in the language; the grid moves left
   // rather than run past the table's edge.
+  // The text is measured in the font as shown; the grid is placed at the
+  // table's own size and its columns sized as shown.
+  const double factor = DeskFactor(scorePad_);
   const QFontMetrics metrics(scorePad_->font());
   const int textWidth = std::max(metrics.horizontalAdvance(scorePad_->item(1, 0)->text()),
                                  metrics.horizontalAdvance(scorePad_->item(2, 0)->text()));
-  const int width = std::max(MinimumWidth, textWidth + 2 * TextMargin + ScoreColumnWidth + 5);
-  const QWidget* desk = scorePad_->parentWidget();
-  scorePad_->setGeometry(std::min(scorePlace_.x(), desk->width() - width - TextMargin),
-                         scorePlace_.y(), width, scorePad_->height());
-  scorePad_->setColumnWidth(1, ScoreColumnWidth);
-  scorePad_->setColumnWidth(0, scorePad_->width() - ScoreColumnWidth - 5);
+  const int width = std::max(
+      MinimumWidth, int(std::ceil(textWidth / factor)) + 2 * TextMargin + ScoreColumnWidth + 5);
+  PlaceOnDesk(scorePad_, {std::min(scorePlace_.x(), DeskSize.width() - width - TextMargin),
+                          scorePlace_.y(), width, DeskPlace(scorePad_).height()});
+  const int shownWidth = scorePad_->width();
+  const int scoreColumn = int(std::lround(ScoreColumnWidth * factor));
+  scorePad_->setColumnWidth(1, scoreColumn);
+  scorePad_->setColumnWidth(0, shownWidth - scoreColumn - int(std::lround(5 * factor)));
   endofScoring_->show();
   scorePad_->show();
   scorePad_->viewport()->repaint();

@@ -1,5 +1,6 @@
 #include "table/feedback_line.h"
 
+#include <QAccessible>
 #include <QPainter>
 
 #include "auction/bid_keys.h"
@@ -55,6 +56,10 @@ void FeedbackLine::SetLanguage(int language) {
   language_ = language;
   text_ = Compose();
   setToolTip(text_.isEmpty() ? QString() : text_);
+  // A screen reader announces each new sentence.
+  setAccessibleName(text_);
+  QAccessibleEvent changed(this, QAccessible::NameChanged);
+  QAccessible::updateAccessibility(&changed);
   setVisible(!text_.isEmpty());
   update();
 }

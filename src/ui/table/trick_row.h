@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QObject>
 #include <array>
+#include <functional>
 
 #include "engine/play_state.h"
 
@@ -26,6 +27,8 @@ struct TrickPictures {
   QImage Sideways;
 };
 TrickPictures MakeTrickPictures(const QImage& back, const QColor& scheme, const QColor& backColour);
+// The trick pictures drawn at a size in pixels (of the upright one).
+using TrickPictureMaker = std::function<TrickPictures(QSize upright)>;
 
 class TrickRow : public QObject {
   Q_OBJECT
@@ -33,7 +36,11 @@ class TrickRow : public QObject {
   // The row ("TricksWL" with "Image1".."Image13") is made on desk.
   explicit TrickRow(QWidget* desk);
 
-  void SetPictures(const TrickPictures& pictures);
+  // The pictures at the table's own size, and how to draw them at another
+  // size when the table is shown larger or on a finer screen.
+  void SetPictures(const TrickPictures& pictures, TrickPictureMaker maker = {});
+  // The pictures for a trick picture of the size in pixels (upright or sideways).
+  const QImage& PictureAt(QSize pixels);
   // Shows the completed tricks of the play; the rest are hidden.
   void ShowTricksWon(const PlayState& play);
 
@@ -44,6 +51,8 @@ class TrickRow : public QObject {
   QFrame* tricksWL_;
   std::array<QLabel*, 13> images_{};
   TrickPictures pictures_;
+  TrickPictureMaker maker_;
+  TrickPictures drawn_;
 };
 
 }  // namespace tavlo

@@ -195,6 +195,62 @@ TEST_F(CornerTest, OtherColourRepaintsOnlyTheCorners) {
   EXPECT_EQ(card.Picture().pixel(30, 30), SheetCorner);
 }
 
+// A card shown larger (a larger table, a finer screen) is drawn at the pixels
+// it covers: not the sheet's picture with each pixel made a block, and with
+// the face's tint and the table's corners as at the sheet's size.
+struct ShownSize {
+  const char* name;
+  double factor;
+};
+class SharpAtAnySize : public MyCardTest, public testing::WithParamInterface<ShownSize> {};
+
+TEST_P(SharpAtAnySize, CardIsDrawnAtThePixelsItCovers) {
+  const QSize pixels = (QSizeF(CardWidth, CardHeight) * GetParam().factor).toSize();
+  for (const auto& [suit, rank] : {std::pair{Hearts, Queen}, {Spades, Ace}, {Diamonds, 10}}) {
+    TMyCard card;
+    card.SetShowFront(true);
+    card.SetSuit(suit);
+    card.SetRank(rank);
+    card.SetHilite(true);
+    card.SetCornerColor(0x00808000);
+    card.SetUpPic();
+    const QImage shown = card.PictureAt(pixels);
+    ASSERT_EQ(shown.size(), pixels);
+    const QImage blocky =
+        card.Picture().scaled(pixels, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    int differing = 0;
+    for (int y = 0; y < pixels.height(); ++y)
+      for (int x = 0; x < pixels.width(); ++x) differing += shown.pixel(x, y) != blocky.pixel(x, y);
+    // The index and pips are drawn with finer edges: a good share of the
+    // face differs from the stretched one.
+    EXPECT_GT(differing, pixels.width() * pixels.height() / 50) << suit << "," << rank;
+    EXPECT_EQ(shown.pixel(0, 0), ToQColor(0x00808000).rgb());
+    EXPECT_EQ(shown.pixel(pixels.width() / 14, pixels.height() / 2),
+              ToQColor(TMyCard::HiliteTint).rgb());
+    // What the card paints at that size is that picture.
+    card.setFixedSize(pixels);
+    EXPECT_EQ(card.grab().toImage().convertToFormat(QImage::Format_RGB32), shown);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Factors, SharpAtAnySize,
+                         testing::Values(ShownSize{"OneAndAHalf", 1.5}, ShownSize{"Two", 2},
+                                         ShownSize{"Three", 3}),
+                         [](const auto& info) { return info.param.name; });
+
+TEST_F(MyCardTest, BackShownLargerIsDrawnAtThatSize) {
+  TMyCard card;
+  BuildBack(card);
+  const QImage shown = card.PictureAt({2 * CardWidth, 2 * CardHeight});
+  ASSERT_EQ(shown.size(), QSize(2 * CardWidth, 2 * CardHeight));
+  EXPECT_NE(shown, card.Picture().scaled(shown.size()));
+  // A recoloured background is recoloured at every size.
+  RecolourBackDesign(Rgb(1, 2, 3), SailBoat);
+  card.Redraw();
+  EXPECT_EQ(card.PictureAt({2 * CardWidth, 2 * CardHeight}).pixel(20, 20),
+            ToQColor(Rgb(1, 2, 3)).rgb());
+}
+
 TEST(MissingSheet, CardsStayBlankWithoutAMessage) {
   const RecordingNotifier notifier;
   QTemporaryDir emptyFolder;

@@ -277,6 +277,26 @@ TEST_F(HandDisplayTest, FaceUpGeometry) {
   EXPECT_EQ(east[firstClub + 1]->pos(), QPoint(116 / length, 72));
 }
 
+// A long suit at the side closes up, but no further than its cards' indices
+// allow while the hand's width has room for them, and never past that width.
+TEST_F(HandDisplayTest, LongSuitAtTheSideKeepsItsIndicesWhileThereIsRoom) {
+  view.ShowAllHands = true;
+  const int room = Display(East).CardControls()[0]->parentWidget()->width();
+  for (int length = 7; length <= 13; ++length) {
+    hands[East].Suits[Spades].Cards = 0;
+    hands[East].Suits[Hearts].Cards = 0;
+    hands[East].Suits[Diamonds].Cards = 0;
+    // Clubs from the ace down.
+    hands[East].Suits[Clubs].Cards = Holding(((1u << length) - 1) << (15 - length));
+    Display(East).LayOutCards();
+    Display(East).Draw();
+    const auto& east = Display(East).CardControls();
+    const int step = east[1]->x() - east[0]->x();
+    EXPECT_LE(east[length - 1]->geometry().right(), room) << length;
+    EXPECT_GE(step, std::min(16, (room - CardWidth) / (length - 1))) << length;
+  }
+}
+
 TEST_F(HandDisplayTest, FaceDownGeometryAndBacks) {
   view.BackDesign = 0;
   LayOutAllHands(All(), false);

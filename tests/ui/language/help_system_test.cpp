@@ -125,6 +125,14 @@ TEST_F(HelpSystemTest, QuitClosesTheViewer) {
   EXPECT_EQ(help.Viewer(), nullptr);
 }
 
+TEST_F(HelpSystemTest, EscapeClosesTheViewer) {
+  PutHelpFile("English.hlp");
+  HelpSystem help(folder.path());
+  ASSERT_TRUE(help.ShowContents());
+  QTest::keyClick(help.Viewer()->Text(), Qt::Key_Escape);
+  EXPECT_FALSE(help.Viewer()->isVisible());
+}
+
 TEST_F(HelpSystemTest, EnglishHelpOpensAtContentsAndItsLinksLeadBackThere) {
   ASSERT_TRUE(QFile::copy(HelpSource + "English.hlp", folder.filePath("English.hlp")));
   HelpSystem help(folder.path());

@@ -1,0 +1,83 @@
+// A player who cannot see the table hears it: every button, card and call of
+// the table has a name a screen reader says, the cards say whose they are,
+// and the feedback line's sentence and the contract are read out.
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <set>
+
+#include "cards/my_card.h"
+#include "lesson_table.h"
+#include "table/feedback_line.h"
+
+namespace tavlo {
+namespace {
+
+class AccessibleTable : public LessonTableTest {
+ protected:
+  // Every shown button, bid panel and card in the accessible tree under the
+  // interface; those without a name are named by their object name.
+  void Walk(QAccessibleInterface* node, int& parts, std::vector<std::string>& unnamed) const {
+    if (!node) return;
+    const auto* widget = qobject_cast<const QWidget*>(node->object());
+    if (widget && widget->isVisible() &&
+        (qobject_cast<const QAbstractButton*>(widget) || qobject_cast<const BidPanel*>(widget) ||
+         qobject_cast<const TMyCard*>(widget))) {
+      ++parts;
+      if (node->text(QAccessible::Name).trimmed().isEmpty())
+        unnamed.push_back(widget->objectName().toStdString());
+    }
+    for (int i = 0; i < node->childCount(); ++i) Walk(node->child(i), parts, unnamed);
+  }
+  void EveryPartIsNamed(int atLeast) const {
+    int parts = 0;
+    std::vector<std::string> unnamed;
+    Walk(QAccessible::queryAccessibleInterface(table_.get()), parts, unnamed);
+    EXPECT_GE(parts, atLeast);
+    EXPECT_TRUE(unnamed.empty()) << testing::PrintToString(unnamed);
+  }
+  QString Name(const QWidget* widget) const {
+    return QAccessible::queryAccessibleInterface(const_cast<QWidget*>(widget))
+        ->text(QAccessible::Name);
+  }
+};
+
+TEST_F(AccessibleTable, DuringTheAuctionEveryCardAndCallIsNamed) {
+  StartNamed();
+  DealLesson(1);
+  // South's thirteen cards, the calls the turn allows, the bid box's commands.
+  EveryPartIsNamed(13 + 3 + 2 + 5);
+  std::set<QString> southCards;
+  for (const TMyCard* card : Control("HandSouth")->findChildren<TMyCard*>()) {
+    if (!card->isVisible()) continue;
+    southCards.insert(Name(card));
+    EXPECT_EQ(card->accessibleDescription(), "South");
+  }
+  EXPECT_EQ(southCards.size(), 13u);
+  EXPECT_EQ(Name(Pad()->PanelOf(ContractBidCode(2, Clubs))), "Two clubs");
+  EXPECT_EQ(Name(Pad()->PanelOf(ContractBidCode(1, Hearts))), "One heart");
+  EXPECT_EQ(Name(Pad()->PanelOf(ContractBidCode(3, NoTrump))), "Three no trump");
+  EXPECT_EQ(Name(Pad()->PanelOf(Pass)), "Pass");
+  // The cards North holds face down are not told.
+  for (const TMyCard* card : Control("HandNorth")->findChildren<TMyCard*>()) {
+    if (card->isVisible()) EXPECT_EQ(Name(card), "Card face down");
+  }
+}
+
+TEST_F(AccessibleTable, FeedbackAndContractAreReadOut) {
+  StartNamed();
+  DealLesson(1);
+  TypeWrongCall(ScriptedCall(), 0);
+  const auto* line = Control<FeedbackLine>("FeedbackLine");
+  ASSERT_TRUE(line->isVisible());
+  EXPECT_FALSE(Name(line).isEmpty());
+  EXPECT_EQ(Name(line), line->toolTip());
+  BidToTheEnd(0, false);
+  QTest::mouseClick(Control<QPushButton>("EOBStart"), Qt::LeftButton);
+  WaitForTheTable();
+  EXPECT_EQ(Name(Control("ContractImg")), QString::fromUtf8("4♥ by North"));
+  EveryPartIsNamed(13 + 13 + 4);
+}
+
+}  // namespace
+}  // namespace tavlo
