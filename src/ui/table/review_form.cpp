@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 
+#include "common/messages.h"
 #include "common/worker.h"
 #include "dialogs/dialog_translations.h"
 #include "language/multi_lang.h"
@@ -272,7 +273,7 @@ void TReviewForm::AnalysisDone(const Result<HandReview>& result) {
   analysing_ = false;
   progress_->hide();
   if (!result) {
-    summary_->setText(QString::fromStdString(result.Error()));
+    summary_->setText(MessageInLanguage(QString::fromStdString(result.Error()), language_));
     return;
   }
   review_ = *result;
