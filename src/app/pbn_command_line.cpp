@@ -31,8 +31,8 @@ class StreamNotifier final : public Notifier {
   ~StreamNotifier() override { Install(previous_); }
   StreamNotifier(const StreamNotifier&) = delete;
   StreamNotifier& operator=(const StreamNotifier&) = delete;
-  void Message(const QString& text) override { err_ << text.toStdString() << '\n'; }
-  bool Ask(const QString&) override { return false; }
+  void ShowMessage(const QString& text) override { err_ << text.toStdString() << '\n'; }
+  bool AskQuestion(const QString&) override { return false; }
 
  private:
   std::ostream& err_;

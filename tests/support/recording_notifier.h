@@ -1,6 +1,7 @@
 #pragma once
-// A notifier for ui tests: counts beeps and keeps messages instead of showing
-// a modal box, and answers questions as told. Installed for its lifetime.
+// A notifier for ui tests: counts beeps and keeps messages, as the learner
+// would read them, instead of showing a modal box, and answers questions as
+// told. Installed for its lifetime.
 
 #include <QStringList>
 
@@ -17,8 +18,8 @@ class RecordingNotifier final : public Notifier {
 
   void BeepInformation() override { ++informationBeeps; }
   void BeepWarning() override { ++warningBeeps; }
-  void Message(const QString& text) override { messages << text; }
-  bool Ask(const QString& text) override {
+  void ShowMessage(const QString& text) override { messages << text; }
+  bool AskQuestion(const QString& text) override {
     questions << text;
     return answer;
   }

@@ -33,6 +33,7 @@ Result<HandReview> ReviewHand(const DealHoldings& deal, Bid contract, SeatCode d
     for (const CardValue& value : values->Cards)
       if (value.Tricks == values->Best()) card.Best.push_back(value.Played);
     if (SideOfSeat(card.Seat) == NorthSouth && card.Cost > 0) {
+      if (!review.FirstNorthSouthCost) review.FirstNorthSouthCost = at;
       review.LostByNorthSouth += card.Cost;
       review.CostlyNorthSouthCards.push_back(card.Played);
     }

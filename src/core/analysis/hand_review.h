@@ -3,6 +3,7 @@
 // result under perfect play from then on. A learner sees which cards gave
 // tricks away and which card would have kept them.
 
+#include <optional>
 #include <vector>
 
 #include "analysis/double_dummy.h"
@@ -35,6 +36,9 @@ struct HandReview {
   // Tricks North-South's cards gave away, and the cards that did it.
   int LostByNorthSouth = 0;
   std::vector<Card> CostlyNorthSouthCards;
+  // Where in Cards North-South first gave a trick away: the learner's first
+  // mistake to look at. Empty when they gave nothing away.
+  std::optional<std::size_t> FirstNorthSouthCost;
 };
 
 // The hand of deal in contract (a contract bid, or Pass) by declarer, with

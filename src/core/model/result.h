@@ -3,7 +3,10 @@
 // is no deal, an auction another program got wrong, a solver without an
 // answer. The caller gets the value, or a reason written for the user to
 // read, which the window shows through its notifier and the command line
-// prints. A broken invariant is no such failure: it keeps the play's
+// prints. A reason is written in English from a fixed sentence and its
+// values; the window says it in the learner's language by that sentence's
+// row in the table of messages (resources/lang/messages.tsv), so a new
+// sentence gets a row there. A broken invariant is no such failure: it keeps the play's
 // consistency stop.
 
 #include <optional>

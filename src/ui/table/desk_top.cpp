@@ -429,6 +429,7 @@ void TDeskTop::LanguageClick(int language) {
   }
   multiLang_->SetActiveLanguage(language);
   UseQtTranslations(language);
+  Notifier::SetLanguage(language);
   help_->ChooseHelpFile(language);
   auction_->SetLanguage(language, Vocabulary("LabelRedbl")->text(), Vocabulary("LabelDbl")->text(),
                         Vocabulary("LabelPass")->text());

@@ -9,31 +9,34 @@
 #include <QPushButton>
 #include <QTableWidget>
 
-#include "common/symbol_text_painter.h"
+#include "common/messages.h"
 #include "common/worker.h"
 #include "dialogs/dialog_translations.h"
 #include "language/multi_lang.h"
-#include "model/symbol_text.h"
 #include "table/bidding_record.h"
+#include "table/review_sentences.h"
 
 namespace tavlo {
 
 namespace {
 
-constexpr std::array<const char*, 4> SeatWords{"LabelN", "LabelE", "LabelS", "LabelW"};
 // The trick table's rows from no trump down to clubs, as players read it.
 constexpr std::array<StrainCode, 5> TableStrains{NoTrump, Spades, Hearts, Diamonds, Clubs};
 constexpr std::array<SeatCode, 4> TableSeats{North, South, East, West};
-
-QString SuitSign(int suit) {
-  static const std::array<QString, 4> signs{"♣", "♦", "♥", "♠"};
-  return signs[suit];
-}
+// Marks the card that led each trick, in the play and in the legend.
+const QString LeadMark = "▸";
 
 bool RedSuit(int suit) { return suit == Diamonds || suit == Hearts; }
 
-QString CardSign(Card card) {
-  return SuitSign(CardSuit(card)) + QChar(RankLetters[CardRank(card)]);
+// The marks of the hands and the play, each beside what it means.
+QString LegendHtml(const ReviewWord& word) {
+  return QStringList{
+      "<span style='background:#ffe060'><b>K</b></span> " + word("LegendBest"),
+      "<span style='color:#c00000'>−1</span> " + word("LegendCost"),
+      LeadMark + " " + word("LegendLead"),
+      "<b>♠A</b> " + word("LegendOurs"),
+  }
+      .join(" &nbsp;·&nbsp; ");
 }
 
 // A suit of a hand as rich text, the cards in marked highlighted.
@@ -72,23 +75,45 @@ TReviewForm::TReviewForm(Worker& worker, QWidget* parent)
       previous_(new QPushButton("&Previous", this)),
       next_(new QPushButton("&Next", this)),
       summary_(new QLabel(this)),
+      legend_(new QLabel(this)),
       progress_(new QProgressBar(this)) {
   setObjectName("ReviewForm");
   setWindowTitle("Review Hand");
   setMinimumSize(880, 560);
   // Words the window composes its texts from, translated like captions.
-  const std::array<std::pair<const char*, const char*>, 11> words{{
+  const std::array<std::pair<const char*, const char*>, 28> words{{
       {"LabelN", "North"},
       {"LabelE", "East"},
       {"LabelS", "South"},
       {"LabelW", "West"},
-      {"LabelPar", "Par: %1, %2 for North-South"},
+      {"LabelNS", "North-South"},
+      {"LabelEW", "East-West"},
+      {"LabelOr", "or"},
+      {"NumberWords", "one two three four five six seven eight nine ten eleven twelve thirteen"},
+      {"LabelPar", "Par: %1: %2"},
+      {"ParPairTakes", "%1 play %2 and take %3 tricks"},
+      {"ParSeatTakes", "%1 plays %2 and takes %3 tricks"},
+      {"ParPairDown", "%1 play %2 and go down %3"},
+      {"ParSeatDown", "%1 plays %2 and goes down %3"},
+      {"ParDoubled", "%1 doubled"},
+      {"ParPassedOut", "Par: the hand is passed out."},
       {"LabelTrickOf", "Trick %1 of 13"},
-      {"LabelMade", "Made %1 tricks."},
-      {"LabelAfterLead", "Double dummy after the opening lead: %1."},
-      {"LabelGaveAway", "North-South gave away %1: %2."},
+      {"LabelLeads", "%1 leads"},
+      {"LabelMade", "Declarer took %1 tricks."},
+      {"LabelAfterLead",
+       "With best play by both sides from the opening lead, declarer takes %1 tricks."},
+      {"LabelGaveAway", "Tricks North-South gave away: %1 (%2)."},
       {"LabelNothingLost", "North-South gave nothing away."},
+      {"LabelFirstCostOne",
+       "The first trick your side gave away: at trick %1 %2 played %3, and %4 was better."},
+      {"LabelFirstCostMany",
+       "The first tricks your side gave away: at trick %1 %2 played %3, which cost %5 tricks, and "
+       "%4 was better."},
       {"LabelPassedOut", "Passed out: there is no play to review."},
+      {"LegendBest", "best cards of the player on lead"},
+      {"LegendCost", "tricks a card gave away"},
+      {"LegendLead", "the card that led the trick"},
+      {"LegendOurs", "your side's cards, North-South"},
   }};
   for (const auto& [name, text] : words) WordLabel(this, name, text);
 
@@ -99,6 +124,8 @@ TReviewForm::TReviewForm(Worker& worker, QWidget* parent)
   ddTable_->verticalHeader()->setDefaultSectionSize(22);
   ddTable_->setFixedSize(4 * 48 + 44, 5 * 22 + 28);
   par_->setObjectName("ParLabel");
+  par_->setWordWrap(true);
+  par_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   playGrid_->setObjectName("PlayGrid");
   playGrid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   playGrid_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -107,6 +134,11 @@ TReviewForm::TReviewForm(Worker& worker, QWidget* parent)
   playGrid_->horizontalHeader()->setDefaultSectionSize(64);
   playGrid_->verticalHeader()->setDefaultSectionSize(20);
   playGrid_->setFixedWidth(4 * 64 + 40);
+  playGrid_->setFixedHeight(13 * 20 + playGrid_->horizontalHeader()->sizeHint().height() +
+                            2 * playGrid_->frameWidth());
+  // Par in a sentence under the play, as wide: room for two contracts.
+  par_->setFixedWidth(playGrid_->width());
+  par_->setMinimumHeight(4 * par_->fontMetrics().lineSpacing() + 4);
   trickLabel_->setObjectName("TrickLabel");
   trickLabel_->setMinimumWidth(120);
   trickLabel_->setAlignment(Qt::AlignCenter);
@@ -114,7 +146,12 @@ TReviewForm::TReviewForm(Worker& worker, QWidget* parent)
   next_->setObjectName("NextTrick");
   summary_->setObjectName("Summary");
   summary_->setWordWrap(true);
-  summary_->setMinimumHeight(2 * summary_->fontMetrics().lineSpacing() + 4);
+  // Up to four sentences: the tricks, best play, what was given away and
+  // the first card that gave a trick away.
+  summary_->setMinimumHeight(4 * summary_->fontMetrics().lineSpacing() + 4);
+  legend_->setObjectName("Legend");
+  legend_->setTextFormat(Qt::RichText);
+  legend_->setWordWrap(true);
   progress_->setObjectName("Progress");
   progress_->setRange(0, 0);
   auto* close = new QPushButton("&Close", this);
@@ -142,15 +179,19 @@ TReviewForm::TReviewForm(Worker& worker, QWidget* parent)
   layout->addWidget(auction_, 0, 0);
   auto* table = new QVBoxLayout;
   table->addWidget(ddTable_);
-  table->addWidget(par_);
   table->addStretch();
   layout->addLayout(table, 0, 1);
-  layout->addWidget(playGrid_, 0, 2, 3, 1);
+  auto* play = new QVBoxLayout;
+  play->addWidget(playGrid_);
+  play->addWidget(par_);
+  play->addStretch();
+  layout->addLayout(play, 0, 2, 3, 1);
   layout->addLayout(compass, 1, 0, 1, 2);
   layout->addLayout(steps, 2, 0, 1, 2);
-  layout->addWidget(summary_, 3, 0, 1, 3);
-  layout->addWidget(progress_, 4, 0, 1, 2);
-  layout->addWidget(close, 4, 2, Qt::AlignRight);
+  layout->addWidget(legend_, 3, 0, 1, 3);
+  layout->addWidget(summary_, 4, 0, 1, 3);
+  layout->addWidget(progress_, 5, 0, 1, 2);
+  layout->addWidget(close, 5, 2, Qt::AlignRight);
 
   connect(previous_, &QPushButton::clicked, this, [this] { ShowTrick(trick_ - 1); });
   connect(next_, &QPushButton::clicked, this, [this] { ShowTrick(trick_ + 1); });
@@ -160,19 +201,8 @@ TReviewForm::TReviewForm(Worker& worker, QWidget* parent)
 
 QString TReviewForm::Word(const char* name) const { return findChild<QLabel*>(name)->text(); }
 
-QString TReviewForm::StrainSign(StrainCode strain) const {
-  return strain == NoTrump ? SymbolGlyph(SymbolOfLetter('N', language_)) : SuitSign(strain);
-}
-
-QString TReviewForm::ParSign(const ParContract& contract) const {
-  QString text = QString::number(contract.Level) + StrainSign(contract.Strain);
-  if (contract.Doubled) text += "x";
-  text += "-";
-  for (const char seat : contract.Seats)
-    text += Word(SeatWords[SeatOfLetter(std::string_view(&seat, 1))]).left(1);
-  if (contract.Overtricks > 0) text += QString(" +%1").arg(contract.Overtricks);
-  if (contract.Undertricks > 0) text += QString(" -%1").arg(contract.Undertricks);
-  return text;
+ReviewWord TReviewForm::Words() const {
+  return [this](const char* key) { return Word(key); };
 }
 
 void TReviewForm::ReviewHand(const Game& game, int language,
@@ -195,7 +225,7 @@ void TReviewForm::ReviewHand(const Game& game, int language,
   }
   for (int row = 0; row < 5; ++row) {
     const StrainCode strain = TableStrains[row];
-    ddTable_->setVerticalHeaderItem(row, new QTableWidgetItem(StrainSign(strain)));
+    ddTable_->setVerticalHeaderItem(row, new QTableWidgetItem(StrainSign(strain, language)));
   }
 
   // What the analysis needs, copied: the table may go on meanwhile.
@@ -210,6 +240,7 @@ void TReviewForm::ReviewHand(const Game& game, int language,
   ddTable_->clearContents();
   for (QLabel* hand : hands_) hand->clear();
   for (QLabel* label : {summary_, par_, trickLabel_}) label->clear();
+  legend_->setText(LegendHtml(Words()));
   previous_->setEnabled(false);
   next_->setEnabled(false);
   progress_->show();
@@ -242,7 +273,7 @@ void TReviewForm::AnalysisDone(const Result<HandReview>& result) {
   analysing_ = false;
   progress_->hide();
   if (!result) {
-    summary_->setText(QString::fromStdString(result.Error()));
+    summary_->setText(MessageInLanguage(QString::fromStdString(result.Error()), language_));
     return;
   }
   review_ = *result;
@@ -260,17 +291,14 @@ void TReviewForm::ShowTable() {
       item->setTextAlignment(Qt::AlignCenter);
       ddTable_->setItem(row, column, item);
     }
-  QStringList contracts;
-  for (const ParContract& contract : review_->Par.Contracts) contracts << ParSign(contract);
-  par_->setText(Word("LabelPar")
-                    .arg(contracts.isEmpty() ? "-" : contracts.join(", "),
-                         QString::number(review_->Par.ScoreNorthSouth)));
+  par_->setText(ParSentence(review_->Par, language_, Words()));
 }
 
 void TReviewForm::ShowPlay() {
   for (std::size_t at = 0; at < review_->Cards.size(); ++at) {
     const ReviewedCard& card = review_->Cards[at];
     QString text = CardSign(card.Played);
+    if (at % 4 == 0) text = LeadMark + text;
     if (card.Cost > 0) text += QString(" −%1").arg(card.Cost);
     auto* item = new QTableWidgetItem(text);
     // North-South are the learner's side: their cards stand out in bold.
@@ -282,22 +310,7 @@ void TReviewForm::ShowPlay() {
   }
 }
 
-void TReviewForm::ShowSummary() {
-  if (review_->PassedOut) {
-    summary_->setText(Word("LabelPassedOut"));
-    return;
-  }
-  QString text = Word("LabelMade").arg(review_->TricksMade) + " " +
-                 Word("LabelAfterLead").arg(review_->AfterLead) + " ";
-  if (review_->LostByNorthSouth == 0) {
-    text += Word("LabelNothingLost");
-  } else {
-    QStringList cards;
-    for (Card card : review_->CostlyNorthSouthCards) cards << CardSign(card);
-    text += Word("LabelGaveAway").arg(review_->LostByNorthSouth).arg(cards.join(", "));
-  }
-  summary_->setText(text);
-}
+void TReviewForm::ShowSummary() { summary_->setText(SummarySentences(*review_, Words())); }
 
 void TReviewForm::ShowTrick(int trick) {
   if (!review_ || review_->PassedOut || trick < 1 || trick > 13) return;
@@ -308,7 +321,9 @@ void TReviewForm::ShowTrick(int trick) {
   std::array<Holding, 4> best{};
   for (Card card : lead.Best) best[CardSuit(card)] |= card & RankBits;
   for (int seat = North; seat <= West; ++seat) {
-    QString html = "<b>" + Word(SeatWords[seat]) + "</b>";
+    const QString name = Word(SeatWords[seat]);
+    QString html =
+        "<b>" + (seat == lead.Seat ? LeadMark + " " + Word("LabelLeads").arg(name) : name) + "</b>";
     for (int suit = Spades; suit >= Clubs; --suit)
       html += "<br>" + HoldingHtml(suit, left[seat][suit], seat == lead.Seat ? best[suit] : 0);
     hands_[seat]->setText(html);

@@ -3,7 +3,8 @@
 // every alert explained, the double-dummy trick table and par, and the play
 // trick by trick with what each card cost its side under perfect play. The
 // learner steps through the tricks and sees the four hands as they stood,
-// with the best cards for the seat to lead marked.
+// with the seat to lead and its best cards marked; a legend says what the
+// marks mean, and the figures are said again in sentences.
 
 #include <QDialog>
 #include <array>
@@ -11,6 +12,7 @@
 
 #include "analysis/hand_review.h"
 #include "game/game.h"
+#include "table/review_sentences.h"
 
 class QLabel;
 class QProgressBar;
@@ -52,11 +54,7 @@ class TReviewForm : public QDialog {
   void ShowPlay();
   void ShowSummary();
   QString Word(const char* name) const;
-  // A strain as the language shows it: the suit's sign, or its no-trump sign.
-  QString StrainSign(StrainCode strain) const;
-  // A par contract with the language's strain sign and seat letters
-  // ("4♠-NS", "5♥x-OW -2").
-  QString ParSign(const ParContract& contract) const;
+  ReviewWord Words() const;
 
   int language_ = 0;
   bool analysing_ = false;
@@ -73,6 +71,7 @@ class TReviewForm : public QDialog {
   QPushButton* previous_;
   QPushButton* next_;
   QLabel* summary_;
+  QLabel* legend_;
   QProgressBar* progress_;
 };
 

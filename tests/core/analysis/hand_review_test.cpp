@@ -52,6 +52,7 @@ TEST(ReviewHand, BestPlayCostsNothingAndOneMistakeIsFoundAlone) {
   EXPECT_EQ(review->AfterLead, tricks);
   EXPECT_EQ(review->TricksMade, tricks);
   EXPECT_EQ(review->LostByNorthSouth, 0);
+  EXPECT_FALSE(review->FirstNorthSouthCost.has_value());
   for (const ReviewedCard& card : review->Cards) {
     EXPECT_EQ(card.Cost, 0);
     EXPECT_NE(std::find(card.Best.begin(), card.Best.end(), card.Played), card.Best.end());
@@ -80,6 +81,10 @@ TEST(ReviewHand, BestPlayCostsNothingAndOneMistakeIsFoundAlone) {
   const bool northSouth = SideOfSeat(mistake.Seat) == NorthSouth;
   EXPECT_EQ(wrong->LostByNorthSouth, northSouth ? mistake.Cost : 0);
   EXPECT_EQ(wrong->CostlyNorthSouthCards.size(), northSouth ? 1u : 0u);
+  // The learner's first mistake is the one card, when the learner's side
+  // played it; a defender's mistake is none of the learner's.
+  EXPECT_EQ(wrong->FirstNorthSouthCost,
+            northSouth ? std::optional<std::size_t>(mistakeAt) : std::nullopt);
 }
 
 // After the opening lead, declarer makes what double dummy allowed, less
@@ -94,15 +99,20 @@ TEST(ReviewHand, TheCostsAccountForTheTricksMade) {
     ASSERT_TRUE(review) << review.Error();
     int balance = review->AfterLead;
     int northSouthLost = 0;
+    std::optional<std::size_t> firstCost;
     for (std::size_t at = 1; at < review->Cards.size(); ++at) {
       const ReviewedCard& card = review->Cards[at];
       balance += card.Seat % 2 == board.declarer % 2 ? -card.Cost : card.Cost;
-      if (SideOfSeat(card.Seat) == NorthSouth) northSouthLost += card.Cost;
+      if (SideOfSeat(card.Seat) != NorthSouth || card.Cost == 0) continue;
+      northSouthLost += card.Cost;
+      if (!firstCost) firstCost = at;
     }
     EXPECT_EQ(balance, review->TricksMade) << "seed " << seed;
     EXPECT_EQ(review->LostByNorthSouth,
               northSouthLost +
                   (SideOfSeat(review->Cards[0].Seat) == NorthSouth ? review->Cards[0].Cost : 0));
+    if (SideOfSeat(review->Cards[0].Seat) == NorthSouth && review->Cards[0].Cost > 0) firstCost = 0;
+    EXPECT_EQ(review->FirstNorthSouthCost, firstCost) << "seed " << seed;
   }
 }
 

@@ -245,7 +245,7 @@ TEST_F(LessonPlayTest, AFinishedHandIsReviewedTrickByTrick) {
   ASSERT_TRUE(review->Review().has_value());
   EXPECT_EQ(review->Review()->TricksMade, Play().DeclarerTricks);
   EXPECT_TRUE(review->findChild<QLabel*>("Summary")->text().startsWith(
-      QString("Made %1 tricks.").arg(Play().DeclarerTricks)));
+      QString("Declarer took %1 tricks.").arg(Play().DeclarerTricks)));
   EXPECT_TRUE(review->findChild<QLabel*>("ParLabel")->text().startsWith("Par: "));
   const auto* table = review->findChild<QTableWidget*>("DDTable");
   const Bid contract = Auction().ContractBid;
@@ -256,7 +256,10 @@ TEST_F(LessonPlayTest, AFinishedHandIsReviewedTrickByTrick) {
   for (int at = 0; at < 52; ++at) {
     const PlayRecordEntry& card = Play().PlayRecord[at];
     ASSERT_NE(play->item(at / 4, card.Seat), nullptr) << at;
-    EXPECT_EQ(play->item(at / 4, card.Seat)->text().at(1), QChar(RankLetters[CardRank(card.Card)]));
+    // The card that led the trick carries the lead mark before it.
+    const QString text = play->item(at / 4, card.Seat)->text();
+    EXPECT_EQ(text.startsWith("▸"), at % 4 == 0) << at;
+    EXPECT_EQ(text.at(at % 4 == 0 ? 2 : 1), QChar(RankLetters[CardRank(card.Card)]));
   }
 
   EXPECT_EQ(review->Trick(), 1);
@@ -269,11 +272,14 @@ TEST_F(LessonPlayTest, AFinishedHandIsReviewedTrickByTrick) {
   EXPECT_EQ(review->Trick(), 13);
   QTest::mouseClick(review->findChild<QPushButton*>("PrevTrick"), Qt::LeftButton);
   EXPECT_EQ(review->Trick(), 12);
-  // The seat to lead the shown trick has its best cards marked.
+  // The seat to lead the shown trick is named so, and has its best cards
+  // marked; the legend says what the marks mean.
   const SeatCode leader = Play().PlayRecord[44].Seat;
-  EXPECT_TRUE(review->findChild<QLabel*>(QString("ReviewHand%1").arg(SeatNames[leader].data()))
-                  ->text()
-                  .contains("background"));
+  const QString leaderText =
+      review->findChild<QLabel*>(QString("ReviewHand%1").arg(SeatNames[leader].data()))->text();
+  EXPECT_TRUE(leaderText.contains("background"));
+  EXPECT_TRUE(leaderText.contains(QString("%1 leads").arg(SeatNames[leader].data())));
+  EXPECT_TRUE(review->findChild<QLabel*>("Legend")->text().contains("best cards of the player"));
   review->grab().save(QDir::temp().filePath("tavlo_review_english.png"));
 
   ChooseLanguage(*table_, 4);
@@ -281,7 +287,7 @@ TEST_F(LessonPlayTest, AFinishedHandIsReviewedTrickByTrick) {
   ASSERT_TRUE(QTest::qWaitFor([&] { return !review->Analysing(); }, 60000));
   EXPECT_EQ(review->windowTitle(), "Spiel durchgehen");
   EXPECT_TRUE(review->findChild<QLabel*>("Summary")->text().startsWith(
-      QString("%1 Stiche gemacht.").arg(Play().DeclarerTricks)));
+      QString("Der Alleinspieler hat %1 Stiche gemacht.").arg(Play().DeclarerTricks)));
   review->grab().save(QDir::temp().filePath("tavlo_review_german.png"));
 }
 

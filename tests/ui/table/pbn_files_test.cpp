@@ -14,6 +14,7 @@
 #include "dialogs/saved_hand_picker.h"
 #include "engine/random_deal.h"
 #include "handfile/big_ini_file.h"
+#include "language/languages.h"
 #include "lesson_table.h"
 #include "pbn/pbn_reader.h"
 #include "pbn/pbn_writer.h"
@@ -80,6 +81,22 @@ TEST_F(PbnFilesTest, AnImportedBoardIsBidWithItsAlertExplained) {
   EXPECT_EQ(Auction().AlertLines, std::vector<std::string>{"(!)=Take-out: four ~S and 11+ HCP"});
   EXPECT_EQ(Auction().ContractBid, ContractBidCode(4, Spades));
   EXPECT_EQ(Auction().Declarer, South);
+}
+
+// A German learner reads the report of a damaged file in German: what
+// came in, and each board left out with its reason.
+TEST_F(PbnFilesTest, TheReportOfAnImportIsInTheLearnersLanguage) {
+  StartNamed();
+  ChooseLanguage(*table_, German);
+  NextDialog<QFileDialog> choose(ChooseFile(kTestFiles + "bad_boards.pbn"));
+  table_->MenuItem("ImportPbn1")->trigger();
+  ASSERT_TRUE(choose.seen);
+  WaitForTheWork();
+  ASSERT_EQ(notifier_.messages.size(), 1);
+  const QStringList lines = notifier_.messages.front().split('\n');
+  ASSERT_EQ(lines.size(), 7);
+  EXPECT_EQ(lines[0], "2 Spiele als Boards 11 und 12 hinzugefügt.");
+  EXPECT_EQ(lines[6], "Board 7 wurde ausgelassen: Es fehlt die Verteilung.");
 }
 
 TEST_F(PbnFilesTest, MarkedHandsGoOutWithTheirDoubleDummyFacts) {

@@ -390,16 +390,19 @@ TEST_F(WindowLanguagesTest, EveryDialogSpeaksEveryLanguage) {
   });
 }
 
-// Lesson 3 scores par with four spades by North-South: the review writes it
-// with the suit's sign and the seat letters of the language.
+// Lesson 3 scores par with four spades by North-South: the review says it
+// in a sentence of the language, with the suit's sign.
 TEST_F(WindowLanguagesTest, TheReviewWritesParInTheLanguage) {
   StartNamed();
   DealLesson(3);
   BidAndFinish();
   const std::array<QString, LanguageCount> par{
-      "Par: 4♠-NS, 420 for North-South", "Par: 4♠-NS, 420 til Nord-Syd",
-      "Par: 4♠-NS, 420 til Nord-Syd",    "Par : 4♠-NS, 420 pour Nord-Sud",
-      "Par: 4♠-NS, 420 für Nord-Süd",    "Par: 4♠-NS, 420 för Nord-Syd"};
+      "Par: North-South play 4♠ and take 10 tricks: North-South +420",
+      "Par: Nord-Syd spiller 4♠ og tager 10 stik: Nord-Syd +420",
+      "Par: Nord-Syd spiller 4♠ og tar 10 stikk: Nord-Syd +420",
+      "Par : Nord-Sud jouent 4♠ et font 10 levées : Nord-Sud +420",
+      "Par: Nord-Süd spielen 4♠ und machen 10 Stiche: Nord-Süd +420",
+      "Par: Nord-Syd spelar 4♠ och tar 10 stick: Nord-Syd +420"};
   for (int language = English; language < LanguageCount; ++language) {
     ChooseLanguage(*table_, language);
     table_->MenuItem("ReviewHand1")->trigger();
