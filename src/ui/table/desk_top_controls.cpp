@@ -150,7 +150,7 @@ void TDeskTop::CreateMenu() {
           &TDeskTop::SaveHandMenuClick);
   connect(AddItem(file, "PlayaSavedHand1", "Play a Saved &Hand", Qt::Key_F4), &QAction::triggered,
           this, &TDeskTop::ButSavedHandClick);
-  connect(AddItem(file, "Lessons1", "&Lessons…", QKeySequence(Qt::CTRL | Qt::Key_L)),
+  connect(AddItem(file, "Lessons1", "&Lessons…", QKeySequence(Qt::CTRL | Qt::Key_O)),
           &QAction::triggered, this, &TDeskTop::LessonsClick);
   connect(AddItem(file, "DeleteaSavedHand1", "&Delete a Saved Hand", Qt::Key_F5),
           &QAction::triggered, this, &TDeskTop::DeleteaSavedHandClick);
