@@ -271,6 +271,10 @@ Result<ClaimVerdict> CheckClaim(const PlayOut& play, const ClaimingSeats& seats,
   Result<std::vector<PlayRecordEntry>> line = DefenceLine(*worstPlay, side, left - tricks + 1);
   if (!line) return line.Why();
   verdict.Defence = std::move(*line);
+  // The line was played on this play: replaying it cannot be refused.
+  PlayOut after = *worstPlay;
+  for (const PlayRecordEntry& entry : verdict.Defence) (void)after.Play(entry.Card);
+  verdict.Beater = after.TrickLeader();
   return verdict;
 }
 

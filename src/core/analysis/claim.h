@@ -74,6 +74,8 @@ struct ClaimVerdict {
   // its seat.
   DealHoldings Layout{};
   std::vector<PlayRecordEntry> Defence;
+  // The defender who wins the last trick of that line.
+  SeatCode Beater = North;
   // How many layouts the claim was tried on, and whether that was all.
   int LayoutsTried = 0;
   bool EveryLayout = false;
