@@ -24,8 +24,6 @@ std::int64_t Combinations(int from, int chosen) {
   return count;
 }
 
-int CountHand(const std::array<Holding, 4>& hand) { return SuitHoldings{hand}.Count(); }
-
 // The suits each seat has shown out of: it played another suit to a trick
 // that suit was led to.
 std::array<std::uint8_t, 4> ShownOut(const PlayOut& play) {
@@ -167,7 +165,7 @@ ClaimLayouts::ClaimLayouts(const PlayOut& play, const ClaimingSeats& seats)
         if (pool & (Holding{1} << rank)) free_.push_back(MakeCard(rank, suit));
     }
   }
-  toFirst_ = CountHand(left_[hidden_[0]]) - CountHand(forced_[0]);
+  toFirst_ = SuitHoldings{left_[hidden_[0]]}.Count() - SuitHoldings{forced_[0]}.Count();
   count_ = Combinations(static_cast<int>(free_.size()), toFirst_);
 }
 

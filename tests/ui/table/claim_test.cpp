@@ -99,8 +99,11 @@ TEST_F(ClaimTest, ARefusedClaimLeavesThePlayAndAnAcceptedOneIsSavedReadAndPrinte
   EXPECT_EQ(Play().CardsPlayed, cards);
   EXPECT_EQ(table_->Session().LastFeedback().Kind, FeedbackKind::ClaimRefused);
   EXPECT_GE(table_->Session().LastFeedback().Shortfall, 1);
+  // The line that beats it, in words, ends with the trick that does.
+  EXPECT_FALSE(table_->Session().LastFeedback().Defence.empty());
   EXPECT_TRUE(FeedbackText().startsWith("Claim refused: it fails by"))
       << FeedbackText().toStdString();
+  EXPECT_TRUE(FeedbackText().endsWith("wins the trick.")) << FeedbackText().toStdString();
   EXPECT_EQ(notifier_.informationBeeps, beeps + 1);
 
   // A key pressed while the claim is checked calls it off: nothing changes.
