@@ -87,6 +87,23 @@ struct deal SolverDeal(const SolverPosition& position) {
   return dl;
 }
 
+// The solver's answer at the play: the request checked first, so every
+// refusal is ours.
+Result<futureTricks> Solve(const PlayOut& play, const SolverRequest& request) {
+  if (play.Over()) return Reason{"The hand is over"};
+  const SolverPosition position = PositionOf(play);
+  if (Status accepted = CheckSolverInput(position, request); !accepted)
+    return Reason{accepted.Error()};
+  futureTricks future{};
+  std::lock_guard guard(SolverLock());
+  PrepareSolver();
+  if (const int code = SolveBoard(SolverDeal(position), request.Target, request.Solutions,
+                                  request.Mode, &future, 0);
+      code != RETURN_NO_FAULT)
+    return Reason{SolverError(code)};
+  return future;
+}
+
 }  // namespace
 
 std::string ParContract::Text() const {
@@ -151,30 +168,22 @@ Result<PlayValues> ValuesOfCards(const DealHoldings& deal, StrainCode trump, Sea
   if (played.size() == 52) return Reason{"The hand is over"};
   const Result<PlayOut> play = ReplayCards(deal, trump, leader, played);
   if (!play) return Reason{play.Error()};
-  const SolverPosition position = PositionOf(*play);
-  // Every card with its score, searched even when it is the only one.
-  constexpr SolverRequest everyCard{-1, 3, 1};
-  if (Status accepted = CheckSolverInput(position, everyCard); !accepted)
-    return Reason{accepted.Error()};
+  return ValuesOfCards(*play);
+}
 
-  futureTricks future{};
-  {
-    std::lock_guard guard(SolverLock());
-    PrepareSolver();
-    if (const int code = SolveBoard(SolverDeal(position), everyCard.Target, everyCard.Solutions,
-                                    everyCard.Mode, &future, 0);
-        code != RETURN_NO_FAULT)
-      return Reason{SolverError(code)};
-  }
+Result<PlayValues> ValuesOfCards(const PlayOut& play) {
+  // Every card with its score, searched even when it is the only one.
+  const Result<futureTricks> future = Solve(play, {-1, 3, 1});
+  if (!future) return future.Why();
   PlayValues values;
-  values.ToPlay = play->ToPlay();
-  for (int at = 0; at < std::clamp(future.cards, 0, 13); ++at) {
-    const StrainCode suit = OurSuit(future.suit[at]);
-    values.Cards.push_back({MakeCard(future.rank[at], suit), future.score[at]});
+  values.ToPlay = play.ToPlay();
+  for (int at = 0; at < std::clamp(future->cards, 0, 13); ++at) {
+    const StrainCode suit = OurSuit(future->suit[at]);
+    values.Cards.push_back({MakeCard(future->rank[at], suit), future->score[at]});
     // Lower cards the solver found equal to this one share its value.
     for (int rank = 2; rank <= Ace; ++rank)
-      if (future.equals[at] & (1 << rank))
-        values.Cards.push_back({MakeCard(rank, suit), future.score[at]});
+      if (future->equals[at] & (1 << rank))
+        values.Cards.push_back({MakeCard(rank, suit), future->score[at]});
   }
   std::sort(values.Cards.begin(), values.Cards.end(), [](const CardValue& a, const CardValue& b) {
     if (a.Tricks != b.Tricks) return a.Tricks > b.Tricks;
@@ -182,6 +191,25 @@ Result<PlayValues> ValuesOfCards(const DealHoldings& deal, StrainCode trump, Sea
     return a.Played > b.Played;
   });
   return values;
+}
+
+Result<int> TricksOfSideToPlay(const PlayOut& play) {
+  const Result<futureTricks> future = Solve(play, {-1, 1, 1});
+  if (!future) return future.Why();
+  return future->score[0];
+}
+
+Result<bool> SideToPlayTakes(const PlayOut& play, int target) {
+  const Result<futureTricks> future = Solve(play, {target, 1, 1});
+  if (!future) return future.Why();
+  // The solver scores -1 when no card reaches the target.
+  return future->score[0] >= target;
+}
+
+Result<Card> BestCard(const PlayOut& play) {
+  const Result<futureTricks> future = Solve(play, {-1, 1, 1});
+  if (!future) return future.Why();
+  return MakeCard(future->rank[0], OurSuit(future->suit[0]));
 }
 
 }  // namespace tavlo

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/play_out.h"
 #include "model/codes.h"
 #include "model/result.h"
 
@@ -71,5 +72,16 @@ struct PlayValues {
 
 Result<PlayValues> ValuesOfCards(const DealHoldings& deal, StrainCode trump, SeatCode leader,
                                  std::span<const Card> played);
+// The same at a play already replayed.
+Result<PlayValues> ValuesOfCards(const PlayOut& play);
+
+// The tricks the side to play takes from the trick in progress to the end
+// when all play their best.
+Result<int> TricksOfSideToPlay(const PlayOut& play);
+// Whether the side to play takes at least target (1 to the tricks left)
+// of them: a question the solver answers faster than the count.
+Result<bool> SideToPlayTakes(const PlayOut& play, int target);
+// One best card of the seat to play.
+Result<Card> BestCard(const PlayOut& play);
 
 }  // namespace tavlo

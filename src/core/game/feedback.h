@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "engine/card_rule.h"
 #include "game/play_flow.h"
@@ -15,12 +16,13 @@
 namespace tavlo {
 
 enum class FeedbackKind : std::uint8_t {
-  None,         // nothing to say: the last step went through
-  CallRefused,  // a call that is not the lesson's
-  Typing,       // the keys of a call or a card typed so far
-  CardRefused,  // a card the laws of play refuse
-  BidForSeat,   // after a take-back the user bids for a computer seat
-  Hint,         // the engine's card for the seat to play
+  None,          // nothing to say: the last step went through
+  CallRefused,   // a call that is not the lesson's
+  Typing,        // the keys of a call or a card typed so far
+  CardRefused,   // a card the laws of play refuse
+  BidForSeat,    // after a take-back the user bids for a computer seat
+  Hint,          // the engine's card for the seat to play
+  ClaimRefused,  // a claim the best defence beats on some layout
 };
 
 struct Feedback {
@@ -42,6 +44,10 @@ struct Feedback {
   // The hint and why the engine plays it.
   Card Hint = 0;
   CardReason HintReason;
+  // A refused claim: the tricks it fails by, and the cards of a defence
+  // that beats it, from the next card on, with their seats.
+  int Shortfall = 0;
+  std::vector<PlayRecordEntry> Defence{};
 
   bool operator==(const Feedback&) const = default;
 };

@@ -145,6 +145,7 @@ void ResetGame(Game& game, const Clock& clock) {
 bool PlayCanStart(const Game& game) { return game.Auction.ContractBid != Pass; }
 
 Redraw StartPlay(Game& game, const Clock& clock) {
+  game.Table.Claim.reset();
   // A hand nobody bid has no play: it is scored 0 at once.
   if (!PlayCanStart(game)) return EndOfHand(game);
   PlayState& play = game.Play;

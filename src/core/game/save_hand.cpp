@@ -15,6 +15,7 @@ Result<std::string> SaveFinishedHand(const Game& game, TBigIniFile& store,
   played.HandScore = game.Table.HandScore;
   if (played.ContractBid != Pass)
     played.PlaysText = PlayRecordText(game.Play.PlayRecord, game.Play.Declarer);
+  if (game.Table.Claim) played.ClaimText = ClaimNoteText(*game.Table.Claim);
   return SaveHand(store, record, played, comment);
 }
 

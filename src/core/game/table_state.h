@@ -4,9 +4,11 @@
 // point items of the hand record, and who sees which cards.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "handfile/claim_note.h"
 #include "model/hand_data.h"
 
 namespace tavlo {
@@ -72,6 +74,8 @@ struct TableState {
   bool AutoFinish = false;
   // The duplicate score of the finished hand, from North-South's side.
   std::int32_t HandScore = 0;
+  // The claim that ended the play, when one did.
+  std::optional<ClaimNote> Claim;
 };
 
 }  // namespace tavlo

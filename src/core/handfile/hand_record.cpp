@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "handfile/claim_note.h"
 #include "model/bid_text.h"
 #include "model/comma_text.h"
 
@@ -82,6 +83,7 @@ void WriteHandSection(TBigIniFile& store, std::string_view section, const HandRe
   store.WriteString(section, "Points", record.PointsText);
   store.WriteString(section, "LeadDirector", record.LeadDirector);
   store.WriteString(section, "Plays", played.PlaysText);
+  if (!played.ClaimText.empty()) store.WriteString(section, ClaimKey, played.ClaimText);
   store.WriteString(section, "Contract", ContractText(played));
   if (played.HandScore) store.WriteString(section, "Score", std::to_string(*played.HandScore));
   if (const auto kept = TrimTrailingSpacesKeepOne(comment); !kept.empty())

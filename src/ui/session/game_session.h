@@ -82,6 +82,12 @@ class GameSession : public QObject {
   void FinishPlay();
   void TakeBackCard();
   void DeveloperSearch();
+  // The user's side claims tricks of the tricks left, 0 to concede: the
+  // claim is checked on the worker; anything else the user does calls the
+  // check off (CancelClaim).
+  void Claim(int tricks);
+  bool ClaimUnderWay() const;
+  void CancelClaim();
 
  signals:
   // A step changed these parts of the table.
@@ -102,6 +108,9 @@ class GameSession : public QObject {
   void CallShown(Bid call);
   // The user is to play, or to clear a trick: the play pad is set for it.
   void UserToAct();
+  // A claim was judged: refused, the play goes on as it stood (an accepted
+  // claim ends the hand with HandOver).
+  void ClaimRefused();
   // A card was played to the trick.
   void CardPlayed();
   // The engine's hint for the seat to play.
@@ -172,6 +181,8 @@ class GameSession : public QObject {
   // Calls refused at the turn of the call counted in refusedAt_.
   int refusals_ = 0;
   int refusedAt_ = -1;
+  // A claim's check runs on the worker.
+  bool claiming_ = false;
 };
 
 }  // namespace tavlo

@@ -7,6 +7,7 @@
 #include "cards/my_card.h"
 #include "common/notifier.h"
 #include "dialogs/test_play_dialog.h"
+#include "game/claim_flow.h"
 #include "game/play_flow.h"
 #include "hands/hand_display.h"
 #include "session/game_session.h"
@@ -60,6 +61,9 @@ CardPlayPanel::CardPlayPanel(GameSession& session, QWidget* desk)
           &QPushButton::clicked, this, &CardPlayPanel::TPPBackupClick);
   connect(AddButton(thePlayPad_, "ButClearTable", "Cl&ear Table", "Clear all cards off the table"),
           &QPushButton::clicked, &session_, &GameSession::ClearTrick);
+  connect(
+      AddButton(thePlayPad_, "TPPClaim", "C&laim", "Claim the remaining tricks, or some of them"),
+      &QPushButton::clicked, this, &CardPlayPanel::ClaimClicked);
   Button("ButPlayHint")->hide();
   thePlayPad_->hide();
 
@@ -121,6 +125,7 @@ void CardPlayPanel::ClearToggle() {
   const bool waiting = game_.Table.TrickWaiting;
   Button("TPPBackup")->setEnabled(CanTakeBack(game_));
   Button("ButClearTable")->setEnabled(waiting);
+  Button("TPPClaim")->setEnabled(CanClaim(game_));
   if (waiting) Button("ButClearTable")->setFocus();
   if (game_.Table.AutoFinish || waiting || HandIsOver(game_)) return;
   // The first card the rules offer is selected for the keyboard.

@@ -54,6 +54,10 @@ class CardPlayPanel : public QObject {
   // The play's keys: true when the key was taken.
   bool PlayKeyDown(int key);
 
+ signals:
+  // The user asks to claim: the table asks how many tricks.
+  void ClaimClicked();
+
  private:
   // The play pad set for the user's turn, the first card to play selected.
   void ClearToggle();

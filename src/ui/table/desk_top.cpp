@@ -492,6 +492,10 @@ bool TDeskTop::eventFilter(QObject* watched, QEvent* event) {
   // in order, as the user typed ahead; a key typed while keys wait waits
   // behind them. During the pauses of the start and of the computer's calls
   // the user's input is only held back.
+  // Whatever the user does while a claim is being checked calls the check
+  // off, and then does what it does.
+  if (event->type() == QEvent::KeyPress || event->type() == QEvent::MouseButtonPress)
+    session_->CancelClaim();
   const bool working = session_->Jobs().Busy() || (!heldKeys_.empty() && !applyingHeldKey_);
   if (working || InputHeld()) {
     if (working && event->type() == QEvent::KeyPress) HoldKey(*static_cast<QKeyEvent*>(event));

@@ -127,6 +127,8 @@ class TDeskTop : public QMainWindow {
   // the hand file as new saved hands; chosen hands (or all) go out to one.
   void ImportPbnClick();
   void ExportPbnClick();
+  // The user's side claims tricks, as many as the claim dialog says.
+  void ClaimClick();
 
   // Enabling rules and panels.
   void HandActions(bool on);

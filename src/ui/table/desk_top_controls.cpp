@@ -77,6 +77,7 @@ void TDeskTop::CreateControls() {
   lessonPoint_->hide();
 
   cardPlay_ = new CardPlayPanel(*session_, desk_);
+  connect(cardPlay_, &CardPlayPanel::ClaimClicked, this, &TDeskTop::ClaimClick);
   new BusyIndicator(session_->Jobs(), desk_);
   feedback_ = new FeedbackLine([this](const char* name) { return Vocabulary(name)->text(); },
                                [this](int seat) { return TranslatedSeatName(seat); }, desk_);
@@ -89,7 +90,7 @@ void TDeskTop::CreateControls() {
 void TDeskTop::CreateVocabulary() {
   // Words the table composes its texts from; hidden, translated like any
   // caption, so a language switch changes them too.
-  const std::array<std::pair<const char*, const char*>, 30> words{{
+  const std::array<std::pair<const char*, const char*>, 35> words{{
       {"LabelPass", "Pass"},
       {"LabelDbl", "Dbl"},
       {"LabelRedbl", "ReDbl"},
@@ -121,6 +122,12 @@ void TDeskTop::CreateVocabulary() {
       {"FbDiamonds", "diamonds"},
       {"FbHearts", "hearts"},
       {"FbSpades", "spades"},
+      // A refused claim.
+      {"FbClaimFails", "Claim refused: it fails by %1 against the best defence. For example: %2."},
+      {"FbOneTrick", "one trick"},
+      {"FbTricks", "%1 tricks"},
+      {"FbCardBy", "%1 %2"},
+      {"FbWinsTrick", "%1 wins the trick"},
   }};
   for (const auto& [name, text] : words) MakeLabel(desk_, name, text, {})->hide();
   const std::array<const char*, 4> vulnerabilities{"None", "N-S", "E-W", "Both"};
@@ -179,6 +186,8 @@ void TDeskTop::CreateMenu() {
           this, &TDeskTop::HideHandsClick);
   connect(AddItem(play, "ReviewBidding", "&Review Bidding", Qt::Key_F10), &QAction::triggered,
           auction_, &AuctionPanel::ReviewBiddingClick);
+  connect(AddItem(play, "ClaimTricks1", "C&laim...", QKeySequence(Qt::CTRL | Qt::Key_L)),
+          &QAction::triggered, this, &TDeskTop::ClaimClick);
 
   // The bidding system is shown, not chosen: the lessons are bid in one system.
   QMenu* system = menuBar()->addMenu("&Bidding System");

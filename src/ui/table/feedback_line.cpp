@@ -64,6 +64,22 @@ void FeedbackLine::SetLanguage(int language) {
   update();
 }
 
+QString FeedbackLine::ShortfallText(int tricks) const {
+  return tricks == 1 ? word_("FbOneTrick") : word_("FbTricks").arg(tricks);
+}
+
+QString FeedbackLine::DefenceText(const Feedback& f) const {
+  // The line ends with a whole trick: counted back from there, the cards
+  // fall into their tricks, the first perhaps begun before the claim.
+  QString text;
+  const std::size_t count = f.Defence.size();
+  for (std::size_t at = 0; at < count; ++at) {
+    if (at > 0) text += (count - at) % 4 == 0 ? "; " : ", ";
+    text += word_("FbCardBy").arg(seatName_(f.Defence[at].Seat), CardMarkup(f.Defence[at].Card));
+  }
+  return text + "; " + word_("FbWinsTrick").arg(seatName_(f.Seat));
+}
+
 QString FeedbackLine::CallText(Bid call) const {
   switch (call) {
     case Pass:
@@ -97,6 +113,8 @@ QString FeedbackLine::Compose() const {
     case FeedbackKind::Hint:
       return word_("FbHint").arg(CardMarkup(f.Hint)) + QStringLiteral(" — ") +
              ReasonPhrase(f.HintReason, language_);
+    case FeedbackKind::ClaimRefused:
+      return word_("FbClaimFails").arg(ShortfallText(f.Shortfall), DefenceText(f));
     case FeedbackKind::CardRefused:
       switch (f.Refusal) {
         case CardRefusal::NotYourTurn:

@@ -34,6 +34,9 @@ class FeedbackLine : public QFrame {
  private:
   QString Compose() const;
   QString CallText(Bid call) const;
+  // A refused claim: by how many tricks, and the defence's cards in words.
+  QString ShortfallText(int tricks) const;
+  QString DefenceText(const Feedback& f) const;
 
   std::function<QString(const char*)> word_;
   std::function<QString(int)> seatName_;

@@ -172,6 +172,10 @@ const std::map<QString, std::set<int>> SameAsEnglish{
     {"Pass", {Norwegian, Swedish}},
     {"Long", {French}},
     {"West", {German}},
+    // Danish and Norwegian players claim ("claime") in English.
+    {"C&laim...", {Danish, Norwegian}},
+    {"C&laim", {Danish, Norwegian}},
+    {"Claim", {Danish, Norwegian}},
 };
 
 // Captions the translation tables leave empty in a language: the window
