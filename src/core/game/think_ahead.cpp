@@ -5,6 +5,7 @@
 
 #include "engine/analyse_position.h"
 #include "engine/card_choice.h"
+#include "game/hand_lifecycle.h"
 #include "game/play_flow.h"
 
 namespace tavlo {
@@ -51,6 +52,28 @@ std::vector<Card> LikeliestCards(const Game& game, Card hint, const Clock& clock
 CardReason ReasonForCard(const Game& game, Card card, const Clock& clock) {
   AnalysisCopy copy(game.Hands, game.Play, game.Search, game.Engine, clock);
   return ReasonFor(copy.Context, copy.Engine, card);
+}
+
+std::optional<CardReason> ReasonForBetterCard(const Game& finished, int played,
+                                              const std::vector<Card>& better,
+                                              const Clock& clock,
+                                              const LogicErrorHandler& onLogicError,
+                                              const JobControl* job) {
+  Game game = finished;
+  const std::vector<PlayRecordEntry> record(finished.Play.PlayRecord.begin(),
+                                            finished.Play.PlayRecord.begin() + played);
+  // The hand from its opening lead again, as Replay Hand plays it, up to
+  // the card the review asks about.
+  Replay(game, clock);
+  for (const PlayRecordEntry& entry : record) {
+    MakePlay(game, entry.Card, clock, onLogicError);
+    if (game.Table.TrickWaiting) ClearPlay(game);
+  }
+  StartThinking(game, clock);
+  const Card chosen = EngineCard(game, clock, onLogicError, nullptr, job);
+  if (Stopped(job) || std::find(better.begin(), better.end(), chosen) == better.end())
+    return std::nullopt;
+  return ReasonForCard(game, chosen, clock);
 }
 
 std::optional<std::vector<Card>> WorkOutAnswer(Game& copy, Card card, const Clock& clock,

@@ -55,6 +55,16 @@ std::vector<Card> LikeliestCards(const Game& game, Card hint, const Clock& clock
 // analysis's first candidate. The game is not touched.
 CardReason ReasonForCard(const Game& game, Card card, const Clock& clock);
 
+// For the review of a finished hand: why the engine would have played one
+// of the better cards at the position before the card played-th (from 0)
+// of the play, the hand replayed up to there on a copy; none when the
+// engine would have played another card, or the job was stopped.
+std::optional<CardReason> ReasonForBetterCard(const Game& finished, int played,
+                                              const std::vector<Card>& better,
+                                              const Clock& clock,
+                                              const LogicErrorHandler& onLogicError,
+                                              const JobControl* job);
+
 // The computer's cards after the user plays card, as the table plays them:
 // the computer seats up to the end of the trick or to the user's next turn,
 // none when the card completes a trick (the table waits to be cleared).

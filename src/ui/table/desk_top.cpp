@@ -622,7 +622,7 @@ void TDeskTop::PrintHandClick() {
 }
 
 void TDeskTop::ReviewHandClick() {
-  if (!reviewForm_) reviewForm_ = new TReviewForm(session_->Jobs(), this);
+  if (!reviewForm_) reviewForm_ = new TReviewForm(session_->Jobs(), session_->TimeSource(), this);
   reviewForm_->ReviewHand(game_, game_.Options.Language,
                           auction_->Review()->Grid()->CallCaptions());
   reviewForm_->show();

@@ -11,10 +11,12 @@
 
 #include "common/messages.h"
 #include "common/worker.h"
+#include "game/think_ahead.h"
 #include "dialogs/dialog_translations.h"
 #include "language/multi_lang.h"
 #include "table/bidding_record.h"
 #include "table/review_sentences.h"
+#include "table/table_translations.h"
 
 namespace tavlo {
 
@@ -63,9 +65,10 @@ QLabel* WordLabel(QWidget* parent, const char* name, const char* text) {
 
 }  // namespace
 
-TReviewForm::TReviewForm(Worker& worker, QWidget* parent)
+TReviewForm::TReviewForm(Worker& worker, const Clock& clock, QWidget* parent)
     : QDialog(parent),
       worker_(worker),
+      clock_(clock),
       multiLang_(new TMultiLang(this)),
       auction_(new BidReviewGrid(this)),
       ddTable_(new QTableWidget(5, 4, this)),
@@ -235,6 +238,7 @@ void TReviewForm::ReviewHand(const Game& game, int language,
       played.push_back(game.Play.PlayRecord[at].Card);
   }
   review_.reset();
+  betterCardReason_.reset();
   trick_ = 0;
   playGrid_->clearContents();
   ddTable_->clearContents();
@@ -250,10 +254,21 @@ void TReviewForm::ReviewHand(const Game& game, int language,
   analysing_ = true;
   worker_.Run(
       [deal = game.Table.Deal, contract, declarer, vulnerability, dealer,
-       played = std::move(played)](JobControl& job) {
-        return tavlo::ReviewHand(deal, contract, declarer, vulnerability, dealer, played, &job);
+       played = std::move(played), finished = game, &clock = clock_,
+       stop = worker_.LogicErrorStop()](JobControl& job) {
+        Answer answer{
+            tavlo::ReviewHand(deal, contract, declarer, vulnerability, dealer, played, &job),
+            std::nullopt};
+        // The engine asked at the learner's first costly card: when it
+        // would have played one of the better cards, its rule says why.
+        if (answer.Review && answer.Review->FirstNorthSouthCost) {
+          const int at = static_cast<int>(*answer.Review->FirstNorthSouthCost);
+          answer.BetterCardReason = ReasonForBetterCard(
+              finished, at, answer.Review->Cards[at].Best, clock, stop, &job);
+        }
+        return answer;
       },
-      [this](const Result<HandReview>& result) { AnalysisDone(result); },
+      [this](const Answer& answer) { AnalysisDone(answer); },
       [this] {
         analysing_ = false;
         progress_->hide();
@@ -269,7 +284,9 @@ void TReviewForm::done(int result) {
   QDialog::done(result);
 }
 
-void TReviewForm::AnalysisDone(const Result<HandReview>& result) {
+void TReviewForm::AnalysisDone(const Answer& answer) {
+  const Result<HandReview>& result = answer.Review;
+  betterCardReason_ = answer.BetterCardReason;
   analysing_ = false;
   progress_->hide();
   if (!result) {
@@ -310,7 +327,10 @@ void TReviewForm::ShowPlay() {
   }
 }
 
-void TReviewForm::ShowSummary() { summary_->setText(SummarySentences(*review_, Words())); }
+void TReviewForm::ShowSummary() {
+  summary_->setText(SummarySentences(
+      *review_, Words(), betterCardReason_ ? ReasonPhrase(*betterCardReason_, language_) : QString()));
+}
 
 void TReviewForm::ShowTrick(int trick) {
   if (!review_ || review_->PassedOut || trick < 1 || trick > 13) return;

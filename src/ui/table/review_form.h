@@ -11,7 +11,9 @@
 #include <optional>
 
 #include "analysis/hand_review.h"
+#include "engine/card_rule.h"
 #include "game/game.h"
+#include "model/clock.h"
 #include "table/review_sentences.h"
 
 class QLabel;
@@ -28,8 +30,9 @@ class Worker;
 class TReviewForm : public QDialog {
   Q_OBJECT
  public:
-  // The analysis is a job of worker.
-  explicit TReviewForm(Worker& worker, QWidget* parent = nullptr);
+  // The analysis is a job of worker; the engine's look at a better card
+  // keeps the time of clock.
+  TReviewForm(Worker& worker, const Clock& clock, QWidget* parent = nullptr);
 
   // Shows the hand of game in the language, its calls named by callCaptions
   // (redouble, double, pass) as the table names them, and analyses it away
@@ -49,7 +52,13 @@ class TReviewForm : public QDialog {
   void done(int result) override;
 
  private:
-  void AnalysisDone(const Result<HandReview>& result);
+  // The analysis, and why the engine would have played the better card
+  // where North-South first gave a trick away, when it would have.
+  struct Answer {
+    Result<HandReview> Review;
+    std::optional<CardReason> BetterCardReason;
+  };
+  void AnalysisDone(const Answer& answer);
   void ShowTable();
   void ShowPlay();
   void ShowSummary();
@@ -59,8 +68,10 @@ class TReviewForm : public QDialog {
   int language_ = 0;
   bool analysing_ = false;
   std::optional<HandReview> review_;
+  std::optional<CardReason> betterCardReason_;
   int trick_ = 0;
   Worker& worker_;
+  const Clock& clock_;
   TMultiLang* multiLang_;
   BidReviewGrid* auction_;
   QTableWidget* ddTable_;

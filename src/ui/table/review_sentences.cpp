@@ -31,10 +31,8 @@ QString ParContractSentence(const ParContract& contract, int language, const Rev
 }
 
 // The first card with which North-South gave a trick away and the cards
-// that were better there. The engine's phrase for its rule ("second hand
-// low"), once the engine names the rule that would have chosen a better
-// card, belongs at the end of this sentence.
-QString FirstCostSentence(const HandReview& review, const ReviewWord& word) {
+// that were better there.
+QString FirstCostFacts(const HandReview& review, const ReviewWord& word) {
   const ReviewedCard& card = review.Cards[*review.FirstNorthSouthCost];
   QStringList better;
   for (const Card best : card.Best) better << CardSign(best);
@@ -46,6 +44,16 @@ QString FirstCostSentence(const HandReview& review, const ReviewWord& word) {
   return word("LabelFirstCostMany")
       .arg(trick, word(SeatWords[card.Seat]), CardSign(card.Played), betterCards,
            NumberWord(card.Cost, word));
+}
+
+// The same, then the engine's phrase for the better card ("third hand
+// high") when the engine would have played it.
+QString FirstCostSentence(const HandReview& review, const ReviewWord& word,
+                          const QString& betterCardPhrase) {
+  QString sentence = FirstCostFacts(review, word);
+  if (betterCardPhrase.isEmpty()) return sentence;
+  if (sentence.endsWith('.')) sentence.chop(1);
+  return sentence + QStringLiteral(" — ") + betterCardPhrase + '.';
 }
 
 }  // namespace
@@ -74,7 +82,8 @@ QString ParSentence(const ParResult& par, int language, const ReviewWord& word) 
   return word("LabelPar").arg(contracts.join(" " + word("LabelOr") + " "), score);
 }
 
-QString SummarySentences(const HandReview& review, const ReviewWord& word) {
+QString SummarySentences(const HandReview& review, const ReviewWord& word,
+                         const QString& betterCardPhrase) {
   if (review.PassedOut) return word("LabelPassedOut");
   QStringList sentences{word("LabelMade").arg(review.TricksMade),
                         word("LabelAfterLead").arg(review.AfterLead)};
@@ -84,7 +93,7 @@ QString SummarySentences(const HandReview& review, const ReviewWord& word) {
     QStringList cards;
     for (const Card card : review.CostlyNorthSouthCards) cards << CardSign(card);
     sentences << word("LabelGaveAway").arg(review.LostByNorthSouth).arg(cards.join(", "))
-              << FirstCostSentence(review, word);
+              << FirstCostSentence(review, word, betterCardPhrase);
   }
   return sentences.join(' ');
 }

@@ -30,7 +30,9 @@ QString ParSentence(const ParResult& par, int language, const ReviewWord& word);
 
 // What declarer took, what best play from the opening lead gives, what
 // North-South gave away and the first card that did it; for a hand passed
-// out, that there is no play.
-QString SummarySentences(const HandReview& review, const ReviewWord& word);
+// out, that there is no play. betterCardPhrase, when there is one, says why
+// the engine would have played the better card ("third hand high").
+QString SummarySentences(const HandReview& review, const ReviewWord& word,
+                         const QString& betterCardPhrase = {});
 
 }  // namespace tavlo

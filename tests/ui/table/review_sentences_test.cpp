@@ -131,6 +131,12 @@ TEST(ReviewSentences, TheSummarySaysTheTricksAndTheFirstCardThatGaveOneAway) {
     EXPECT_EQ(SummarySentences(test.review, english), test.english);
     EXPECT_EQ(SummarySentences(test.review, french), test.french);
   }
+  // Where the engine would have played the better card, its rule ends the
+  // sentence of the first costly card.
+  EXPECT_TRUE(SummarySentences(cases[1].review, english, "third hand high")
+                  .endsWith("and ♥K or ♥Q was better — third hand high."));
+  EXPECT_TRUE(SummarySentences(cases[1].review, french, "troisième main haute")
+                  .endsWith("mieux valait ♥K ou ♥Q — troisième main haute."));
 }
 
 }  // namespace
