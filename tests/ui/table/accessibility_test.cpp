@@ -64,6 +64,33 @@ TEST_F(AccessibleTable, DuringTheAuctionEveryCardAndCallIsNamed) {
   }
 }
 
+// The bidding record says each call in words, and an alerted call what it
+// shows.
+TEST_F(AccessibleTable, BiddingRecordSaysTheCallsAndTheirAlerts) {
+  StartNamed();
+  DealLesson(1);
+  BidToTheEnd(0, false);
+  ASSERT_FALSE(Auction().AlertLines.empty());
+  QAccessibleTableInterface* grid = QAccessible::queryAccessibleInterface(Grid())->tableInterface();
+  ASSERT_NE(grid, nullptr);
+  std::vector<QString> calls, alerts;
+  for (int row = 0; row < static_cast<int>(Auction().AuctionGrid.size()); ++row) {
+    for (int column = 0; column < 4; ++column) {
+      QAccessibleInterface* cell = grid->cellAt(row, column);
+      const QString name = cell->text(QAccessible::Name);
+      if (name.isEmpty() || name.contains(QChar(0x2014))) continue;
+      calls.push_back(name);
+      if (const QString why = cell->text(QAccessible::Description); !why.isEmpty())
+        alerts.push_back(name + ", " + why);
+    }
+  }
+  ASSERT_GE(calls.size(), 4u);
+  EXPECT_EQ(calls[0], "One no trump");
+  EXPECT_EQ(alerts.size(), Auction().AlertLines.size());
+  for (const QString& alert : alerts)
+    EXPECT_TRUE(alert.contains(", alerted: ")) << alert.toStdString();
+}
+
 TEST_F(AccessibleTable, FeedbackAndContractAreReadOut) {
   StartNamed();
   DealLesson(1);
