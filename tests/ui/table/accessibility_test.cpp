@@ -3,7 +3,10 @@
 // and the feedback line's sentence and the contract are read out.
 
 #include <QAbstractButton>
+#include <QAbstractSlider>
 #include <QAccessible>
+#include <QComboBox>
+#include <QLineEdit>
 #include <set>
 
 #include "cards/my_card.h"
@@ -22,17 +25,18 @@ class AccessibleTable : public LessonTableTest {
     const auto* widget = qobject_cast<const QWidget*>(node->object());
     if (widget && widget->isVisible() &&
         (qobject_cast<const QAbstractButton*>(widget) || qobject_cast<const BidPanel*>(widget) ||
-         qobject_cast<const TMyCard*>(widget))) {
+         qobject_cast<const TMyCard*>(widget) || qobject_cast<const QComboBox*>(widget) ||
+         qobject_cast<const QLineEdit*>(widget) || qobject_cast<const QAbstractSlider*>(widget))) {
       ++parts;
       if (node->text(QAccessible::Name).trimmed().isEmpty())
         unnamed.push_back(widget->objectName().toStdString());
     }
     for (int i = 0; i < node->childCount(); ++i) Walk(node->child(i), parts, unnamed);
   }
-  void EveryPartIsNamed(int atLeast) const {
+  void EveryPartIsNamed(int atLeast, QWidget* window = nullptr) const {
     int parts = 0;
     std::vector<std::string> unnamed;
-    Walk(QAccessible::queryAccessibleInterface(table_.get()), parts, unnamed);
+    Walk(QAccessible::queryAccessibleInterface(window ? window : table_.get()), parts, unnamed);
     EXPECT_GE(parts, atLeast);
     EXPECT_TRUE(unnamed.empty()) << testing::PrintToString(unnamed);
   }
@@ -104,6 +108,17 @@ TEST_F(AccessibleTable, FeedbackAndContractAreReadOut) {
   WaitForTheTable();
   EXPECT_EQ(Name(Control("ContractImg")), QString::fromUtf8("4♥ by North"));
   EveryPartIsNamed(13 + 13 + 4);
+}
+
+// The preferences dialog names every control a player can change.
+TEST_F(AccessibleTable, PreferencesNameEveryControl) {
+  StartNamed();
+  NextDialog<QDialog> check([this](QDialog& dialog) {
+    EveryPartIsNamed(3, &dialog);
+    dialog.reject();
+  });
+  Key(Qt::Key_F2);
+  EXPECT_TRUE(check.seen);
 }
 
 }  // namespace
