@@ -121,5 +121,26 @@ TEST_F(AccessibleTable, PreferencesNameEveryControl) {
   EXPECT_TRUE(check.seen);
 }
 
+// Without a mouse: Tab goes to the calls of the bid box, the call with the
+// focus wears a frame, and Enter on it bids.
+TEST_F(AccessibleTable, TabReachesTheCallsAndEnterBids) {
+  StartNamed();
+  DealLesson(1);
+  const Bid call = BidCode(Auction().ScriptedAuction[Auction().BidCount]);
+  BidPanel* panel = Pad()->PanelOf(call);
+  const QImage before = panel->grab().toImage();
+  int tabs = 0;
+  for (; QApplication::focusWidget() != panel && tabs < 100; ++tabs) {
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : table_.get(),
+                    Qt::Key_Tab);
+  }
+  ASSERT_EQ(QApplication::focusWidget(), panel) << tabs;
+  EXPECT_NE(panel->grab().toImage(), before);
+  const int bids = Auction().BidCount;
+  QTest::keyClick(panel, Qt::Key_Return);
+  WaitForTheTable();
+  EXPECT_GT(Auction().BidCount, bids);
+}
+
 }  // namespace
 }  // namespace tavlo
