@@ -1,5 +1,6 @@
 #include "table/bid_box.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <array>
@@ -51,6 +52,8 @@ BidPanel::BidPanel(const QString& name, QWidget* parent) : QFrame(parent) {
   captionFont.setPointSize(8);
   captionFont.setBold(true);
   setFont(captionFont);
+  // Tab reaches every call; a click leaves the focus where it was.
+  setFocusPolicy(Qt::TabFocus);
 }
 
 void BidPanel::setText(const QString& text) {
@@ -74,8 +77,24 @@ void BidPanel::paintEvent(QPaintEvent* event) {
   // A pressed panel's caption moves with its face.
   const int shift = IsDown() ? 1 : 0;
   painter.drawText(rect().translated(shift, shift), Qt::AlignCenter | Qt::TextShowMnemonic, text_);
+  // The panel Tab came to wears a frame in its ink, inside the bevel.
+  if (hasFocus()) {
+    const int inset = frameWidth() + 1;
+    painter.setPen(QPen(ink_, 1, Qt::DashLine));
+    painter.drawRect(rect().adjusted(inset, inset, -inset - 1, -inset - 1));
+  }
   painter.end();
   QFrame::paintEvent(event);
+}
+
+void BidPanel::keyPressEvent(QKeyEvent* event) {
+  // Enter on the panel Tab came to makes its call (a character key is a
+  // bid the table reads itself).
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    emit Clicked();
+    return;
+  }
+  QFrame::keyPressEvent(event);
 }
 
 void BidPanel::mousePressEvent(QMouseEvent* event) {

@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "common/desk_scaler.h"
+#include "common/spoken_names.h"
 #include "common/symbol_text_painter.h"
 #include "model/bid_text.h"
 #include "table/symbol_cell_delegate.h"
@@ -18,6 +19,13 @@ namespace {
 constexpr int ColumnWidth = 59, RowHeight = 18, EmptyRows = 3, HeaderHeight = 18;
 // Seat headers from left to right: West, North, East, South.
 constexpr std::array<SeatCode, 4> SeatOfColumn{West, North, East, South};
+
+// What an alert line explains: the text after its "=", or all of it.
+QString AlertExplanation(const std::string& alertLine) {
+  const auto equals = alertLine.find('=');
+  return QString::fromStdString(equals == std::string::npos ? alertLine
+                                                            : alertLine.substr(equals + 1));
+}
 
 }  // namespace
 
@@ -83,7 +91,17 @@ void BidReviewGrid::ShowAuction(const AuctionState& state) {
         // reader which explanation below belongs to the bid.
         if (!cell.AlertRef.empty()) text += QString("(%1)").arg(++alert);
       }
-      setItem(row, column, new QTableWidgetItem(text));
+      auto* item = new QTableWidgetItem(text);
+      if (cell.kind == AuctionCell::Kind::Call) {
+        // A screen reader says the call in words, and what an alerted call shows.
+        item->setData(Qt::AccessibleTextRole, SpokenCall(cell.Call));
+        if (!cell.AlertRef.empty() && alert <= lines) {
+          item->setData(Qt::AccessibleDescriptionRole,
+                        "alerted: " + SymbolPlainText(AlertExplanation(state.AlertLines[alert - 1]),
+                                                      language_));
+        }
+      }
+      setItem(row, column, item);
     }
   }
   // Rows and widths as shown: the font is measured as shown, the table's
@@ -96,13 +114,9 @@ void BidReviewGrid::ShowAuction(const AuctionState& state) {
   const int lineHeight = QFontMetrics(font()).height();
   const int width = shown(4 * ColumnWidth - 2);
   for (int line = 0; line < lines; ++line) {
-    const std::string& alertLine = state.AlertLines[line];
-    const auto equals = alertLine.find('=');
-    const std::string explanation =
-        equals == std::string::npos ? alertLine : alertLine.substr(equals + 1);
     const int row = auctionRows + line;
     setSpan(row, 0, 1, 4);
-    const QString text = QString("(%1) ").arg(line + 1) + QString::fromStdString(explanation);
+    const QString text = QString("(%1) ").arg(line + 1) + AlertExplanation(state.AlertLines[line]);
     auto* cell = new QTableWidgetItem(text);
     cell->setToolTip(SymbolPlainText(text, language_));
     setItem(row, 0, cell);

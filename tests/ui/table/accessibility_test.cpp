@@ -3,7 +3,10 @@
 // and the feedback line's sentence and the contract are read out.
 
 #include <QAbstractButton>
+#include <QAbstractSlider>
 #include <QAccessible>
+#include <QComboBox>
+#include <QLineEdit>
 #include <set>
 
 #include "cards/my_card.h"
@@ -22,17 +25,18 @@ class AccessibleTable : public LessonTableTest {
     const auto* widget = qobject_cast<const QWidget*>(node->object());
     if (widget && widget->isVisible() &&
         (qobject_cast<const QAbstractButton*>(widget) || qobject_cast<const BidPanel*>(widget) ||
-         qobject_cast<const TMyCard*>(widget))) {
+         qobject_cast<const TMyCard*>(widget) || qobject_cast<const QComboBox*>(widget) ||
+         qobject_cast<const QLineEdit*>(widget) || qobject_cast<const QAbstractSlider*>(widget))) {
       ++parts;
       if (node->text(QAccessible::Name).trimmed().isEmpty())
         unnamed.push_back(widget->objectName().toStdString());
     }
     for (int i = 0; i < node->childCount(); ++i) Walk(node->child(i), parts, unnamed);
   }
-  void EveryPartIsNamed(int atLeast) const {
+  void EveryPartIsNamed(int atLeast, QWidget* window = nullptr) const {
     int parts = 0;
     std::vector<std::string> unnamed;
-    Walk(QAccessible::queryAccessibleInterface(table_.get()), parts, unnamed);
+    Walk(QAccessible::queryAccessibleInterface(window ? window : table_.get()), parts, unnamed);
     EXPECT_GE(parts, atLeast);
     EXPECT_TRUE(unnamed.empty()) << testing::PrintToString(unnamed);
   }
@@ -64,6 +68,33 @@ TEST_F(AccessibleTable, DuringTheAuctionEveryCardAndCallIsNamed) {
   }
 }
 
+// The bidding record says each call in words, and an alerted call what it
+// shows.
+TEST_F(AccessibleTable, BiddingRecordSaysTheCallsAndTheirAlerts) {
+  StartNamed();
+  DealLesson(1);
+  BidToTheEnd(0, false);
+  ASSERT_FALSE(Auction().AlertLines.empty());
+  QAccessibleTableInterface* grid = QAccessible::queryAccessibleInterface(Grid())->tableInterface();
+  ASSERT_NE(grid, nullptr);
+  std::vector<QString> calls, alerts;
+  for (int row = 0; row < static_cast<int>(Auction().AuctionGrid.size()); ++row) {
+    for (int column = 0; column < 4; ++column) {
+      QAccessibleInterface* cell = grid->cellAt(row, column);
+      const QString name = cell->text(QAccessible::Name);
+      if (name.isEmpty() || name.contains(QChar(0x2014))) continue;
+      calls.push_back(name);
+      if (const QString why = cell->text(QAccessible::Description); !why.isEmpty())
+        alerts.push_back(name + ", " + why);
+    }
+  }
+  ASSERT_GE(calls.size(), 4u);
+  EXPECT_EQ(calls[0], "One no trump");
+  EXPECT_EQ(alerts.size(), Auction().AlertLines.size());
+  for (const QString& alert : alerts)
+    EXPECT_TRUE(alert.contains(", alerted: ")) << alert.toStdString();
+}
+
 TEST_F(AccessibleTable, FeedbackAndContractAreReadOut) {
   StartNamed();
   DealLesson(1);
@@ -77,6 +108,38 @@ TEST_F(AccessibleTable, FeedbackAndContractAreReadOut) {
   WaitForTheTable();
   EXPECT_EQ(Name(Control("ContractImg")), QString::fromUtf8("4♥ by North"));
   EveryPartIsNamed(13 + 13 + 4);
+}
+
+// The preferences dialog names every control a player can change.
+TEST_F(AccessibleTable, PreferencesNameEveryControl) {
+  StartNamed();
+  NextDialog<QDialog> check([this](QDialog& dialog) {
+    EveryPartIsNamed(3, &dialog);
+    dialog.reject();
+  });
+  Key(Qt::Key_F2);
+  EXPECT_TRUE(check.seen);
+}
+
+// Without a mouse: Tab goes to the calls of the bid box, the call with the
+// focus wears a frame, and Enter on it bids.
+TEST_F(AccessibleTable, TabReachesTheCallsAndEnterBids) {
+  StartNamed();
+  DealLesson(1);
+  const Bid call = BidCode(Auction().ScriptedAuction[Auction().BidCount]);
+  BidPanel* panel = Pad()->PanelOf(call);
+  const QImage before = panel->grab().toImage();
+  int tabs = 0;
+  for (; QApplication::focusWidget() != panel && tabs < 100; ++tabs) {
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : table_.get(),
+                    Qt::Key_Tab);
+  }
+  ASSERT_EQ(QApplication::focusWidget(), panel) << tabs;
+  EXPECT_NE(panel->grab().toImage(), before);
+  const int bids = Auction().BidCount;
+  QTest::keyClick(panel, Qt::Key_Return);
+  WaitForTheTable();
+  EXPECT_GT(Auction().BidCount, bids);
 }
 
 }  // namespace
