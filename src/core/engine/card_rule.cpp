@@ -124,8 +124,11 @@ CardRule FollowRule(const SuitNotation& s, const PlayState& play, Card card) {
   const bool canWin = play.WinningSuit == play.SuitLed && s.O > winning;
   if (!canWin || rank < winning) {
     const bool lowest = rank == LowestCard(s.O);
-    if (partnerHolds) return lowest ? CardRule::LowToPartnersTrick : CardRule::Unblock;
-    if (!canWin) return lowest ? CardRule::CannotWinLow : CardRule::CountSignal;
+    // A card above the lowest that takes nothing tells partner something:
+    // the count, or the last cards of a suit partner runs.
+    if (!lowest && (partnerHolds || !canWin)) return CardRule::CountSignal;
+    if (partnerHolds) return CardRule::LowToPartnersTrick;
+    if (!canWin) return CardRule::CannotWinLow;
     return position == 2 ? CardRule::SecondHandLow : CardRule::HoldUp;
   }
   if (partnerHolds) return CardRule::Unblock;

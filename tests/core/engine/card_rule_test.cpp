@@ -92,6 +92,8 @@ INSTANTIATE_TEST_SUITE_P(
         RuleCase{"CannotWinBehindPartner", Tenace, "JC 2C", "5C", CardRule::CannotWinLow},
         RuleCase{"FourthHandWins", Tenace, "JC 2C 5C", "QC", CardRule::WinCheaply},
         RuleCase{"PartnersTrick", Contract, "2S AS 9S", "7S", CardRule::LowToPartnersTrick},
+        RuleCase{"SignalUnderPartnersTrick", Contract, "2S AS 9S", "8S", CardRule::CountSignal},
+        RuleCase{"OvertakePartner", Contract, "3H QH 4H", "AH", CardRule::Unblock},
         RuleCase{"FourthHandLetsItGo", Tenace, "JC 2C 5C QC 6H 3H 2H", "4H", CardRule::HoldUp},
         RuleCase{"Finesse", Tenace, TrickOneAndHeart, "QH", CardRule::Finesse},
         RuleCase{"ThirdHandHighOverTheKing", Tenace, TrickOneAndHeart, "AH",
