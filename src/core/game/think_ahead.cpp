@@ -55,8 +55,7 @@ CardReason ReasonForCard(const Game& game, Card card, const Clock& clock) {
 }
 
 std::optional<CardReason> ReasonForBetterCard(const Game& finished, int played,
-                                              const std::vector<Card>& better,
-                                              const Clock& clock,
+                                              const std::vector<Card>& better, const Clock& clock,
                                               const LogicErrorHandler& onLogicError,
                                               const JobControl* job) {
   Game game = finished;

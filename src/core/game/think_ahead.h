@@ -60,8 +60,7 @@ CardReason ReasonForCard(const Game& game, Card card, const Clock& clock);
 // of the play, the hand replayed up to there on a copy; none when the
 // engine would have played another card, or the job was stopped.
 std::optional<CardReason> ReasonForBetterCard(const Game& finished, int played,
-                                              const std::vector<Card>& better,
-                                              const Clock& clock,
+                                              const std::vector<Card>& better, const Clock& clock,
                                               const LogicErrorHandler& onLogicError,
                                               const JobControl* job);
 

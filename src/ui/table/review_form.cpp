@@ -11,8 +11,8 @@
 
 #include "common/messages.h"
 #include "common/worker.h"
-#include "game/think_ahead.h"
 #include "dialogs/dialog_translations.h"
+#include "game/think_ahead.h"
 #include "language/multi_lang.h"
 #include "table/bidding_record.h"
 #include "table/review_sentences.h"
@@ -263,8 +263,8 @@ void TReviewForm::ReviewHand(const Game& game, int language,
         // would have played one of the better cards, its rule says why.
         if (answer.Review && answer.Review->FirstNorthSouthCost) {
           const int at = static_cast<int>(*answer.Review->FirstNorthSouthCost);
-          answer.BetterCardReason = ReasonForBetterCard(
-              finished, at, answer.Review->Cards[at].Best, clock, stop, &job);
+          answer.BetterCardReason =
+              ReasonForBetterCard(finished, at, answer.Review->Cards[at].Best, clock, stop, &job);
         }
         return answer;
       },
@@ -329,7 +329,8 @@ void TReviewForm::ShowPlay() {
 
 void TReviewForm::ShowSummary() {
   summary_->setText(SummarySentences(
-      *review_, Words(), betterCardReason_ ? ReasonPhrase(*betterCardReason_, language_) : QString()));
+      *review_, Words(),
+      betterCardReason_ ? ReasonPhrase(*betterCardReason_, language_) : QString()));
 }
 
 void TReviewForm::ShowTrick(int trick) {

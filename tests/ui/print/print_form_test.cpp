@@ -99,8 +99,9 @@ TEST(PrintForm, LaysOutTheHandTheAuctionAndThePlay) {
   }
   EXPECT_GT(lines.size(), 3);
   EXPECT_TRUE(lines.front().startsWith("(1) Forcing one"));
-  EXPECT_EQ(lines.join(' '), "(1) Forcing one round with at least five spades Take your time "
-                             "(2) Short");
+  EXPECT_EQ(lines.join(' '),
+            "(1) Forcing one round with at least five spades Take your time "
+            "(2) Short");
   EXPECT_EQ(Find(page, "A line that is no explanation"), nullptr);
   // The frame of the auction holds every line.
   EXPECT_GE(page.Frames[2].bottom(), alerts.back()->Top + 12);
