@@ -219,15 +219,7 @@ TEST_F(FeedbackTest, AnEnterTooManyAfterTheLastTrickKeepsTheResult) {
   DealLesson(5);
   BidToTheEnd(0, false);
   StartPlay();
-  for (int step = 0; Game().Table.TablePhase == Phase::Play && step < 100; ++step) {
-    if (Game().Table.TrickWaiting) {
-      Key(Qt::Key_Return);
-    } else {
-      QTest::mouseClick(Control<QPushButton>("TPPFast"), Qt::LeftButton);
-    }
-    WaitForTheTable();
-  }
-  ASSERT_EQ(Game().Table.TablePhase, Phase::EndOfHand);
+  FinishTheHand();
   Type(Qt::Key_Return);
   Type(Qt::Key_Return);
   EXPECT_EQ(Game().Table.TablePhase, Phase::EndOfHand);
