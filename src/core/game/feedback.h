@@ -32,9 +32,9 @@ struct Feedback {
   // markup kept).
   int Tries = 0;
   Bid LessonCall = NoBid;
-  std::string Explanation;
+  std::string Explanation{};
   // The keys typed towards a call or a card: "4" waiting for its strain.
-  std::string Typed;
+  std::string Typed{};
   // A refused card and why; the seat to play (or to bid for) and the suit
   // led to the trick.
   CardRefusal Refusal = CardRefusal::None;
@@ -43,7 +43,7 @@ struct Feedback {
   StrainCode SuitLed = Clubs;
   // The hint and why the engine plays it.
   Card Hint = 0;
-  CardReason HintReason;
+  CardReason HintReason{};
   // A refused claim: the tricks it fails by, and the cards of a defence
   // that beats it, from the next card on, with their seats.
   int Shortfall = 0;

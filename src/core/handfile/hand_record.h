@@ -42,7 +42,7 @@ struct PlayedHand {
   int Doubling = 0;
   std::string PlaysText;             // the cards played, trick by trick; empty when passed out
   std::optional<int> HandScore = 0;  // North-South's duplicate score, when known
-  std::string ClaimText;             // a claim that ended the play (claim_note.h); else empty
+  std::string ClaimText{};           // a claim that ended the play (claim_note.h); else empty
 };
 
 // Reads the hand of one section; a missing section gives every default.

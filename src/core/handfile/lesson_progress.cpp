@@ -31,13 +31,15 @@ std::string ScoreText(const std::optional<int>& score) {
   return score ? std::to_string(*score) : std::string(NotKnown);
 }
 
-// A score, "-" for none; nothing when the text is neither.
-std::optional<std::optional<int>> ReadScore(std::string_view text) {
-  if (text == NotKnown) return std::optional<int>{};
+// Reads a score, "-" for none, into score; false when the text is neither.
+bool ReadScore(std::string_view text, std::optional<int>& score) {
+  score.reset();
+  if (text == NotKnown) return true;
   int value = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (text.empty() || error != std::errc{} || end != text.data() + text.size()) return std::nullopt;
-  return std::optional<int>{value};
+  if (text.empty() || error != std::errc{} || end != text.data() + text.size()) return false;
+  score = value;
+  return true;
 }
 
 // The marks of one line of the file, or nothing when it holds none.
@@ -54,11 +56,7 @@ std::optional<std::pair<std::string, HandMarks>> ReadLine(std::string_view line)
   } else if (fields[2] != NotKnown) {
     return std::nullopt;
   }
-  const auto score = ReadScore(fields[3]);
-  const auto par = ReadScore(fields[4]);
-  if (!score || !par) return std::nullopt;
-  marks.Score = *score;
-  marks.Par = *par;
+  if (!ReadScore(fields[3], marks.Score) || !ReadScore(fields[4], marks.Par)) return std::nullopt;
   return std::pair{std::string(fields[0]), marks};
 }
 

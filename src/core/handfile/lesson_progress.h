@@ -32,8 +32,8 @@ struct HandMarks {
   // without Make Bid.
   bool CleanAuction = false;
   PlayMark Play = PlayMark::NotPlayed;
-  std::optional<int> Score;  // North-South's duplicate score, once played
-  std::optional<int> Par;    // North-South's par score, when it was worked out
+  std::optional<int> Score{};  // North-South's duplicate score, once played
+  std::optional<int> Par{};    // North-South's par score, when it was worked out
 
   bool operator==(const HandMarks&) const = default;
 };

@@ -22,7 +22,7 @@ inline constexpr int PrintPageSize = 700;
 // One text of the page. X is its left edge, or its right edge when it is
 // right-aligned; Top is the top of the text.
 struct PrintText {
-  QString Text;  // "~" markup when Symbols
+  QString Text{};  // "~" markup when Symbols
   int X = 0;
   int Top = 0;
   bool RightAligned = false;

@@ -64,7 +64,9 @@ TEST_F(AccessibleTable, DuringTheAuctionEveryCardAndCallIsNamed) {
   EXPECT_EQ(Name(Pad()->PanelOf(Pass)), "Pass");
   // The cards North holds face down are not told.
   for (const TMyCard* card : Control("HandNorth")->findChildren<TMyCard*>()) {
-    if (card->isVisible()) EXPECT_EQ(Name(card), "Card face down");
+    if (card->isVisible()) {
+      EXPECT_EQ(Name(card), "Card face down");
+    }
   }
 }
 
