@@ -17,7 +17,7 @@ namespace tavlo {
 namespace {
 
 enum Column { TopicColumn, BiddingColumn, PlayColumn, ScoreColumn, ParColumn, Columns };
-// Where a hand's row keeps its pack and number; a topic's row has none.
+// Where a row keeps its pack, and a hand's row its number.
 constexpr int PackRole = Qt::UserRole, HandRole = Qt::UserRole + 1;
 
 const QColor Good(0, 110, 0), Bad(170, 0, 0), Quiet(110, 110, 110);
@@ -88,10 +88,13 @@ LessonsWindow::LessonsWindow(LessonLibrary& library, QWidget* parent)
   connect(play_, &QPushButton::clicked, this, &LessonsWindow::PlayChosen);
   connect(continue_, &QPushButton::clicked, this, &LessonsWindow::Continue);
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
-  connect(topics_, &QTreeWidget::itemActivated, this, &LessonsWindow::PlayChosen);
-  connect(topics_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
-    play_->setEnabled(item && item->data(TopicColumn, HandRole).isValid());
+  // Enter presses Play, the default button; a double click plays a hand
+  // and opens or closes a topic.
+  connect(topics_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) {
+    if (item->data(TopicColumn, HandRole).isValid()) PlayChosen();
   });
+  connect(topics_, &QTreeWidget::currentItemChanged, this,
+          [this](QTreeWidgetItem* item) { play_->setEnabled(item != nullptr); });
   LoadDialogTranslations(*multiLang_, "lessons_window.tsv");
 }
 
@@ -121,6 +124,7 @@ void LessonsWindow::Fill() {
   for (std::size_t pack = 0; pack < packs.size(); ++pack) {
     auto* topic = new QTreeWidgetItem(topics_);
     topic->setText(TopicColumn, QString::fromStdString(TopicInLanguage(packs[pack], language_)));
+    topic->setData(TopicColumn, PackRole, static_cast<int>(pack));
     const int hands = static_cast<int>(packs[pack].Hands.size());
     int tried = 0;
     for (int hand = 1; hand <= hands; ++hand) {
@@ -176,9 +180,15 @@ void LessonsWindow::FillHand(QTreeWidgetItem* item, std::size_t pack, int hand) 
 
 void LessonsWindow::PlayChosen() {
   const QTreeWidgetItem* item = topics_->currentItem();
-  if (!item || !item->data(TopicColumn, HandRole).isValid()) return;
-  Play(static_cast<std::size_t>(item->data(TopicColumn, PackRole).toInt()),
-       item->data(TopicColumn, HandRole).toInt());
+  if (!item) return;
+  const auto pack = static_cast<std::size_t>(item->data(TopicColumn, PackRole).toInt());
+  if (item->data(TopicColumn, HandRole).isValid())
+    return Play(pack, item->data(TopicColumn, HandRole).toInt());
+  // A topic chosen: its first hand not tried yet, else its first.
+  const LessonPack& chosen = library_.Packs()[pack];
+  for (int hand = 1; hand <= static_cast<int>(chosen.Hands.size()); ++hand)
+    if (!library_.Progress().contains(PackHandKey(chosen.Name, hand))) return Play(pack, hand);
+  Play(pack, 1);
 }
 
 void LessonsWindow::Continue() {
