@@ -75,6 +75,22 @@ std::optional<CardReason> ReasonForBetterCard(const Game& finished, int played,
   return ReasonForCard(game, chosen, clock);
 }
 
+std::optional<std::vector<Card>> WorkOutRun(Game& copy, const Clock& clock,
+                                            const LogicErrorHandler& onLogicError,
+                                            const JobControl* job) {
+  if (Stopped(job)) return std::nullopt;
+  StartThinking(copy, clock);
+  const int tricksAtStart = copy.Play.TricksDone;
+  std::vector<Card> cards;
+  while (ComputerPlaysOn(copy, tricksAtStart)) {
+    const Card card = EngineCard(copy, clock, onLogicError, nullptr, job);
+    if (Stopped(job)) return std::nullopt;
+    MakePlay(copy, card, clock, onLogicError);
+    cards.push_back(card);
+  }
+  return cards;
+}
+
 std::optional<std::vector<Card>> WorkOutAnswer(Game& copy, Card card, const Clock& clock,
                                                const LogicErrorHandler& onLogicError,
                                                const JobControl* job) {
@@ -82,17 +98,8 @@ std::optional<std::vector<Card>> WorkOutAnswer(Game& copy, Card card, const Cloc
   // The user's card, then the table's run of computer cards unless the
   // card ended a trick, as the session plays them.
   MakePlay(copy, card, clock, onLogicError);
-  std::vector<Card> cards;
-  if (copy.Table.TrickWaiting) return cards;
-  StartThinking(copy, clock);
-  const int tricksAtStart = copy.Play.TricksDone;
-  while (ComputerPlaysOn(copy, tricksAtStart)) {
-    const Card answer = EngineCard(copy, clock, onLogicError, nullptr, job);
-    if (Stopped(job)) return std::nullopt;
-    MakePlay(copy, answer, clock, onLogicError);
-    cards.push_back(answer);
-  }
-  return cards;
+  if (copy.Table.TrickWaiting) return std::vector<Card>{};
+  return WorkOutRun(copy, clock, onLogicError, job);
 }
 
 }  // namespace tavlo

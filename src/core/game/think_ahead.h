@@ -1,10 +1,11 @@
 #pragma once
 // What the engine works out while the user considers a card: the hint for
 // the user's seat, and the computer's cards that answer the user's
-// likeliest cards. Each is worked out on a copy of the table's game just
-// as the table would work it out when asked, so the table can take a
-// result over instead of searching again, as long as its game is still at
-// the moment the work started from.
+// likeliest cards; and while the table waits for the user to start the
+// play or clear a trick, the computer's cards that follow. Each is worked
+// out on a copy of the table's game just as the table would work it out
+// when asked, so the table can take a result over instead of searching
+// again, as long as its game is still at the moment the work started from.
 
 #include <array>
 #include <optional>
@@ -63,6 +64,15 @@ std::optional<CardReason> ReasonForBetterCard(const Game& finished, int played,
                                               const std::vector<Card>& better, const Clock& clock,
                                               const LogicErrorHandler& onLogicError,
                                               const JobControl* job);
+
+// The computer's cards from the table's position up to the end of the
+// trick or the user's turn, as the table plays them once the user has
+// started the play after the auction or cleared the trick before. The copy
+// is left as the table will be after them. Nothing when the job was asked
+// to stop first.
+std::optional<std::vector<Card>> WorkOutRun(Game& copy, const Clock& clock,
+                                            const LogicErrorHandler& onLogicError,
+                                            const JobControl* job);
 
 // The computer's cards after the user plays card, as the table plays them:
 // the computer seats up to the end of the trick or to the user's next turn,

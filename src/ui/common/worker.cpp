@@ -109,8 +109,9 @@ void Worker::StopAside() {
   aside_ = nullptr;
 }
 
-bool Worker::WaitForAside() {
+bool Worker::WaitForAside(std::function<void()> failed) {
   if (!aside_ || current_) return false;
+  aside_->Failed = std::move(failed);
   current_ = aside_;
   aside_ = nullptr;
   SetBusy(true);

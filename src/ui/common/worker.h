@@ -50,9 +50,10 @@ class Worker : public QObject {
     Start(Delivering(std::move(work), std::move(then)), nullptr, true);
   }
   // The user now waits for the job aside: it becomes the job under way,
-  // with the wait cursor and the input held, and answers as it would have.
-  // False when there is no job aside.
-  bool WaitForAside();
+  // with the wait cursor and the input held, and answers as it would have;
+  // should it throw, the user reads why and failed runs instead. False
+  // when there is no job aside.
+  bool WaitForAside(std::function<void()> failed = nullptr);
   // Stops the job aside, if any: nothing of its answer reaches the window.
   void StopAside();
   // Work aside is under way.

@@ -44,6 +44,11 @@ struct GameSession::Ahead {
     std::shared_ptr<Game> Worked;
   };
   std::vector<Answer> Answers;
+  // The computer's run that follows the user's starting the play or
+  // clearing the trick (UserCard 0): under way, worked out, or waited for.
+  bool RunUnderWay = false;
+  std::optional<Answer> Run;
+  bool RunAwaited = false;
   // The answer the table is playing, and the index of its next card.
   std::optional<Answer> Playing;
   std::size_t Next = 0;
@@ -163,6 +168,12 @@ void GameSession::AcceptBid() {
   SpeakLanguage(game_, words_);
   emit Changed(parts);
   emit AuctionOver();
+  // The learner reads the auction's end before starting the play: time to
+  // work out the computer's first cards.
+  // The positions of the last hand's searches are forgotten at the start.
+  auto copy = std::make_shared<Game>(CopyForHint(game_));
+  tavlo::StartPlay(*copy, clock_);
+  ThinkAheadOfRun(copy);
 }
 
 void GameSession::ComputerCall() {
@@ -276,6 +287,7 @@ void GameSession::Think(std::function<void(Card)> done, std::function<void()> fa
 }
 
 void GameSession::PlayTrickToHuman() {
+  KeepRunAhead();
   StartThinking(game_, clock_);
   tricksAtStart_ = game_.Play.TricksDone;
   PlayOn();
@@ -287,6 +299,7 @@ void GameSession::PlayOn() {
       PlayOn();
       return;
     }
+    if (AwaitRunAhead()) return;
     Think(
         [this](Card card) {
           Play(card);
@@ -320,6 +333,7 @@ void GameSession::Play(Card card) {
 void GameSession::ReadyForHuman() {
   if (game_.Table.TrickWaiting) {
     emit UserToAct();
+    ThinkAhead();
   } else {
     PlayTrickToHuman();
   }
@@ -373,10 +387,10 @@ void GameSession::CardKey(char key) {
 
 void GameSession::ClearTrick() {
   if (game_.Table.TablePhase != Phase::Play || !game_.Table.TrickWaiting || Busy()) return;
-  StopThinkingAhead();
   Tell({});
   emit Changed(ClearPlay(game_));
   if (game_.Table.TablePhase != Phase::Play) {
+    StopThinkingAhead();
     emit HandOver();
     return;
   }
@@ -430,9 +444,14 @@ void GameSession::DeveloperSearch() {
 
 void GameSession::ThinkAhead() {
   StopThinkingAhead();
-  if (game_.Table.TablePhase != Phase::Play || game_.Table.TrickWaiting || HandIsOver(game_) ||
-      ComputerToPlay(game_.Hands, game_.Play))
+  if (game_.Table.TablePhase != Phase::Play) return;
+  if (game_.Table.TrickWaiting) {
+    auto copy = std::make_shared<Game>(game_);
+    ClearPlay(*copy);
+    ThinkAheadOfRun(copy);
     return;
+  }
+  if (HandIsOver(game_) || ComputerToPlay(game_.Hands, game_.Play)) return;
   ahead_ = std::make_unique<Ahead>();
   ahead_->From = MomentOf(game_);
   auto copy = std::make_shared<Game>(CopyForHint(game_));
@@ -463,6 +482,47 @@ void GameSession::ThinkAheadOfCards(std::vector<Card> cards) {
                       ahead_->Answers.push_back({card, std::move(*answer), copy});
                       ThinkAheadOfCards(std::move(cards));
                     });
+}
+
+void GameSession::ThinkAheadOfRun(std::shared_ptr<Game> copy) {
+  StopThinkingAhead();
+  if (copy->Table.TablePhase != Phase::Play || !ComputerToPlay(copy->Hands, copy->Play)) return;
+  ahead_ = std::make_unique<Ahead>();
+  ahead_->From = MomentOf(*copy);
+  ahead_->RunUnderWay = true;
+  worker_->RunAside([copy, clock = &clock_, stop = worker_->LogicErrorStop()](
+                        JobControl& job) { return WorkOutRun(*copy, *clock, stop, &job); },
+                    [this, copy](std::optional<std::vector<Card>> cards) {
+                      if (!ahead_ || !ahead_->RunUnderWay || !cards) return;
+                      ahead_->RunUnderWay = false;
+                      ahead_->Run = Ahead::Answer{0, std::move(*cards), copy};
+                      if (!std::exchange(ahead_->RunAwaited, false)) return;
+                      ahead_->Playing = std::move(ahead_->Run);
+                      ahead_->Run.reset();
+                      PlayOn();
+                    });
+}
+
+void GameSession::KeepRunAhead() {
+  if (!ahead_ || !(ahead_->RunUnderWay || ahead_->Run)) return;
+  // Worked out for another moment (seats or options changed meanwhile).
+  if (!(MomentOf(game_) == ahead_->From)) {
+    StopThinkingAhead();
+    return;
+  }
+  if (!ahead_->Run) return;
+  ahead_->Playing = std::move(ahead_->Run);
+  ahead_->Run.reset();
+}
+
+bool GameSession::AwaitRunAhead() {
+  if (!ahead_ || !ahead_->RunUnderWay) return false;
+  // Should the work fail, the table searches afresh.
+  ahead_->RunAwaited = worker_->WaitForAside([this] {
+    ahead_.reset();
+    PlayOn();
+  });
+  return ahead_->RunAwaited;
 }
 
 void GameSession::StopThinkingAhead() {

@@ -167,6 +167,16 @@ class GameSession : public QObject {
   // Plays the answer's next card, if there is one; once its last card is on
   // the table, what its searches found becomes the table's.
   bool PlayCardAhead();
+  // While the table waits for the user to start the play or clear the
+  // trick: the computer's cards that follow, on a copy of the game as the
+  // user's start will leave it.
+  void ThinkAheadOfRun(std::shared_ptr<Game> copy);
+  // As the user starts the run: plays the run worked out ahead for the
+  // table as it stands; work ahead for another moment is dropped.
+  void KeepRunAhead();
+  // The run is still being worked out: the user waits for it rather than
+  // for a new search. False when there is none under way.
+  bool AwaitRunAhead();
 
   const Clock& clock_;
   Game game_;

@@ -15,10 +15,12 @@
 
 #include "cards/card_art.h"
 #include "cards/my_card.h"
+#include "common/worker.h"
 #include "dialogs/test_play_dialog.h"
 #include "engine/card_rule.h"
 #include "engine/legal_cards.h"
 #include "engine/random_deal.h"
+#include "game/hand_lifecycle.h"
 #include "game/play_flow.h"
 #include "language/languages.h"
 #include "lesson_table.h"
@@ -26,6 +28,7 @@
 #include "print/print_form.h"
 #include "print/print_page.h"
 #include "scoring/duplicate_score.h"
+#include "session/game_session.h"
 #include "table/review_form.h"
 
 namespace tavlo {
@@ -312,6 +315,84 @@ TEST_F(LessonPlayTest, WestsOpeningLeadHandsNorthToTheDeclaringUser) {
   QTest::mouseClick(Control<TMyCard>("MyCard20"), Qt::LeftButton);
   EXPECT_EQ(notifier_.informationBeeps, 1);
   EXPECT_EQ(Play().CardsPlayed, before);
+}
+
+// The same hand as the table plays it under Finish Play from the start, on
+// the table's standing clock, with nothing worked out ahead.
+std::vector<PlayRecordEntry> PlayedAlone(tavlo::Game game, const Clock& clock) {
+  StartPlay(game, clock);
+  for (bool finishing = false; game.Table.TablePhase == Phase::Play;) {
+    if (game.Table.TrickWaiting) ClearPlay(game);
+    if (game.Table.TablePhase != Phase::Play) break;
+    StartThinking(game, clock);
+    const int tricks = game.Play.TricksDone;
+    while (ComputerPlaysOn(game, tricks)) MakePlay(game, EngineCard(game, clock, nullptr), clock);
+    if (!finishing && !game.Table.TrickWaiting) {
+      FinishPlay(game, clock);
+      finishing = true;
+    }
+  }
+  return {game.Play.PlayRecord.begin(), game.Play.PlayRecord.begin() + 52};
+}
+
+// While the learner reads the auction's end, or looks at a finished trick,
+// the computer's next cards are worked out: Start Play and each Enter show
+// them at once, and the hand is played as it is without that work.
+TEST_F(LessonPlayTest, TheComputersNextCardsAreReadyWhenTheLearnerGoesOn) {
+  StartNamed();
+  GameSession& session = table_->Session();
+  const auto workedOut = [&] {
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !session.Jobs().Aside(); }, 60000));
+  };
+  int atOnce = 0;
+  for (int lesson = 1; lesson <= LessonHands; ++lesson) {
+    SCOPED_TRACE(lesson);
+    DealLesson(lesson);
+    BidToTheEnd(0, false);
+    ASSERT_EQ(Game().Table.TablePhase, Phase::EndOfBidding);
+    const std::vector<PlayRecordEntry> alone = PlayedAlone(Game(), clock_);
+    workedOut();
+    QTest::mouseClick(Control<QPushButton>("EOBStart"), Qt::LeftButton);
+    EXPECT_FALSE(session.Busy());
+    EXPECT_FALSE(ComputerToPlay(Game().Hands, Play()));
+    if (!Game().Table.TrickWaiting) Press("TPPFast");
+    while (Game().Table.TablePhase == Phase::Play) {
+      WaitForTheTable();
+      ASSERT_TRUE(Game().Table.TrickWaiting);
+      workedOut();
+      const int before = Play().CardsPlayed;
+      Key(Qt::Key_Return);
+      if (Game().Table.TablePhase != Phase::Play) break;
+      // The next trick, all the computer's under Finish Play, is on the
+      // table before the key's handler returns.
+      EXPECT_FALSE(session.Busy());
+      EXPECT_EQ(Play().CardsPlayed, before + 4);
+      atOnce += Play().CardsPlayed == before + 4;
+    }
+    ASSERT_EQ(Game().Table.TablePhase, Phase::EndOfHand);
+    EXPECT_EQ(
+        std::vector<PlayRecordEntry>(Play().PlayRecord.begin(), Play().PlayRecord.begin() + 52),
+        alone);
+  }
+  EXPECT_EQ(atOnce, 12 * LessonHands);
+}
+
+// Started before the opening lead is worked out, the play waits for that
+// work rather than searching afresh.
+TEST_F(LessonPlayTest, StartPlayAtOnceWaitsForTheWorkUnderWay) {
+  StartNamed();
+  GameSession& session = table_->Session();
+  clock_.searchPauseMilliseconds = 300;
+  DealLesson(3);  // South plays 4S; West leads
+  BidToTheEnd(0, false);
+  ASSERT_TRUE(session.Jobs().Aside());
+  QTest::mouseClick(Control<QPushButton>("EOBStart"), Qt::LeftButton);
+  EXPECT_TRUE(session.Busy());
+  EXPECT_FALSE(session.Jobs().Aside());
+  WaitForTheTable();
+  EXPECT_EQ(Play().CardsPlayed, 1);
+  EXPECT_EQ(Play().PlayRecord[0].Seat, West);
+  EXPECT_EQ(Play().ToPlay, North);
 }
 
 TEST_F(LessonPlayTest, ACompletedTrickWaitsAndTakeBackBringsTheLastCardBack) {
