@@ -44,8 +44,11 @@ struct GameSession::Ahead {
     std::shared_ptr<Game> Worked;
   };
   std::vector<Answer> Answers;
+  // The card whose answer is being worked out.
+  Card Answering = 0;
   // The computer's run that follows the user's starting the play or
-  // clearing the trick (UserCard 0): under way, worked out, or waited for.
+  // clearing the trick (UserCard 0), or the user's card: under way, worked
+  // out, or waited for.
   bool RunUnderWay = false;
   std::optional<Answer> Run;
   bool RunAwaited = false;
@@ -355,9 +358,7 @@ void GameSession::PlayUserCard(Card card, SeatCode seat) {
     RefuseCard(card, why);
     return;
   }
-  AnswerAhead(card);
-  Play(card);
-  ReadyForHuman();
+  PlayAndAnswer(card);
 }
 
 void GameSession::CardKey(char key) {
@@ -378,9 +379,7 @@ void GameSession::CardKey(char key) {
       break;
     case PlayKeyAction::Play:
       emit CardOffered(result.Typed);
-      AnswerAhead(result.Typed);
-      Play(result.Typed);
-      ReadyForHuman();
+      PlayAndAnswer(result.Typed);
       break;
   }
 }
@@ -473,12 +472,17 @@ void GameSession::ThinkAheadOfCards(std::vector<Card> cards) {
   if (!ahead_ || cards.empty() || !(MomentOf(game_) == ahead_->From)) return;
   const Card card = cards.front();
   cards.erase(cards.begin());
+  ahead_->Answering = card;
   auto copy = std::make_shared<Game>(game_);
   worker_->RunAside([copy, card, clock = &clock_, stop = worker_->LogicErrorStop()](
                         JobControl& job) { return WorkOutAnswer(*copy, card, *clock, stop, &job); },
                     [this, copy, card,
                      cards = std::move(cards)](std::optional<std::vector<Card>> answer) mutable {
                       if (!ahead_ || !answer) return;
+                      if (ahead_->RunUnderWay) {
+                        RunWorkedOut(card, std::move(*answer), copy);
+                        return;
+                      }
                       ahead_->Answers.push_back({card, std::move(*answer), copy});
                       ThinkAheadOfCards(std::move(cards));
                     });
@@ -493,14 +497,19 @@ void GameSession::ThinkAheadOfRun(std::shared_ptr<Game> copy) {
   worker_->RunAside([copy, clock = &clock_, stop = worker_->LogicErrorStop()](
                         JobControl& job) { return WorkOutRun(*copy, *clock, stop, &job); },
                     [this, copy](std::optional<std::vector<Card>> cards) {
-                      if (!ahead_ || !ahead_->RunUnderWay || !cards) return;
-                      ahead_->RunUnderWay = false;
-                      ahead_->Run = Ahead::Answer{0, std::move(*cards), copy};
-                      if (!std::exchange(ahead_->RunAwaited, false)) return;
-                      ahead_->Playing = std::move(ahead_->Run);
-                      ahead_->Run.reset();
-                      PlayOn();
+                      if (ahead_ && ahead_->RunUnderWay && cards)
+                        RunWorkedOut(0, std::move(*cards), copy);
                     });
+}
+
+void GameSession::RunWorkedOut(Card userCard, std::vector<Card> cards,
+                               std::shared_ptr<Game> worked) {
+  ahead_->RunUnderWay = false;
+  ahead_->Run = Ahead::Answer{userCard, std::move(cards), std::move(worked)};
+  if (!std::exchange(ahead_->RunAwaited, false)) return;
+  ahead_->Playing = std::move(ahead_->Run);
+  ahead_->Run.reset();
+  PlayOn();
 }
 
 void GameSession::KeepRunAhead() {
@@ -557,19 +566,32 @@ void GameSession::ShowHintAhead() {
   ThinkAheadOfCards(LikeliestCards(game_, card, clock_, LikeliestAnswered));
 }
 
-void GameSession::AnswerAhead(Card card) {
-  worker_->StopAside();
-  if (!ahead_) return;
-  std::optional<Ahead::Answer> playing;
-  if (MomentOf(game_) == ahead_->From) {
-    const auto answer = std::find_if(ahead_->Answers.begin(), ahead_->Answers.end(),
-                                     [card](const Ahead::Answer& a) { return a.UserCard == card; });
-    if (answer != ahead_->Answers.end()) playing = std::move(*answer);
+void GameSession::PlayAndAnswer(Card card) {
+  const bool answerUnderWay = AnswerAhead(card);
+  Play(card);
+  // The answer under way starts from the table as the card left it.
+  if (answerUnderWay) ahead_->From = MomentOf(game_);
+  ReadyForHuman();
+}
+
+bool GameSession::AnswerAhead(Card card) {
+  if (!ahead_ || !(MomentOf(game_) == ahead_->From)) {
+    StopThinkingAhead();
+    return false;
   }
-  ahead_.reset();
-  if (!playing) return;
-  ahead_ = std::make_unique<Ahead>();
-  ahead_->Playing = std::move(playing);
+  auto kept = std::make_unique<Ahead>();
+  const auto answer = std::find_if(ahead_->Answers.begin(), ahead_->Answers.end(),
+                                   [card](const Ahead::Answer& a) { return a.UserCard == card; });
+  if (answer != ahead_->Answers.end()) {
+    kept->Playing = std::move(*answer);
+  } else if (ahead_->Answering == card && worker_->Aside()) {
+    // Still being worked out: the user waits for it, not for a new search.
+    kept->RunUnderWay = true;
+  }
+  if (!kept->RunUnderWay) worker_->StopAside();
+  const bool underWay = kept->RunUnderWay;
+  ahead_ = kept->Playing || underWay ? std::move(kept) : nullptr;
+  return underWay;
 }
 
 bool GameSession::PlayCardAhead() {

@@ -162,8 +162,11 @@ class GameSession : public QObject {
   // waited for while it is still being worked out. False when there is none.
   bool HintAhead();
   void ShowHintAhead();
-  // Before the user's card: keeps the computer's answer to it, if worked out.
-  void AnswerAhead(Card card);
+  // The user's card and the computer's answer to it.
+  void PlayAndAnswer(Card card);
+  // Before the user's card: keeps the computer's answer to it, worked out
+  // or still under way (then true); drops all other work ahead.
+  bool AnswerAhead(Card card);
   // Plays the answer's next card, if there is one; once its last card is on
   // the table, what its searches found becomes the table's.
   bool PlayCardAhead();
@@ -177,6 +180,8 @@ class GameSession : public QObject {
   // The run is still being worked out: the user waits for it rather than
   // for a new search. False when there is none under way.
   bool AwaitRunAhead();
+  // The run is worked out: played if the user waits for it, else kept.
+  void RunWorkedOut(Card userCard, std::vector<Card> cards, std::shared_ptr<Game> worked);
 
   const Clock& clock_;
   Game game_;

@@ -198,14 +198,18 @@ TEST(GameSession, AHintWorkedOutAheadIsShownAtOnceAndIsTheHintsOwn) {
 }
 
 // The user plays a card the session thought of: the computer's answer is
-// on the table before the click's handler returns, and the engine's state
-// is what the table's own searches would have left.
+// on the table before the click's handler returns, or, played at once after
+// the hint, once the answer under way is worked out, without a new search;
+// and the engine's state is what the table's own searches would have left.
 TEST(GameSession, TheComputersAnswerWorkedOutAheadIsPlayedAtOnce) {
   const StandingClock clock;
   int answered = 0;
-  for (const bool hintFirst : {false, true}) {
+  enum class User { PlaysAfterThinking, AsksForTheHint, PlaysTheHintAtOnce };
+  for (const User user :
+       {User::PlaysAfterThinking, User::AsksForTheHint, User::PlaysTheHintAtOnce}) {
+    const bool hintFirst = user != User::PlaysAfterThinking;
     for (const auto& [seed, tricks] : QuickTurns) {
-      SCOPED_TRACE(testing::Message() << "deal " << seed << (hintFirst ? ", hint first" : ""));
+      SCOPED_TRACE(testing::Message() << "deal " << seed << ", user " << static_cast<int>(user));
       const Game start = TrickToClear(seed, tricks, clock);
       Game here = AtUsersTurn(start, clock);
       Game hinted = here;
@@ -229,13 +233,21 @@ TEST(GameSession, TheComputersAnswerWorkedOutAheadIsPlayedAtOnce) {
         QSignalSpy hint(session.get(), &GameSession::HintReady);
         session->Hint();
         ASSERT_EQ(hint.count(), 1);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return !session->Jobs().Aside(); }, 60000));
+        if (user == User::AsksForTheHint)
+          ASSERT_TRUE(QTest::qWaitFor([&] { return !session->Jobs().Aside(); }, 60000));
       }
       answered += !answer.empty();
       QSignalSpy played(session.get(), &GameSession::CardPlayed);
       session->PlayUserCard(card, session->GameState().Play.ToPlay);
+      const int cards = 1 + static_cast<int>(answer.size());
+      if (user == User::PlaysTheHintAtOnce && !answer.empty()) {
+        // The answer's work aside became the work the user waits for.
+        EXPECT_TRUE(session->Busy());
+        EXPECT_FALSE(session->Jobs().Aside());
+        ASSERT_TRUE(QTest::qWaitFor([&] { return played.count() == cards; }, 60000));
+      }
       EXPECT_FALSE(session->Busy());
-      ASSERT_EQ(played.count(), 1 + static_cast<int>(answer.size()));
+      ASSERT_EQ(played.count(), cards);
       const Game& table = session->GameState();
       EXPECT_EQ(
           std::vector<PlayRecordEntry>(table.Play.PlayRecord.begin(),
