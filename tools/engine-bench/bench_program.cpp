@@ -152,7 +152,7 @@ int Run(const Flags& flags) {
   constexpr std::array<Player, 3> Players{Player::Engine, Player::FirstCandidate, Player::Random};
   std::array<Tally, 3> tallies{};
   Tally hinted;
-  HintWaits hintWaits;
+  TableWaits tableWaits;
   std::vector<double> latency;
   int budgetHits = 0;
   int illegalCards = 0;
@@ -188,7 +188,7 @@ int Run(const Flags& flags) {
         ++phrases[CardRuleName(reason.LookedAhead ? CardRule::LookAhead : reason.Rule)];
       if (record) record << RecordLine(deal, played) << "\n";
     }
-    const PlayedDeal withHints = PlayDealWithHints(deal, flags.Thinking, hintWaits);
+    const PlayedDeal withHints = PlayDealWithHints(deal, flags.Thinking, tableWaits);
     const DealQuality hintedQuality = JudgeDeal(deal, withHints);
     if (!hintedQuality.Error.empty()) {
       std::cerr << "engine-bench: " << hintedQuality.Error << "\n";
@@ -203,16 +203,20 @@ int Run(const Flags& flags) {
   if (!flags.JsonOnly) std::cerr << "\n";
 
   const Spread decisions(latency);
-  const Spread afterASecond(hintWaits.AfterASecondMs), atOnce(hintWaits.AtOnceMs);
+  const Spread afterASecond(tableWaits.AfterASecondMs), atOnce(tableWaits.AtOnceMs),
+      computer(tableWaits.ComputerMs);
   const double rss = PeakMemoryMb();
   if (!flags.JsonOnly) {
     std::cout << "engine-bench: " << flags.Deals << " deals, seed " << flags.Seed
               << ", thinking time " << flags.Thinking << "\n\n"
               << "decision latency (ms), " << latency.size() << " engine cards\n"
               << "  " << decisions.Text() << "   budget hits " << budgetHits << "\n\n"
-              << "hint latency (ms), " << hintWaits.AfterASecondMs.size() << " hints\n"
+              << "hint latency (ms), " << tableWaits.AfterASecondMs.size() << " hints\n"
               << "  asked after a second   " << afterASecond.Text() << "\n"
               << "  asked at once          " << atOnce.Text() << "\n\n"
+              << "the computer's cards at the table (ms), " << tableWaits.ComputerMs.size()
+              << " runs, the user going on after a second\n"
+              << "  " << computer.Text() << "\n\n"
               << "player            tricks lost per deal   cards that cost a trick\n";
     constexpr std::array<std::string_view, 3> Names{"engine         ", "first candidate",
                                                     "random         "};
@@ -247,7 +251,10 @@ int Run(const Flags& flags) {
             << ",\"rss_mb\":" << Fixed(rss, 1) << ",\"latency_ms\":" << decisions.Json()
             << ",\"budget_hits\":" << budgetHits
             << ",\"hint_latency_ms\":{\"after_1s\":" << afterASecond.Json()
-            << ",\"at_once\":" << atOnce.Json() << "},\"hints\":" << hintWaits.AfterASecondMs.size()
+            << ",\"at_once\":" << atOnce.Json()
+            << "},\"hints\":" << tableWaits.AfterASecondMs.size()
+            << ",\"table_wait_ms\":" << computer.Json()
+            << ",\"computer_runs\":" << tableWaits.ComputerMs.size()
             << ",\"engine\":" << QualityJson(tallies[0], flags.Deals)
             << ",\"first_candidate\":" << QualityJson(tallies[1], flags.Deals)
             << ",\"random\":" << QualityJson(tallies[2], flags.Deals)

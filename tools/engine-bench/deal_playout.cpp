@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <condition_variable>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <thread>
@@ -48,41 +49,47 @@ double MsBetween(Moment from, Moment to) {
   return std::chrono::duration<double, std::milli>(to - from).count();
 }
 
-// How long the user considers a card before asking for the hint.
+// How long the user considers a card before asking for the hint, reads
+// the hint before playing its card, or looks at the auction's end or a
+// finished trick before going on.
 constexpr std::chrono::seconds UsersThought{1};
 
-// The hint worked out ahead on a copy of the game, on a thread of its own.
-class HintAhead {
+// Work the table does ahead on a copy of its game, on a thread of its own.
+class WorkAhead {
  public:
-  HintAhead(Game& game, const Clock& clock) : copy_(CopyForHint(game)) {
-    thread_ = std::thread([this, &clock] {
-      card_ = WorkOutHint(copy_, clock, nullptr, &job_);
+  WorkAhead(Game copy, std::function<void(Game&, const JobControl&)> work)
+      : copy_(std::move(copy)) {
+    thread_ = std::thread([this, work = std::move(work)] {
+      work(copy_, job_);
       const std::lock_guard lock(mutex_);
       done_ = std::chrono::steady_clock::now();
       ready_ = true;
       readyNow_.notify_all();
     });
   }
-  ~HintAhead() {
+  ~WorkAhead() {
     job_.RequestStop();
     if (thread_.joinable()) thread_.join();
   }
-  HintAhead(const HintAhead&) = delete;
-  HintAhead& operator=(const HintAhead&) = delete;
+  WorkAhead(const WorkAhead&) = delete;
+  WorkAhead& operator=(const WorkAhead&) = delete;
 
-  // Waits until the hint is worked out or the moment has come; true when
-  // it is worked out.
-  bool WaitUntil(Moment moment) {
+  // The moment the user acts, thought after the work began; the bench does
+  // not sleep out what the work does not need, so when the work is done
+  // sooner the user acts at once.
+  Moment UserActs(Moment began) {
     std::unique_lock lock(mutex_);
-    return readyNow_.wait_until(lock, moment, [this] { return ready_; });
+    return readyNow_.wait_for(lock, began + UsersThought - std::chrono::steady_clock::now(),
+                              [this] { return ready_; })
+               ? std::chrono::steady_clock::now()
+               : began + UsersThought;
   }
-  // Waits for the hint, then hands it over with what its search found.
-  Card Take(Game& table) {
+  // Waits for the work, then hands over the copy it worked on.
+  Game& Finished() {
     thread_.join();
-    TakeOverSearch(table, std::move(copy_));
-    return card_;
+    return copy_;
   }
-  // When the hint was worked out.
+  // When the work was done.
   Moment Done() const { return done_; }
 
  private:
@@ -91,7 +98,6 @@ class HintAhead {
   std::mutex mutex_;
   std::condition_variable readyNow_;
   bool ready_ = false;
-  Card card_ = 0;
   Moment done_;
   std::thread thread_;
 };
@@ -194,7 +200,7 @@ PlayedDeal PlayDeal(const BenchDeal& deal, Player player, int thinkingTime, std:
   return played;
 }
 
-PlayedDeal PlayDealWithHints(const BenchDeal& deal, int thinkingTime, HintWaits& waits) {
+PlayedDeal PlayDealWithHints(const BenchDeal& deal, int thinkingTime, TableWaits& waits) {
   const SystemClock clock;
   Game game = GameOf(deal, thinkingTime, clock);
   PlayedDeal played;
@@ -208,33 +214,70 @@ PlayedDeal PlayDealWithHints(const BenchDeal& deal, int thinkingTime, HintWaits&
     played.Cards[game.Play.CardsPlayed] = card;
     MakePlay(game, card, clock);
   };
+  // The computer's run worked out ahead: cards is where it goes, the copy
+  // as the run left it is what the table takes over.
+  auto cards = std::make_shared<std::vector<Card>>();
+  const auto runFrom = [&](Game copy) {
+    cards->clear();
+    return std::make_unique<WorkAhead>(
+        std::move(copy), [cards, &clock](Game& g, const JobControl& job) {
+          *cards = WorkOutRun(g, clock, nullptr, &job).value_or(std::vector<Card>{});
+        });
+  };
+  // The user goes on thought after began; the run is played as the table
+  // plays it, and the wait for it counted from the user's act.
+  const auto playRun = [&](WorkAhead& run, Moment began) {
+    const Moment acted = run.UserActs(began);
+    Game& worked = run.Finished();
+    for (const Card card : *cards) play(card);
+    TakeOverSearch(game, std::move(worked));
+    waits.ComputerMs.push_back(MsBetween(acted, std::chrono::steady_clock::now()));
+  };
+
+  // The opening run, worked out while the user looks at the auction's end.
+  if (ComputerToPlay(game.Hands, game.Play)) {
+    const Moment began = std::chrono::steady_clock::now();
+    playRun(*runFrom(game), began);
+  }
   while (game.Play.CardsPlayed < 52) {
-    if (game.Table.TrickWaiting) ClearPlay(game);
-    if (ComputerToPlay(game.Hands, game.Play)) {
-      // The computer's run up to the end of the trick or the user's turn.
-      StartThinking(game, clock);
-      const int tricks = game.Play.TricksDone;
-      while (ComputerPlaysOn(game, tricks)) {
-        const Moment start = std::chrono::steady_clock::now();
-        const Card card = EngineCard(game, clock, nullptr);
-        played.LatencyMs.push_back(MsBetween(start, std::chrono::steady_clock::now()));
-        play(card);
+    if (game.Table.TrickWaiting) {
+      // The next trick's run, worked out while the user looks at this one.
+      Game cleared = game;
+      ClearPlay(cleared);
+      const bool computerGoesOn = ComputerToPlay(cleared.Hands, cleared.Play);
+      if (!computerGoesOn) {
+        ClearPlay(game);
+        continue;
       }
+      const Moment began = std::chrono::steady_clock::now();
+      auto run = runFrom(std::move(cleared));
+      ClearPlay(game);
+      playRun(*run, began);
       continue;
     }
     // The user's turn: the table thinks ahead while the user considers.
     const Moment turn = std::chrono::steady_clock::now();
-    HintAhead hint(game, clock);
-    // A hint worked out within the user's second waits for the key; one
-    // that is not, is waited for from the key on.
-    const Moment asked = hint.WaitUntil(turn + UsersThought) ? std::chrono::steady_clock::now()
-                                                             : turn + UsersThought;
-    const Card card = hint.Take(game);
+    Card card = 0;
+    WorkAhead hint(CopyForHint(game), [&clock, &card](Game& copy, const JobControl& job) {
+      card = WorkOutHint(copy, clock, nullptr, &job);
+    });
+    const Moment asked = hint.UserActs(turn);
+    TakeOverSearch(game, std::move(hint.Finished()));
     const Moment shown = std::chrono::steady_clock::now();
     const double takeOver = MsBetween(std::max(hint.Done(), asked), shown);
     waits.AfterASecondMs.push_back(MsBetween(asked, shown));
     waits.AtOnceMs.push_back(MsBetween(turn, hint.Done()) + takeOver);
+    // The user reads the hint and plays its card; meanwhile the table works
+    // out the computer's answer to it.
+    Game answered = game;
+    MakePlay(answered, card, clock);
+    if (answered.Table.TrickWaiting || !ComputerToPlay(answered.Hands, answered.Play)) {
+      play(card);
+      continue;
+    }
+    auto run = runFrom(std::move(answered));
     play(card);
+    playRun(*run, shown);
   }
   return played;
 }

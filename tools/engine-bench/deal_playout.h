@@ -44,19 +44,26 @@ struct PlayedDeal {
 
 PlayedDeal PlayDeal(const BenchDeal& deal, Player player, int thinkingTime, std::mt19937& random);
 
-// How long the user waits for each hint, in ms: asked for a second after
-// the turn arrived (the table has thought ahead meanwhile), and asked for
-// at once (the hint being worked out is waited for).
-struct HintWaits {
+// How long the user waits at the table, in ms: for each hint, asked for a
+// second after the turn arrived (the table has thought ahead meanwhile)
+// and asked for at once (the hint being worked out is waited for); and for
+// each run of the computer's cards, from the user's act that starts it (a
+// card, Start Play, clearing a trick) a second after the table could start
+// working it out.
+struct TableWaits {
   std::vector<double> AfterASecondMs;
   std::vector<double> AtOnceMs;
+  std::vector<double> ComputerMs;
 };
 
 // The deal played at the table: South by a user who asks for the hint at
-// each turn and plays the hinted card, the other seats by the engine as the
-// table runs them. At each of South's turns the hint is worked out ahead on
-// a thread of its own, as the table does while the user considers a card.
-PlayedDeal PlayDealWithHints(const BenchDeal& deal, int thinkingTime, HintWaits& waits);
+// each turn and plays the hinted card, the other seats by the engine. As
+// the table does, the hint is worked out ahead while the user considers a
+// card, the computer's answer to the hinted card while the user reads the
+// hint, and the computer's run that starts the play or the next trick
+// while the user looks at the auction's end or the finished trick; each on
+// a thread of its own.
+PlayedDeal PlayDealWithHints(const BenchDeal& deal, int thinkingTime, TableWaits& waits);
 
 struct DealQuality {
   int TricksLost = 0;   // both sides together
