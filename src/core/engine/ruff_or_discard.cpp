@@ -244,7 +244,9 @@ void RuffOrDiscard(PlayContext& context, EngineState& engine) {
   const int ownCount = *trumps.OwnLength;
   const Holding topTrump = HighestCard(own);
   const bool lastTrumpOverTheirs = ownCount - engine.Plan.TheirLongestTrumps == 1;
-  if (context.Search.ThinkingTime > 4 && !flags.PartnerWins) flags.OfferRuff = true;
+  // A longer thinking time does not offer every ruff to the look-ahead as
+  // well: over many deals its lines then chose a losing ruff more often than
+  // they found a winning one, and the longest thinking time played worst.
 
   const bool ruffed = play.WinningSuit != play.SuitLed;
   if (ownCount == a.TricksLeft) {

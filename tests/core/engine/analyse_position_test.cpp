@@ -175,6 +175,36 @@ TEST(AnalysePosition, RandomPositionsGiveLegalDistinctCandidates) {
   EXPECT_EQ(analysed, 10000);
 }
 
+// The thinking time widens the choice of leads only: a seat that can ruff
+// the suit led weighs ruff and discard alike at every thinking time.
+TEST(AnalysePosition, ARuffIsWeighedAlikeAtEveryThinkingTime) {
+  std::mt19937 random(9);
+  int ruffs = 0;
+  for (std::uint32_t seed = 1; seed <= 3000; ++seed) {
+    Table table;
+    table.Start(RandomDeal(seed), seed % 4, seed % 4);  // a suit contract
+    const int stop = 8 + static_cast<int>(random() % 40);
+    while (table.play.CardsPlayed < stop) PlayCard(table.context, table.RandomLegalCard(random));
+    const PlayState& play = table.play;
+    const THands& hand = table.hands[play.ToPlay];
+    if (play.TrickPosition == 1 || hand.Suits[play.SuitLed].Length != 0 ||
+        hand.Suits[play.Trump].Length == 0)
+      continue;
+    table.search.TablePosition = play.CardsPlayed;
+    std::array<std::array<Card, 4>, 3> candidates{};
+    for (int k = 0; const int thinking : {1, 4, 10}) {
+      table.search.ThinkingTime = thinking;
+      EngineState engine;
+      AnalysePosition(table.context, engine);
+      candidates[k++] = engine.Analysis.Candidates;
+    }
+    EXPECT_EQ(candidates[0], candidates[1]) << "seed " << seed;
+    EXPECT_EQ(candidates[1], candidates[2]) << "seed " << seed;
+    ++ruffs;
+  }
+  EXPECT_GT(ruffs, 200);
+}
+
 TEST(AnalysePosition, AllocatesNothing) {
   std::mt19937 random(5);
   Table table;
