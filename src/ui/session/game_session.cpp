@@ -44,7 +44,7 @@ struct GameSession::Ahead {
     std::shared_ptr<Game> Worked;
   };
   std::vector<Answer> Answers;
-  // The card whose answer is being worked out.
+  // The card whose answer was last set to be worked out.
   Card Answering = 0;
   // The computer's run that follows the user's starting the play or
   // clearing the trick (UserCard 0), or the user's card: under way, worked
@@ -172,8 +172,8 @@ void GameSession::AcceptBid() {
   emit Changed(parts);
   emit AuctionOver();
   // The learner reads the auction's end before starting the play: time to
-  // work out the computer's first cards.
-  // The positions of the last hand's searches are forgotten at the start.
+  // work out the computer's first cards, on a copy without the last hand's
+  // searches, which the start forgets anyway.
   auto copy = std::make_shared<Game>(CopyForHint(game_));
   tavlo::StartPlay(*copy, clock_);
   ThinkAheadOfRun(copy);
