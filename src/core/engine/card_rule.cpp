@@ -42,6 +42,7 @@ constexpr std::array<std::string_view, AllCardRules.size()> Names{
     "unblock",
     "cannot_win_low",
     "count_signal",
+    "spare_card",
     "ruff",
     "overruff",
     "discard",
@@ -124,9 +125,12 @@ CardRule FollowRule(const SuitNotation& s, const PlayState& play, Card card) {
   const bool canWin = play.WinningSuit == play.SuitLed && s.O > winning;
   if (!canWin || rank < winning) {
     const bool lowest = rank == LowestCard(s.O);
-    // A card above the lowest that takes nothing tells partner something:
-    // the count, or the last cards of a suit partner runs.
-    if (!lowest && (partnerHolds || !canWin)) return CardRule::CountSignal;
+    // A defender's card above the lowest that takes nothing tells partner
+    // something: the count, or the last cards of a suit partner runs.
+    // Declarer plays both hands of his side, so nobody reads his.
+    if (!lowest && (partnerHolds || !canWin))
+      return DefenderToPlay(play.ToPlay, play.Declarer) == 1 ? CardRule::CountSignal
+                                                             : CardRule::SpareCard;
     if (partnerHolds) return CardRule::LowToPartnersTrick;
     if (!canWin) return CardRule::CannotWinLow;
     return position == 2 ? CardRule::SecondHandLow : CardRule::HoldUp;

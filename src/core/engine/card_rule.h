@@ -49,6 +49,7 @@ enum class CardRule : std::uint8_t {
   Unblock,
   CannotWinLow,
   CountSignal,
+  SpareCard,  // the declaring side's higher card that takes nothing: no partner reads it
   // Out of the suit led.
   Ruff,
   Overruff,
@@ -85,6 +86,7 @@ inline constexpr std::array AllCardRules{
     CardRule::Unblock,
     CardRule::CannotWinLow,
     CardRule::CountSignal,
+    CardRule::SpareCard,
     CardRule::Ruff,
     CardRule::Overruff,
     CardRule::Discard,

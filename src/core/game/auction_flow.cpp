@@ -40,6 +40,8 @@ void RefuseBid(Game& game) {
   game.Table.AuctionHelped = true;
 }
 
+void ForgetTypedKeys(Game& game) { ZipBids(game.Auction); }
+
 Bid ScriptedCall(Game& game) { return Bidding(game) ? ScriptedCall(game.Auction) : NoBid; }
 
 Redraw EndAuction(Game& game) {

@@ -31,6 +31,9 @@ BidAnswer CheckTypedBid(Game& game);
 BidKeyAction BidKey(Game& game, char key);
 // A key that makes no call: the keys typed so far are forgotten.
 void RefuseBid(Game& game);
+// A key that makes no call, a slip of the fingers: the keys typed so far
+// are forgotten, but unlike a refused call it costs the learner nothing.
+void ForgetTypedKeys(Game& game);
 // The scripted call of the user's turn, which Help shows and Make Bid
 // makes; NoBid when no auction is running.
 Bid ScriptedCall(Game& game);

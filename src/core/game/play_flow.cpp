@@ -158,6 +158,14 @@ void PrepareHint(Game& game, const Clock& clock) {
   StartThinking(game, clock);
 }
 
+HintRefusal WhyNoHint(const Game& game) {
+  if (game.Table.TablePhase != Phase::Play || HandIsOver(game)) return HintRefusal::NoPlay;
+  const bool learners = game.Hands[game.Play.ToPlay].UserPlays;
+  if (game.Table.TrickWaiting)
+    return learners ? HintRefusal::ClearTrickFirst : HintRefusal::TrickWaiting;
+  return learners ? HintRefusal::None : HintRefusal::NotLearnersTurn;
+}
+
 void StartDeveloperSearch(Game& game, const Clock& clock) {
   game.Table.TablePhase = Phase::Analysis;
   game.Search.DebugPosition = game.Search.TablePosition;

@@ -87,6 +87,18 @@ Card TakeBackCard(Game& game, const Clock& clock, const LogicErrorHandler& onLog
 // searches, the time budget from now.
 void PrepareHint(Game& game, const Clock& clock);
 
+// Why no hint may be given now. A hint is the engine's card for a seat the
+// learner plays, at that seat's turn: asked for anyone else, it would show
+// the learner a card of a hand he cannot see.
+enum class HintRefusal : std::uint8_t {
+  None,             // the learner's seat is to play: the hint may be given
+  NoPlay,           // no card is to be played now
+  ClearTrickFirst,  // a completed trick waits to be cleared; the learner leads next
+  TrickWaiting,     // a completed trick waits to be cleared; a computer seat leads next
+  NotLearnersTurn   // a computer seat is to play
+};
+HintRefusal WhyNoHint(const Game& game);
+
 // The developer's look at the engine's choice for the seat to play: the
 // table's position searched afresh, each line at it shown. The table is
 // back in play afterwards.
