@@ -143,6 +143,8 @@ void HandDisplay::DrawFaceDown() {
     if (view_.BackDesign == 0) card->SetBackDesign(11);
     card->SetBackDesign(view_.BackDesign);
     card->SetUpPic();
+    // Each back lies over the one before, however the cards lay face up.
+    card->raise();
     if (side) {
       top += SideFanStep;
     } else {

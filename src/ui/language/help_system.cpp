@@ -16,7 +16,7 @@ void HelpSystem::ChooseHelpFile(int language) { language_ = language; }
 
 QString HelpSystem::HelpFile() const { return QDir(dataFolder_).filePath(HelpFileName(language_)); }
 
-bool HelpSystem::ShowContents() {
+bool HelpSystem::ShowTopic(const QString& topic, const QWidget* table) {
   const QString path = HelpFile();
   if (!QFileInfo::exists(path)) {
     Notifier::Current().Message(HelpMissingMessage);
@@ -26,7 +26,7 @@ bool HelpSystem::ShowContents() {
   // The viewer speaks the language of the help file; an index without a
   // language of its own reads the English help, so the viewer speaks English.
   const bool known = language_ >= 0 && language_ < LanguageCount;
-  viewer_->ShowTopic(path, HelpContentsTopic, known ? language_ : English);
+  viewer_->ShowTopic(path, topic, known ? language_ : English, table);
   return true;
 }
 

@@ -1,9 +1,12 @@
 #pragma once
 // The help command: the help file of the player's language, opened at its
-// table of contents in the help viewer.
+// table of contents, or at the topic of what the player is looking at, in the
+// help viewer.
 
 #include <QString>
 #include <memory>
+
+class QWidget;
 
 #include "language/languages.h"
 
@@ -27,9 +30,12 @@ class HelpSystem {
   // The full path of the chosen help file.
   QString HelpFile() const;
 
-  // Opens the chosen help file at "Contents", or warns that it is missing.
-  // Returns whether the help is shown.
-  bool ShowContents();
+  // Opens the chosen help file at topic (an anchor of the file), or warns
+  // that it is missing. A viewer not yet shown opens on the screen of table,
+  // beside it where the screen has room. Returns whether the help is shown.
+  bool ShowTopic(const QString& topic, const QWidget* table = nullptr);
+  // The same at "Contents".
+  bool ShowContents() { return ShowTopic(HelpContentsTopic); }
   // The table closes: the viewer closes with it.
   void Quit();
   // The viewer once help has been shown, else nullptr.

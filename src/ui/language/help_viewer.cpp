@@ -1,16 +1,33 @@
 #include "language/help_viewer.h"
 
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "language/multi_lang.h"
 #include "language/translation_table.h"
 
 namespace tavlo {
+
+namespace {
+
+// The viewer's own size, where the screen has room for it.
+constexpr QSize OwnSize(680, 620);
+
+// What the window manager adds round a window's contents.
+QMargins FrameMargins(const QWidget& window) {
+  const QRect frame = window.frameGeometry(), inside = window.geometry();
+  return {inside.left() - frame.left(), inside.top() - frame.top(), frame.right() - inside.right(),
+          frame.bottom() - inside.bottom()};
+}
+
+}  // namespace
 
 THelpViewer::THelpViewer(QWidget* parent)
     : QWidget(parent, Qt::Window), text_(new QTextBrowser(this)), multiLang_(new TMultiLang(this)) {
@@ -31,7 +48,7 @@ THelpViewer::THelpViewer(QWidget* parent)
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(buttons);
   layout->addWidget(text_);
-  resize(680, 620);
+  resize(OwnSize);
 
   connect(contents, &QPushButton::clicked, text_, &QTextBrowser::home);
   connect(back, &QPushButton::clicked, text_, &QTextBrowser::backward);
@@ -39,7 +56,8 @@ THelpViewer::THelpViewer(QWidget* parent)
   LoadTranslationTable(*multiLang_, ":/lang/help_viewer.tsv");
 }
 
-void THelpViewer::ShowTopic(const QString& path, const QString& topic, int language) {
+void THelpViewer::ShowTopic(const QString& path, const QString& topic, int language,
+                            const QWidget* table) {
   multiLang_->SetActiveLanguage(language);
   QUrl url = QUrl::fromLocalFile(path);
   url.setFragment(topic);
@@ -48,9 +66,34 @@ void THelpViewer::ShowTopic(const QString& path, const QString& topic, int langu
       text_->source().adjusted(QUrl::RemoveFragment) != url.adjusted(QUrl::RemoveFragment);
   text_->setSource(url, QTextDocument::HtmlResource);
   if (newFile) text_->clearHistory();
+  // Asked for from a dialog that holds the input, the help takes the input
+  // itself until it is put away, or it could not even be scrolled.
+  const QWidget* modal = QApplication::activeModalWidget();
+  const Qt::WindowModality modality = modal && modal != this ? Qt::ApplicationModal : Qt::NonModal;
+  const bool place = !isVisible();
+  if (windowModality() != modality) {
+    hide();
+    setWindowModality(modality);
+  }
+  // Where the player moved the viewer, it stays.
+  if (place) PlaceBeside(table);
   show();
   raise();
   activateWindow();
+}
+
+void THelpViewer::PlaceBeside(const QWidget* table) {
+  const QScreen* screen = table ? table->screen() : this->screen();
+  if (!screen) return;
+  const QRect room = screen->availableGeometry();
+  // The window manager frames the help as it frames the table.
+  const QMargins frame = table ? FrameMargins(*table) : QMargins();
+  resize(OwnSize.boundedTo(room.size().shrunkBy(frame)));
+  QRect placed(table ? table->frameGeometry().topRight() + QPoint(1, 0) : room.topLeft(),
+               size().grownBy(frame));
+  placed.moveLeft(std::clamp(placed.left(), room.left(), room.right() + 1 - placed.width()));
+  placed.moveTop(std::clamp(placed.top(), room.top(), room.bottom() + 1 - placed.height()));
+  move(placed.topLeft());
 }
 
 void THelpViewer::keyPressEvent(QKeyEvent* event) {

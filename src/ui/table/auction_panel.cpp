@@ -28,7 +28,7 @@ AuctionPanel::AuctionPanel(GameSession& session, QWidget* desk)
   eobStart_ = AddButton(endofBidding_, "EOBStart", "S&tart Play");
   auto* rebid = AddButton(endofBidding_, "EOBRebid", "&Rebid");
   eobNewHand_ = AddButton(endofBidding_, "EOBNewHand", "Ne&w Hand");
-  auto* takeBack = AddButton(endofBidding_, "EOBTakeBack", "Sa&ved Hand");
+  auto* takeBack = AddButton(endofBidding_, "EOBTakeBack", "&Saved Hand");
   connect(eobStart_, &QPushButton::clicked, this, &AuctionPanel::StartPlayClicked);
   connect(rebid, &QPushButton::clicked, this, &AuctionPanel::RebidClicked);
   connect(eobNewHand_, &QPushButton::clicked, this, &AuctionPanel::NewHandClicked);

@@ -1,13 +1,17 @@
 #include "table/bid_box.h"
 
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QShortcutEvent>
 #include <array>
+#include <utility>
 
 #include "auction/bid_keys.h"
 #include "auction/calls_allowed.h"
 #include "common/spoken_names.h"
+#include "common/suit_colours.h"
 #include "common/symbol_text_painter.h"
 #include "model/symbol_text.h"
 
@@ -31,9 +35,19 @@ const std::array<QColor, 5> StrainBack{QColor(100, 255, 178), QColor(255, 178, 1
                                        QColor(178, 178, 178)};
 const std::array<QColor, 5> StrainInk{QColor(0, 128, 0), QColor(255, 76, 0), QColor(255, 0, 0),
                                       QColor(0, 0, 255), QColor(0, 0, 0)};
+// With the four-colour deck the suits take the deck's inks on faces of their
+// hue; spades, black as on the cards, stand on white, apart from the grey of
+// no trump.
+const std::array<QColor, 4> FourColourBack{QColor(100, 255, 178), QColor(178, 205, 255),
+                                           QColor(255, 178, 178), QColor(255, 255, 255)};
 
 QString LevelPanelName(int strain, int level) {
   return QString::fromUtf8(StrainLetters[strain].data(), 1) + QString::number(level);
+}
+
+std::pair<QColor, QColor> StrainColours(int strain) {
+  if (strain == NoTrump || !FourColourDeck()) return {StrainBack[strain], StrainInk[strain]};
+  return {FourColourBack[strain], SuitInk(strain)};
 }
 
 }  // namespace
@@ -60,6 +74,9 @@ void BidPanel::setText(const QString& text) {
   text_ = text;
   // Read out as the caption says it, without its underline mark.
   setAccessibleName(QString(text).remove('&'));
+  if (mnemonic_ != 0) releaseShortcut(mnemonic_);
+  const QKeySequence letter = QKeySequence::mnemonic(text);
+  mnemonic_ = letter.isEmpty() ? 0 : grabShortcut(letter);
   update();
 }
 
@@ -87,14 +104,35 @@ void BidPanel::paintEvent(QPaintEvent* event) {
   QFrame::paintEvent(event);
 }
 
+bool BidPanel::event(QEvent* event) {
+  if (event->type() != QEvent::Shortcut) return QFrame::event(event);
+  // Alt and the underlined letter press the panel; a letter two shown
+  // panels share only takes the focus to the next of them.
+  if (static_cast<QShortcutEvent*>(event)->isAmbiguous()) {
+    setFocus(Qt::ShortcutFocusReason);
+  } else {
+    emit Clicked();
+  }
+  return true;
+}
+
 void BidPanel::keyPressEvent(QKeyEvent* event) {
-  // Enter on the panel Tab came to makes its call (a character key is a
-  // bid the table reads itself).
-  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+  // Enter or Space on the panel Tab came to makes its call, as they press a
+  // button; the focus the table gives the pass panel makes none (a
+  // character key is a bid the table reads itself).
+  const int key = event->key();
+  if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) &&
+      FocusFromKeyboard()) {
     emit Clicked();
     return;
   }
   QFrame::keyPressEvent(event);
+}
+
+void BidPanel::focusInEvent(QFocusEvent* event) {
+  keyboardFocus_ =
+      event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
+  QFrame::focusInEvent(event);
 }
 
 void BidPanel::mousePressEvent(QMouseEvent* event) {
@@ -179,9 +217,9 @@ void BidBox::SetupBidPad(int language) {
       panel->setFont(levelFont);
       panel->setText(QString::number(level) + sign);
       panel->setAccessibleName(SpokenCall(ContractBidCode(level, strain)));
-      panel->SetColours(StrainBack[strain], StrainInk[strain]);
     }
   }
+  ShowStrainColours();
   butMakeBid_->SetColours(CommandBack, White);
   butHintBid_->SetColours(CommandBack, White);
 }
@@ -189,12 +227,11 @@ void BidBox::SetupBidPad(int language) {
 void BidBox::AdjustBidPad(const AuctionState& state) {
   const CallsAllowed allowed = CallsAllowedAt(state);
   for (int strain = 0; strain < 5; ++strain) {
-    for (int level = 1; level <= 7; ++level) {
-      BidPanel* panel = levelPanels_[strain * 7 + level - 1];
-      panel->setVisible(allowed.LevelAllowed[strain][level - 1]);
-      panel->SetColours(StrainBack[strain], StrainInk[strain]);
-    }
+    for (int level = 1; level <= 7; ++level)
+      levelPanels_[strain * 7 + level - 1]->setVisible(allowed.LevelAllowed[strain][level - 1]);
   }
+  highlighted_ = NoBid;
+  ShowStrainColours();
   passBut_->SetColours(PassBack, White);
   xButDbl_->setEnabled(allowed.DoubleAllowed);
   xButDbl_->SetColours(allowed.DoubleAllowed ? DoubleBack : DisabledBack,
@@ -205,7 +242,21 @@ void BidBox::AdjustBidPad(const AuctionState& state) {
 }
 
 void BidBox::HighlightCall(Bid call) {
-  if (BidPanel* panel = PanelOf(call)) panel->SetColours(HighlightBack, HighlightInk);
+  BidPanel* panel = PanelOf(call);
+  if (!panel) return;
+  highlighted_ = call;
+  panel->SetColours(HighlightBack, HighlightInk);
+}
+
+void BidBox::ShowStrainColours() {
+  for (int strain = 0; strain < 5; ++strain) {
+    const auto [back, ink] = StrainColours(strain);
+    for (int level = 1; level <= 7; ++level) {
+      // The suggested call stays yellow until the box is laid out again.
+      if (ContractBidCode(level, strain) == highlighted_) continue;
+      levelPanels_[strain * 7 + level - 1]->SetColours(back, ink);
+    }
+  }
 }
 
 BidPanel* BidBox::PanelOf(Bid call) const {

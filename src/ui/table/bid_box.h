@@ -21,25 +21,33 @@ class BidPanel : public QFrame {
   BidPanel(const QString& name, QWidget* parent);
 
   QString text() const { return text_; }
-  // The caption; "&" underlines the letter after it, as on a button.
+  // The caption; "&" underlines the letter after it, as on a button, and
+  // Alt with that letter presses the panel.
   void setText(const QString& text);
   void SetColours(const QColor& back, const QColor& ink);
   QColor BackColour() const { return back_; }
   QColor InkColour() const { return ink_; }
   bool IsDown() const { return frameShadow() == QFrame::Sunken; }
+  // The user brought the focus here with Tab, so Enter makes this call;
+  // the focus the table gives the pass panel itself makes none.
+  bool FocusFromKeyboard() const { return hasFocus() && keyboardFocus_; }
 
  signals:
   void Clicked();
 
  protected:
+  bool event(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
 
  private:
   QString text_;
   QColor back_, ink_;
+  bool keyboardFocus_ = false;
+  int mnemonic_ = 0;  // the shortcut of the underlined letter; 0 for none
 };
 
 // The character the auction's key grammar reads for a Qt key: letters and
@@ -59,6 +67,10 @@ class BidBox : public QFrame {
   void AdjustBidPad(const AuctionState& state);
   // Paints the panel of the suggested call yellow with navy text.
   void HighlightCall(Bid call);
+  // The level bids in the colours of their strains: the bid box's own, or
+  // with the four-colour deck the deck's, so that a suit wears one colour on
+  // the cards, the bidding record and the bid box. After the deck changed.
+  void ShowStrainColours();
   // The panel that makes the call; nullptr for no call.
   BidPanel* PanelOf(Bid call) const;
 
@@ -76,6 +88,7 @@ class BidBox : public QFrame {
   BidPanel* AddPanel(const QString& name, const QRect& geometry);
 
   std::vector<BidPanel*> levelPanels_;  // strain by strain, level 1 to 7
+  Bid highlighted_ = NoBid;
   BidPanel* passBut_;
   BidPanel* xButDbl_;
   BidPanel* xButRedbl_;

@@ -55,14 +55,14 @@ CardPlayPanel::CardPlayPanel(GameSession& session, QWidget* desk)
           &QPushButton::clicked, &session_, &GameSession::Hint);
   connect(AddButton(thePlayPad_, "ButPlayHint", "Play H&int", "Highlighted card gets played"),
           &QPushButton::clicked, this, &CardPlayPanel::ButPlayHintClick);
-  connect(AddButton(thePlayPad_, "TPPFast", "&Finish Play", "Have Tavlo play all 4 hands for you"),
+  connect(AddButton(thePlayPad_, "TPPFast", "Finish &Play", "Have Tavlo play all 4 hands for you"),
           &QPushButton::clicked, this, &CardPlayPanel::TPPClaimClick);
-  connect(AddButton(thePlayPad_, "TPPBackup", "Take &Back", "Take away the last card"),
+  connect(AddButton(thePlayPad_, "TPPBackup", "&Take Back", "Take away the last card"),
           &QPushButton::clicked, this, &CardPlayPanel::TPPBackupClick);
   connect(AddButton(thePlayPad_, "ButClearTable", "Cl&ear Table", "Clear all cards off the table"),
           &QPushButton::clicked, &session_, &GameSession::ClearTrick);
   connect(
-      AddButton(thePlayPad_, "TPPClaim", "C&laim", "Claim the remaining tricks, or some of them"),
+      AddButton(thePlayPad_, "TPPClaim", "&Claim", "Claim the remaining tricks, or some of them"),
       &QPushButton::clicked, this, &CardPlayPanel::ClaimClicked);
   Button("ButPlayHint")->hide();
   thePlayPad_->hide();

@@ -108,7 +108,8 @@ TDeskTop::~TDeskTop() {
 }
 
 void TDeskTop::ConnectFeatures() {
-  connect(MenuItem("Contents1"), &QAction::triggered, this, [this] { help_->ShowContents(); });
+  connect(MenuItem("Contents1"), &QAction::triggered, this,
+          [this] { help_->ShowTopic(HelpContentsTopic, this); });
   connect(MenuItem("AboutTavlo1"), &QAction::triggered, this,
           [this] { (new TAboutBox(game_.Options.Language, this))->exec(); });
 
@@ -205,6 +206,7 @@ void TDeskTop::FormShow() {
   ApplyColourScheme(this, game_.Options.ColourScheme, false);
 
   LanguageClick(game_.Options.Language < LanguageCount ? game_.Options.Language : English);
+  welcome_->setVisible(FirstStart());
   PrintTopLine();
   // The start screen offers New Hand, Saved Hand and Replay.
   Draw(Redraw::Panel);
@@ -219,6 +221,13 @@ void TDeskTop::EndOfStart() {
 }
 
 void TDeskTop::HandBegun() {
+  welcome_->hide();
+  // Every auction starts with the computer's hands face down, whatever was
+  // shown of the last hand: the bidding exercise is not given away. The
+  // hand is drawn as a whole next.
+  MenuItem("ShowHands")->setEnabled(true);
+  MenuItem("HideHands")->setEnabled(false);
+  HideComputerHands(game_);
   endOfHand_->HideScore(false);
   HandActions(false);
   MenuItem("ReviewBidding")->setEnabled(false);
@@ -438,6 +447,7 @@ void TDeskTop::LanguageClick(int language) {
   DupBoard();
   if (endOfHand_->ScoreShown()) ShowTheScore();
   feedback_->SetLanguage(language);
+  WriteWelcome();
   Draw(Redraw::Comment);
   PrintTopLine();
   newPlayerMessage_ = Vocabulary("LabelNewPlayerMessage")->text();
@@ -462,6 +472,13 @@ bool TDeskTop::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
     return true;
   }
   if (modifiers & (Qt::ShiftModifier | Qt::AltModifier | Qt::ControlModifier)) return false;
+  // Space presses the button the focus is on, in every phase.
+  if (key == Qt::Key_Space) return false;
+  // Escape puts the review of the auction away, as it closes a dialog.
+  if (key == Qt::Key_Escape && auction_->Review()->CloseButton()->isVisible()) {
+    auction_->CloseBidReviewClick();
+    return true;
+  }
   switch (game_.Table.TablePhase) {
     case Phase::Bidding:
       return auction_->BidKeyDown(key);
@@ -487,6 +504,11 @@ bool TDeskTop::KeySeenBefore(const QKeyEvent* key, QWidget* receiver) {
 bool TDeskTop::eventFilter(QObject* watched, QEvent* event) {
   if (!HeldWhileWaiting(event->type())) return false;
   auto* widget = qobject_cast<QWidget*>(watched);
+  // F1 opens the help at what the player is looking at, in the table or a
+  // window of it, even while the table works.
+  if (widget && event->type() == QEvent::KeyPress &&
+      static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1 && ShowHelpAt(widget))
+    return true;
   if (!widget || widget->window() != this || QApplication::activeModalWidget()) return false;
   // Keys typed while the engine or the solver works count once it is done,
   // in order, as the user typed ahead; a key typed while keys wait waits

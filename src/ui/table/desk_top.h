@@ -172,6 +172,18 @@ class TDeskTop : public QMainWindow {
   void GiveCardsTheBack();
   // The item of the bidding system the lessons are bid in.
   QAction* BiddingSystemItem() const;
+  // The welcome on the table for a player who has played no hand yet: no
+  // mark of the lessons and no played hand in the hand file. It points to
+  // the lessons and to New Hand by their keys, and goes when a hand comes.
+  void CreateWelcome();
+  bool FirstStart();
+  void WriteWelcome();
+  QString LessonProgressFile() const;
+  // F1: the help at the topic of the control with the focus, or of the
+  // window it is in, or of the table's phase. False when the control is not
+  // in the table or a window it opened.
+  bool ShowHelpAt(const QWidget* focus);
+  QString HelpTopicAt(const QWidget* focus) const;
   // A new hand came to the table: what the last one showed goes.
   void HandBegun();
   // The play is over: the hand can be replayed, rebid, saved and printed.
@@ -242,6 +254,7 @@ class TDeskTop : public QMainWindow {
   QLabel* ewTricks_;
   QLabel* tableComment_;
   QLabel* lessonPoint_;
+  QLabel* welcome_;
   std::array<QFrame*, 4> handPanels_{};
   // What every hand reads when it is laid out, and the four hands on screen.
   TableView tableView_;

@@ -18,6 +18,7 @@
 #include "table/desk_view.h"
 #include "table/end_of_hand_panel.h"
 #include "table/feedback_line.h"
+#include "table/focus_ring.h"
 #include "table/table_layout.h"
 
 namespace tavlo {
@@ -83,6 +84,8 @@ void TDeskTop::CreateControls() {
                                [this](int seat) { return TranslatedSeatName(seat); }, desk_);
 
   CreateVocabulary();
+  CreateWelcome();
+  new FocusRing(desk_);
   CreateMenu();
   CreateViewMenu();
 }
@@ -90,7 +93,7 @@ void TDeskTop::CreateControls() {
 void TDeskTop::CreateVocabulary() {
   // Words the table composes its texts from; hidden, translated like any
   // caption, so a language switch changes them too.
-  const std::array<std::pair<const char*, const char*>, 35> words{{
+  const std::pair<const char*, const char*> words[]{
       {"LabelPass", "Pass"},
       {"LabelDbl", "Dbl"},
       {"LabelRedbl", "ReDbl"},
@@ -101,6 +104,10 @@ void TDeskTop::CreateVocabulary() {
       {"LabelHCP", "HCP"},
       {"LabelNewPlayerMessage", NewPlayerMessageText},
       {"LabelYourScore", "Your score on this hand"},
+      // The first start's welcome: the keys of the lessons and of New Hand.
+      {"LabelWelcome",
+       "Welcome to Tavlo! Start with the lessons: press %1, choose a topic and play its hands. "
+       "Or press %2 to play the next lesson hand."},
       {"SC0", "C"},
       {"SC1", "D"},
       {"SC2", "H"},
@@ -128,7 +135,7 @@ void TDeskTop::CreateVocabulary() {
       {"FbTricks", "%1 tricks"},
       {"FbCardBy", "%1 %2"},
       {"FbWinsTrick", "%1 wins the trick"},
-  }};
+  };
   for (const auto& [name, text] : words) MakeLabel(desk_, name, text, {})->hide();
   const std::array<const char*, 4> vulnerabilities{"None", "N-S", "E-W", "Both"};
   for (int v = 0; v < 4; ++v) {
@@ -223,7 +230,10 @@ void TDeskTop::CreateMenu() {
 
   QMenu* help = menuBar()->addMenu("&Help");
   help->setObjectName("Help1");
-  AddItem(help, "Contents1", "&Contents");
+  // F1 stands beside the item; the key itself opens the help at the topic of
+  // what the player is looking at (the table's key filter sees to it), the
+  // item at the contents.
+  AddItem(help, "Contents1", "&Contents", Qt::Key_F1)->setShortcutContext(Qt::WidgetShortcut);
   AddItem(help, "AboutTavlo1", "&About Tavlo");
 }
 

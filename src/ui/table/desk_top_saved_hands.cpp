@@ -48,9 +48,7 @@ void TDeskTop::ButSavedHandClick() {
 
 void TDeskTop::LessonsClick() {
   if (!lessons_) {
-    const QString progress = folders_.UserFile(QString::fromUtf8(
-        LessonProgressFileName.data(), static_cast<qsizetype>(LessonProgressFileName.size())));
-    lessons_ = new LessonLibrary(*session_, folders_.Data + "/lessons", progress, this);
+    lessons_ = new LessonLibrary(*session_, folders_.Data + "/lessons", LessonProgressFile(), this);
     connect(lessons_, &LessonLibrary::ProgressNotSaved, this,
             [](const QString& why) { Notifier::Current().Message(why); });
     lessonsWindow_ = new LessonsWindow(*lessons_, this);

@@ -13,6 +13,8 @@
 #include "common/display_settings.h"
 #include "common/notifier.h"
 #include "common/suit_colours.h"
+#include "table/auction_panel.h"
+#include "table/bid_box.h"
 #include "table/desk_top.h"
 #include "table/desk_view.h"
 
@@ -62,8 +64,10 @@ void TDeskTop::CreateViewMenu() {
   fourColours->setCheckable(true);
   connect(fourColours, &QAction::toggled, this, [this](bool on) {
     SetFourColourDeck(on);
-    // Every card and suit sign of the table is drawn again in the deck's inks.
+    // Every card and suit sign of the table is drawn again in the deck's
+    // inks, and the bid box's suits take them too.
     for (TMyCard* card : desk_->findChildren<TMyCard*>()) card->Redraw();
+    auction_->BidPad()->ShowStrainColours();
     desk_->update();
   });
 }

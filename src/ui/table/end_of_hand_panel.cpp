@@ -41,7 +41,7 @@ EndOfHandPanel::EndOfHandPanel(QWidget* desk, const QPoint& scorePlace)
   connect(eosNewHand_, &QPushButton::clicked, this, &EndOfHandPanel::NewHandClicked);
   connect(butSavedHand_, &QPushButton::clicked, this, &EndOfHandPanel::SavedHandClicked);
   // Beyond the three commands of the end of the hand: what each card did.
-  butReviewHand_ = AddButton(endofScoring_, "ButReviewHand", "Re&view Hand");
+  butReviewHand_ = AddButton(endofScoring_, "ButReviewHand", "&Review Hand");
   connect(butReplayHand_, &QPushButton::clicked, this, &EndOfHandPanel::ReplayClicked);
   connect(butReviewHand_, &QPushButton::clicked, this, &EndOfHandPanel::ReviewClicked);
   endofScoring_->hide();

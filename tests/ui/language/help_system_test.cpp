@@ -248,7 +248,13 @@ TEST(HelpFilesTest, EnglishHelpDescribesEveryKeyAndCommand) {
                            "tavlo --export-pbn FILE",
                            "Saved Hands.INI",
                            "Options.DAT",
-                           "~/.local/share"})
+                           "~/.local/share",
+                           "F1",
+                           "Lessons…",
+                           "Ctrl+O",
+                           "Claim...",
+                           "Ctrl+L",
+                           "Four-colour deck"})
     EXPECT_TRUE(help.contains(term)) << term;
 }
 
@@ -384,7 +390,11 @@ TEST(HelpFilesTest, EachLanguagesHelpFollowsTheEnglishAndNamesTheWindowsWords) {
       ReadTranslationTable(TAVLO_SOURCE_DIR "/resources/lang/setup_options.tsv");
   const std::optional<QStringList> review =
       ReadTranslationTable(TAVLO_SOURCE_DIR "/resources/lang/review_form.tsv");
-  ASSERT_TRUE(table && preferences && review);
+  const std::optional<QStringList> claim =
+      ReadTranslationTable(TAVLO_SOURCE_DIR "/resources/lang/claim.tsv");
+  const std::optional<QStringList> lessons =
+      ReadTranslationTable(TAVLO_SOURCE_DIR "/resources/lang/lessons_window.tsv");
+  ASSERT_TRUE(table && preferences && review && claim && lessons);
   // The caption of key in language, as the learner reads it (no accelerator).
   auto caption = [](const QStringList& words, const QString& key, int language) {
     for (qsizetype at = 0; at + LanguageCount < words.size(); at += LanguageCount + 1)
@@ -393,20 +403,24 @@ TEST(HelpFilesTest, EachLanguagesHelpFollowsTheEnglishAndNamesTheWindowsWords) {
     return QString();
   };
   const QList<std::pair<const QStringList*, QStringList>> commands{
-      {&*table, {"File1",           "SetupOptions1",     "NewHand1",      "SaveHandMenu",
-                 "PlayaSavedHand1", "DeleteaSavedHand1", "PrintHand1",    "ExportPdf1",
-                 "Exit1",           "PlayOptions1",      "ReplayHand1",   "RebidHand1",
-                 "ReviewHand1",     "ShowHands",         "HideHands",     "ReviewBidding",
-                 "BiddingSystem1",  "Language1",         "Contents1",     "AboutTavlo1",
-                 "EOBStart",        "EOBRebid",          "EOBNewHand",    "EOBTakeBack",
-                 "EOSNewHand",      "ButSavedHand",      "ButReplayHand", "ButReviewHand",
-                 "ButHint",         "ButPlayHint",       "TPPFast",       "TPPBackup",
-                 "ButClearTable",   "PassBut",           "XButDbl",       "XButRedbl",
-                 "ButMakeBid",      "ButHintBid",        "LabelYourScore"}},
+      {&*table, {"File1",           "SetupOptions1",     "NewHand1",       "SaveHandMenu",
+                 "PlayaSavedHand1", "DeleteaSavedHand1", "PrintHand1",     "ExportPdf1",
+                 "Exit1",           "PlayOptions1",      "ReplayHand1",    "RebidHand1",
+                 "ReviewHand1",     "ShowHands",         "HideHands",      "ReviewBidding",
+                 "BiddingSystem1",  "Language1",         "Contents1",      "AboutTavlo1",
+                 "EOBStart",        "EOBRebid",          "EOBNewHand",     "EOBTakeBack",
+                 "EOSNewHand",      "ButSavedHand",      "ButReplayHand",  "ButReviewHand",
+                 "ButHint",         "ButPlayHint",       "TPPFast",        "TPPBackup",
+                 "ButClearTable",   "PassBut",           "XButDbl",        "XButRedbl",
+                 "ButMakeBid",      "ButHintBid",        "LabelYourScore", "Lessons1",
+                 "ZoomIn1",         "ZoomOut1",          "FitToWindow1",   "FourColourDeck1"}},
       {&*preferences,
        {"PlayerNameBox", "ThinkingTimeBox", "ScreenColorBox", "CardFaceBox", "CardBackBox",
         "Label3", "NewColorButton"}},
-      {&*review, {"PrevTrick", "NextTrick"}}};
+      {&*review, {"PrevTrick", "NextTrick"}},
+      {&*claim, {"TPPClaim", "ClaimTricks1", "ClaimAll", "ClaimSome"}},
+      {&*lessons,
+       {"PlayButton", "ContinueButton", "LabelClean", "LabelHelped", "LabelMade", "LabelDown"}}};
 
   // Norwegian has a help of its own, naming the Norwegian screens' words.
   for (const auto& [language, name] :

@@ -203,10 +203,11 @@ TEST_F(DeskTopTest, ShowAllAndHideTurnTheComputerHands) {
   EXPECT_FALSE(Enabled("HideHands"));
   EXPECT_EQ(Text("NHCP"), "");
 
-  // A new hand starts with the seats the user last chose to see.
+  // A new hand's auction starts with the computer's hands face down, however
+  // the last hand was shown.
   Key(Qt::Key_F8);
   table_->MenuItem("NewHand1")->trigger();
-  EXPECT_TRUE(Control<TMyCard>("MyCard1")->ShowFront());
+  EXPECT_FALSE(Control<TMyCard>("MyCard1")->ShowFront());
 }
 
 TEST_F(DeskTopTest, HidingTheHandsInThePlayKeepsDummyOnTheTableOnceTheLeadIsMade) {
