@@ -60,12 +60,11 @@ void LessonLibrary::HandOver() {
   const Game& game = session_.GameState();
   const std::string key = game.Table.PackHand;
   if (key.empty()) return;
-  const bool made = ContractMade(game);
-  const int score = game.Table.HandScore;
-  MarkPlay(progress_, key, made, score, std::nullopt);
+  MarkPlay(progress_, key, ContractMade(game), game.Table.HandScore);
   Save();
-  // Par takes the solver a moment; the marks stand without it meanwhile,
-  // and keep none when the learner moves on first.
+  // Par takes the solver a moment; the marks stand without it meanwhile.
+  // It is the deal's, so a hand already tried may have it.
+  if (progress_.at(key).Par) return;
   session_.Jobs().Run(
       [deal = game.Table.Deal, vulnerability = game.Record.Vulnerability,
        dealer = game.Auction.Dealer](JobControl&) -> std::optional<int> {
@@ -74,9 +73,9 @@ void LessonLibrary::HandOver() {
         const Result<ParResult> par = ParOfDeal(*table, vulnerability, dealer);
         return par ? std::optional<int>(par->ScoreNorthSouth) : std::nullopt;
       },
-      [this, key, made, score](std::optional<int> par) {
-        if (!par || !progress_.contains(key)) return;
-        MarkPlay(progress_, key, made, score, par);
+      [this, key](std::optional<int> par) {
+        if (!par) return;
+        MarkPar(progress_, key, *par);
         Save();
       });
 }

@@ -61,6 +61,7 @@ LessonsWindow::LessonsWindow(LessonLibrary& library, QWidget* parent)
       {"LabelHelped", "Bid with help"},
       {"LabelMade", "Made"},
       {"LabelDown", "Down"},
+      {"LabelLatest", "Last try: %1"},
       {"LabelDamaged",
        "Your progress through the lessons could not be read (%1); it starts again from the "
        "beginning."}};
@@ -161,21 +162,35 @@ void LessonsWindow::FillHand(QTreeWidgetItem* item, std::size_t pack, int hand) 
     return;
   }
   const HandMarks& marks = found->second;
-  item->setText(BiddingColumn, Word(marks.CleanAuction ? "LabelClean" : "LabelHelped"));
-  item->setForeground(BiddingColumn, marks.CleanAuction ? Good : Bad);
-  if (marks.Play != PlayMark::NotPlayed) {
-    const bool made = marks.Play == PlayMark::Made;
-    item->setText(PlayColumn, Word(made ? "LabelMade" : "LabelDown"));
-    item->setForeground(PlayColumn, made ? Good : Bad);
+  const TryMarks& best = marks.Best;
+  const auto biddingWord = [this](const TryMarks& tried) {
+    return Word(tried.CleanAuction ? "LabelClean" : "LabelHelped");
+  };
+  const auto playWord = [this](const TryMarks& tried) {
+    return Word(tried.Play == PlayMark::Made ? "LabelMade" : "LabelDown");
+  };
+  item->setText(BiddingColumn, biddingWord(best));
+  item->setForeground(BiddingColumn, best.CleanAuction ? Good : Bad);
+  if (best.Play != PlayMark::NotPlayed) {
+    item->setText(PlayColumn, playWord(best));
+    item->setForeground(PlayColumn, best.Play == PlayMark::Made ? Good : Bad);
   }
-  if (marks.Score) item->setText(ScoreColumn, ScoreText(*marks.Score));
+  if (best.Score) item->setText(ScoreColumn, ScoreText(*best.Score));
   if (marks.Par) item->setText(ParColumn, ScoreText(*marks.Par));
   // North-South's score against par: at par or better is the learner's
   // best.
-  if (marks.Score && marks.Par)
-    item->setForeground(ScoreColumn, *marks.Score >= *marks.Par ? Good : Bad);
+  if (best.Score && marks.Par)
+    item->setForeground(ScoreColumn, *best.Score >= *marks.Par ? Good : Bad);
   for (int column = ScoreColumn; column < Columns; ++column)
     item->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
+  // The row shows the best try; a later one that did less well is told on
+  // demand.
+  if (marks.Latest == best) return;
+  QStringList latest{biddingWord(marks.Latest)};
+  if (marks.Latest.Play != PlayMark::NotPlayed) latest << playWord(marks.Latest);
+  if (marks.Latest.Score) latest << ScoreText(*marks.Latest.Score);
+  const QString tip = Word("LabelLatest").arg(latest.join(", "));
+  for (int column = TopicColumn; column < Columns; ++column) item->setToolTip(column, tip);
 }
 
 void LessonsWindow::PlayChosen() {

@@ -1,8 +1,9 @@
 #pragma once
 // The lessons window: the topics of the lesson packs and their hands, each
-// with the learner's marks (not tried; bid without a mistake or with help;
-// the contract made or down, its score and par). A hand chosen is dealt as
-// a saved hand is; Continue deals the first hand not tried yet.
+// with the learner's marks of its best try (not tried; bid without a
+// mistake or with help; the contract made or down, its score) and par; the
+// latest try, when it did less well, in the row's tooltip. A hand chosen is
+// dealt as a saved hand is; Continue deals the first hand not tried yet.
 
 #include <QDialog>
 

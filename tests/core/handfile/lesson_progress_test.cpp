@@ -1,5 +1,6 @@
 // The learner's marks on the lesson packs' hands: they read back as they
-// were written, a damaged file says where, a new try starts clean, and the
+// were written, a damaged file says where, a new try keeps the best try and
+// becomes the latest, a file of the first versions still reads, and the
 // next hand to try follows pack and hand order.
 
 #include "handfile/lesson_progress.h"
@@ -7,29 +8,56 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include "model/comma_text.h"
 #include "temporary_folder.h"
 
 namespace tavlo {
 namespace {
 
 TEST(LessonProgressTest, MarksReadBackAsWritten) {
+  const TryMarks made{.CleanAuction = true, .Play = PlayMark::Made, .Score = 110};
   const LessonProgress progress{
-      {"01_major_raises/1",
-       {.CleanAuction = true, .Play = PlayMark::Made, .Score = 110, .Par = 110}},
+      {"01_major_raises/1", {.Best = made, .Latest = made, .Par = 110}},
       {"01_major_raises/2",
-       {.CleanAuction = false, .Play = PlayMark::Down, .Score = -100, .Par = 140}},
-      {"03_notrump/6", {.CleanAuction = true}},
-      {"12_play_notrump/2", {.CleanAuction = false, .Play = PlayMark::Made, .Score = 400}},
+       {.Best = {.CleanAuction = false, .Play = PlayMark::Down, .Score = -100},
+        .Latest = {.CleanAuction = true},
+        .Par = 140}},
+      {"03_notrump/6", {.Best = {.CleanAuction = true}, .Latest = {.CleanAuction = true}}},
+      {"12_play_notrump/2",
+       {.Best = {.CleanAuction = false, .Play = PlayMark::Made, .Score = 400},
+        .Latest = {.CleanAuction = true, .Play = PlayMark::Down, .Score = -50}}},
   };
   const std::string text = WriteLessonProgress(progress);
   const Result<LessonProgress> read = ParseLessonProgress(text);
   ASSERT_TRUE(read) << read.Error();
   EXPECT_EQ(*read, progress);
-  EXPECT_EQ(
-      text.substr(text.find('\n') + 1, text.find('\n', text.find('\n') + 1) - text.find('\n')),
-      "01_major_raises/1\tclean\tmade\t110\t110\n");
+  EXPECT_EQ(text,
+            "# Tavlo lesson progress\n"
+            "01_major_raises/1\tclean\tmade\t110\t110\n"
+            "01_major_raises/2\thelped\tdown\t-100\t140\n"
+            "01_major_raises/2 latest\tclean\t-\t-\t140\n"
+            "03_notrump/6\tclean\t-\t-\t-\n"
+            "12_play_notrump/2\thelped\tmade\t400\t-\n"
+            "12_play_notrump/2 latest\tclean\tdown\t-50\t-\n");
+  // Every line has the five fields of the first versions' files, so they
+  // read it too.
+  for (const std::string_view line : SplitText(text, '\n'))
+    if (!line.empty() && line.front() != '#') EXPECT_EQ(SplitText(line, '\t').size(), 5u) << line;
   // No marks at all is a file of its first line.
   EXPECT_EQ(ParseLessonProgress(WriteLessonProgress({}))->size(), 0u);
+}
+
+// A file the first versions wrote: one line per hand, the try then as good
+// as it is the latest.
+TEST(LessonProgressTest, AFileOfTheFirstVersionsReadsAsWritten) {
+  const Result<LessonProgress> read = ParseLessonProgress(
+      "# Tavlo lesson progress\n01_major_raises/1\thelped\tmade\t110\t140\n"
+      "02_minor_openings/3\tclean\t-\t-\t-\n");
+  ASSERT_TRUE(read) << read.Error();
+  const TryMarks made{.CleanAuction = false, .Play = PlayMark::Made, .Score = 110};
+  EXPECT_EQ(read->at("01_major_raises/1"), (HandMarks{.Best = made, .Latest = made, .Par = 140}));
+  EXPECT_EQ(read->at("02_minor_openings/3").Best, TryMarks{.CleanAuction = true});
+  EXPECT_EQ(read->at("02_minor_openings/3").Latest, TryMarks{.CleanAuction = true});
 }
 
 TEST(LessonProgressTest, ADamagedFileSaysWhere) {
@@ -45,6 +73,12 @@ TEST(LessonProgressTest, ADamagedFileSaysWhere) {
       {first + "01_major_raises/1\tclean\tmade\t110\t\n", "line 2 is damaged"},
       {first + "major_raises\tclean\t-\t-\t-\n", "line 2 is damaged"},
       {first + std::string("01/1\tclean\t-\t-\t-\0\n", 19), "line 2 is damaged"},
+      // A latest try belongs to a hand whose best stands above it.
+      {first + "01_major_raises/1 latest\tclean\t-\t-\t-\n", "line 2 is damaged"},
+      {first + "01_major_raises/2\tclean\t-\t-\t-\n01_major_raises/1 latest\tclean\t-\t-\t-\n",
+       "line 3 is damaged"},
+      {first + "01_major_raises/1\tclean\t-\t-\t-\n01_major_raises/1 latest\tclean\tup\t-\t-\n",
+       "line 3 is damaged"},
   };
   for (const auto& [text, why] : cases) {
     const Result<LessonProgress> read = ParseLessonProgress(text);
@@ -53,14 +87,86 @@ TEST(LessonProgressTest, ADamagedFileSaysWhere) {
   }
 }
 
-TEST(LessonProgressTest, ANewTryOfAHandForgetsTheLastPlay) {
+// Tries of one hand in turn: each with its auction's mark and, when played
+// out, whether the contract made and North-South's score.
+struct Try {
+  bool Clean = false;
+  std::optional<std::pair<bool, int>> Played{};
+};
+
+TEST(LessonProgressTest, ANewTryKeepsTheBestTryAndBecomesTheLatest) {
+  const TryMarks helpedMade110{.CleanAuction = false, .Play = PlayMark::Made, .Score = 110};
+  const TryMarks cleanMade110{.CleanAuction = true, .Play = PlayMark::Made, .Score = 110};
+  const TryMarks cleanMade140{.CleanAuction = true, .Play = PlayMark::Made, .Score = 140};
+  const TryMarks cleanDown50{.CleanAuction = true, .Play = PlayMark::Down, .Score = -50};
+  const struct {
+    const char* Name;
+    std::vector<Try> Tries;
+    TryMarks Best, Latest;
+  } cases[] = {
+      {"one try is the best and the latest",
+       {{false, {{true, 110}}}},
+       helpedMade110,
+       helpedMade110},
+      {"only bid again: the play's result stays",
+       {{false, {{true, 110}}}, {true}},
+       helpedMade110,
+       {.CleanAuction = true}},
+      {"a higher score beats a lower",
+       {{true, {{true, 110}}}, {true, {{true, 140}}}},
+       cleanMade140,
+       cleanMade140},
+      {"a lower score does not",
+       {{true, {{true, 140}}}, {true, {{true, 110}}}},
+       cleanMade140,
+       cleanMade110},
+      {"made beats down when North-South declare",
+       {{false, {{true, 110}}}, {true, {{false, -50}}}},
+       helpedMade110,
+       cleanDown50},
+      {"down beats made when East-West declare",
+       {{true, {{true, -420}}}, {true, {{false, 50}}}},
+       {.CleanAuction = true, .Play = PlayMark::Down, .Score = 50},
+       {.CleanAuction = true, .Play = PlayMark::Down, .Score = 50}},
+      {"at the same score a clean auction beats a helped one",
+       {{false, {{true, 110}}}, {true, {{true, 110}}}},
+       cleanMade110,
+       cleanMade110},
+      {"and a helped one does not beat a clean one",
+       {{true, {{true, 110}}}, {false, {{true, 110}}}},
+       cleanMade110,
+       helpedMade110},
+      {"only bid twice: the clean auction",
+       {{false}, {true}, {false}},
+       {.CleanAuction = true},
+       {.CleanAuction = false}},
+      {"played out beats only bid, however bid",
+       {{true}, {false, {{false, -50}}}},
+       {.CleanAuction = false, .Play = PlayMark::Down, .Score = -50},
+       {.CleanAuction = false, .Play = PlayMark::Down, .Score = -50}},
+  };
+  for (const auto& [name, tries, best, latest] : cases) {
+    SCOPED_TRACE(name);
+    LessonProgress progress;
+    for (const Try& one : tries) {
+      MarkAuction(progress, "02_minor_openings/3", one.Clean);
+      if (one.Played)
+        MarkPlay(progress, "02_minor_openings/3", one.Played->first, one.Played->second);
+    }
+    EXPECT_EQ(progress["02_minor_openings/3"].Best, best);
+    EXPECT_EQ(progress["02_minor_openings/3"].Latest, latest);
+  }
+}
+
+TEST(LessonProgressTest, TheDealsParOutlivesANewTry) {
   LessonProgress progress;
+  MarkPar(progress, "02_minor_openings/3", 90);
+  EXPECT_TRUE(progress.empty()) << "par of a hand never tried";
   MarkAuction(progress, "02_minor_openings/3", true);
-  MarkPlay(progress, "02_minor_openings/3", false, -50, 90);
-  EXPECT_EQ(progress["02_minor_openings/3"],
-            (HandMarks{.CleanAuction = true, .Play = PlayMark::Down, .Score = -50, .Par = 90}));
+  MarkPlay(progress, "02_minor_openings/3", false, -50);
+  MarkPar(progress, "02_minor_openings/3", 90);
   MarkAuction(progress, "02_minor_openings/3", false);
-  EXPECT_EQ(progress["02_minor_openings/3"], HandMarks{.CleanAuction = false});
+  EXPECT_EQ(progress["02_minor_openings/3"].Par, 90);
 }
 
 TEST(LessonProgressTest, TheNextHandToTryFollowsPackAndHandOrder) {
@@ -91,14 +197,14 @@ TEST(LessonProgressTest, TheFileIsReadWrittenAndAFailedWriteKeepsTheOld) {
   ASSERT_TRUE(SaveLessonProgress(file, progress));
   EXPECT_EQ(*ReadLessonProgress(file), progress);
 
-  MarkPlay(progress, "05_responder_rebids/4", true, 420, 420);
+  MarkPlay(progress, "05_responder_rebids/4", true, 420);
   ::chmod(folder.Path().c_str(), 0500);
   const Status refused = SaveLessonProgress(file, progress);
   ::chmod(folder.Path().c_str(), 0700);
   if (::geteuid() == 0) GTEST_SKIP() << "the superuser writes into a read-only folder";
   EXPECT_FALSE(refused);
   EXPECT_NE(refused.Error().find(LessonProgressFileName), std::string::npos) << refused.Error();
-  EXPECT_EQ(ReadLessonProgress(file)->at("05_responder_rebids/4").Play, PlayMark::NotPlayed);
+  EXPECT_EQ(ReadLessonProgress(file)->at("05_responder_rebids/4").Best.Play, PlayMark::NotPlayed);
 }
 
 }  // namespace

@@ -157,5 +157,56 @@ TEST_F(LessonsWindowTest, ADamagedProgressFileIsReportedAndNewHandKeepsItsWalk) 
   EXPECT_TRUE(Game().Table.PackHand.empty());
 }
 
+// A hand played to its end, dealt again and only bid: the lessons window
+// and the progress file keep the played try's result and par, also once
+// the program starts again; the bid-only try is the latest, told in the
+// row's tooltip.
+TEST_F(LessonsWindowTest, AHandDealtAgainAndOnlyBidKeepsItsResult) {
+  StartNamed();
+  InLessonsWindow([](LessonsWindow& window) { PlayFirstHandOf(window, 0); });
+  BidToTheEnd(0, true);
+  QTest::mouseClick(Control<QPushButton>("EOBStart"), Qt::LeftButton);
+  WaitForTheTable();
+  FinishTheHand();
+  WaitForTheTable();  // par
+  const QString score = QString::number(Game().Table.HandScore);
+  QStringList played;
+  InLessonsWindow([&](LessonsWindow& window) {
+    const QTreeWidgetItem* hand = window.Topics()->topLevelItem(0)->child(0);
+    for (int column = 1; column <= 4; ++column) played << hand->text(column);
+    EXPECT_TRUE(hand->toolTip(0).isEmpty());
+    PlayFirstHandOf(window, 0);
+  });
+  ASSERT_EQ(played.size(), 4);
+  EXPECT_EQ(played[0], "Bid with help");
+  EXPECT_TRUE(played[1] == "Made" || played[1] == "Down") << played[1].toStdString();
+  EXPECT_EQ(played[2].toInt(), score.toInt());
+  ASSERT_FALSE(played[3].isEmpty()) << "par";
+  const QByteArray bestLine = "01_major_raises/1\thelped\t" + played[1].toLower().toUtf8() + "\t" +
+                              score.toUtf8() + "\t" + QByteArray::number(played[3].toInt()) + "\n";
+  EXPECT_EQ(ProgressText(), "# Tavlo lesson progress\n" + bestLine);
+
+  BidToTheEnd(0, false);
+  ASSERT_EQ(Game().Table.TablePhase, Phase::EndOfBidding);
+  const auto expectTheResultKept = [&] {
+    InLessonsWindow([&](LessonsWindow& window) {
+      const QTreeWidgetItem* hand = window.Topics()->topLevelItem(0)->child(0);
+      QStringList shown;
+      for (int column = 1; column <= 4; ++column) shown << hand->text(column);
+      EXPECT_EQ(shown, played);
+      EXPECT_EQ(hand->toolTip(0), "Last try: Bid without a mistake");
+      QTest::mouseClick(window.findChild<QPushButton*>("CloseButton"), Qt::LeftButton);
+    });
+    EXPECT_EQ(ProgressText(), "# Tavlo lesson progress\n" + bestLine +
+                                  "01_major_raises/1 latest\tclean\t-\t-\t" +
+                                  QByteArray::number(played[3].toInt()) + "\n");
+  };
+  expectTheResultKept();
+  // The program again, the marks read from the file.
+  table_.reset();
+  StartNamed();
+  expectTheResultKept();
+}
+
 }  // namespace
 }  // namespace tavlo
