@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "model/comma_text.h"
+
 namespace tavlo {
 
 std::string PlayRecordText(std::span<const PlayRecordEntry> record, SeatCode declarer) {
@@ -26,6 +28,21 @@ std::string PlayRecordText(std::span<const PlayRecordEntry> record, SeatCode dec
     }
   }
   return text;
+}
+
+std::optional<std::vector<std::array<Card, 4>>> PlayRecordTricks(std::string_view text) {
+  const std::vector<std::string> items = SplitCommaText(text);
+  if (items.size() != 52) return std::nullopt;
+  std::vector<std::array<Card, 4>> tricks(13);
+  for (std::size_t at = 0; at < items.size(); ++at) {
+    std::string item = items[at];
+    if (!item.empty() && (item.back() == '+' || item.back() == '-')) item.pop_back();
+    if (item.size() != 2 || RankOfLetter(item[0]) == 0 ||
+        std::string_view("CDHS").find(item[1]) == std::string_view::npos)
+      return std::nullopt;
+    tricks[at / 4][at % 4] = MakeCard(RankOfLetter(item[0]), SuitOfLetter(item.substr(1)));
+  }
+  return tricks;
 }
 
 }  // namespace tavlo

@@ -4,8 +4,12 @@
 // the winning card of each trick marked "+" for the declaring side, "-" for
 // the defenders: "2C 5C KC+ 3C ...".
 
+#include <array>
+#include <optional>
 #include <span>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "model/codes.h"
 
@@ -20,5 +24,11 @@ inline constexpr std::size_t PlayRecordLength = 53;
 // that is not complete (too short, an entry that is no card or no seat, a
 // seat missing from a trick) gives the empty text of a hand without play.
 std::string PlayRecordText(std::span<const PlayRecordEntry> record, SeatCode declarer);
+
+// The thirteen tricks of such a text, each of four cards in seat order from
+// declarer's left-hand opponent, the winners' signs dropped. Nothing unless
+// the text holds 52 cards; whether they can have been played is for the
+// replay of the play to say.
+std::optional<std::vector<std::array<Card, 4>>> PlayRecordTricks(std::string_view text);
 
 }  // namespace tavlo

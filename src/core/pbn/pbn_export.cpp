@@ -11,28 +11,12 @@
 #include "model/comma_text.h"
 #include "model/deal_text.h"
 #include "model/file_replace.h"
+#include "model/play_record_text.h"
 #include "pbn/pbn_writer.h"
 
 namespace tavlo {
 
 namespace {
-
-// The hand file's play text: thirteen tricks of four cards from declarer's
-// left, a sign after each trick's winning card. Nothing unless it is whole.
-std::optional<std::vector<PbnTrick>> TricksOfPlaysText(std::string_view text) {
-  const std::vector<std::string> items = SplitCommaText(text);
-  if (items.size() != 52) return std::nullopt;
-  std::vector<PbnTrick> tricks(13);
-  for (std::size_t at = 0; at < items.size(); ++at) {
-    std::string item = items[at];
-    if (!item.empty() && (item.back() == '+' || item.back() == '-')) item.pop_back();
-    if (item.size() != 2 || RankOfLetter(item[0]) == 0 ||
-        std::string_view("CDHS").find(item[1]) == std::string_view::npos)
-      return std::nullopt;
-    tricks[at / 4][at % 4] = MakeCard(RankOfLetter(item[0]), SuitOfLetter(item.substr(1)));
-  }
-  return tricks;
-}
 
 int DeclarerTricksOf(std::string_view text) {
   int tricks = 0;
@@ -87,7 +71,7 @@ Result<PbnBoard> BoardOfSection(TBigIniFile& store, std::string_view section,
   if (outcome->ContractBid == Pass) return board;
   board.Declarer = outcome->Declarer;
   const std::string plays = store.ReadString(section, "Plays", "");
-  if (const auto tricks = TricksOfPlaysText(plays)) {
+  if (const auto tricks = PlayRecordTricks(plays)) {
     board.PlaySeat = NextSeat(outcome->Declarer);
     board.Play = *tricks;
     board.Result = DeclarerTricksOf(plays);

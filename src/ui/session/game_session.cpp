@@ -13,6 +13,7 @@
 #include "game/hand_lifecycle.h"
 #include "game/play_flow.h"
 #include "game/play_keys.h"
+#include "game/saved_play.h"
 #include "game/think_ahead.h"
 #include "handfile/big_ini_file.h"
 #include "handfile/lesson_progress.h"
@@ -65,6 +66,9 @@ GameSession::GameSession(const Clock& clock, std::unique_ptr<TBigIniFile> handSt
       worker_(new Worker(this)),
       pace_(new TimedStep(clock, this)) {
   game_.Options = options;
+  // The hand as it ended is kept for a replay or a rebid; connected first,
+  // so whoever hears of the end finds it kept.
+  connect(this, &GameSession::HandOver, this, [this] { finished_ = CopyForHint(game_); });
 }
 
 GameSession::~GameSession() = default;
@@ -92,6 +96,12 @@ void GameSession::LoadWords() {
 void GameSession::SetLanguage(int language) {
   game_.Options.Language = static_cast<std::uint8_t>(language);
   SpeakLanguage(game_, words_);
+  if (finished_) SpeakLanguage(*finished_, words_);
+}
+
+const Game* GameSession::FinishedHand() const {
+  if (game_.Table.TablePhase == Phase::EndOfHand) return &game_;
+  return finished_ ? &*finished_ : nullptr;
 }
 
 void GameSession::Tell(Feedback feedback) {
@@ -118,16 +128,24 @@ bool GameSession::BeginHand(const Result<Redraw>& start) {
   return true;
 }
 
-bool GameSession::NewHand() { return BeginHand(tavlo::NewHand(game_, *handStore_, clock_)); }
+bool GameSession::DealHand(const Result<Redraw>& start) {
+  if (start) {
+    finished_ = SavedPlay(CopyForHint(game_), *handStore_, clock_);
+    if (finished_) SpeakLanguage(*finished_, words_);
+  }
+  return BeginHand(start);
+}
+
+bool GameSession::NewHand() { return DealHand(tavlo::NewHand(game_, *handStore_, clock_)); }
 
 bool GameSession::PlaySavedHand(int section) {
-  return BeginHand(tavlo::PlaySavedHand(game_, *handStore_, section, clock_));
+  return DealHand(tavlo::PlaySavedHand(game_, *handStore_, section, clock_));
 }
 
 bool GameSession::PlayPackHand(const LessonPack& pack, int hand) {
   words_.Pack = pack.Texts;
-  return BeginHand(tavlo::PlayPackHand(game_, pack.Hands.at(hand - 1), hand,
-                                       PackHandKey(pack.Name, hand), clock_));
+  return DealHand(tavlo::PlayPackHand(game_, pack.Hands.at(hand - 1), hand,
+                                      PackHandKey(pack.Name, hand), clock_));
 }
 
 void GameSession::Rebid() { BeginHand(StartNewHand(game_, clock_)); }

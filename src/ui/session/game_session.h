@@ -8,6 +8,7 @@
 
 #include <QObject>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "engine/card_choice.h"
@@ -41,6 +42,12 @@ class GameSession : public QObject {
   bool Busy() const;
   // What the table tells the learner about the last thing tried.
   const Feedback& LastFeedback() const { return feedback_; }
+  // The hand on the table as it was last played to its end, for the review
+  // and the print-out: the table's own game once the hand is over; while it
+  // is played again or bid again, the game that ended it; before the
+  // learner has played it, the play the hand file keeps with it. None before
+  // any of these.
+  const Game* FinishedHand() const;
 
   // The program's own words in six languages (the alert texts, the
   // lessons' comments and explanations), read once at the start; a table
@@ -124,6 +131,9 @@ class GameSession : public QObject {
   void FeedbackChanged(const Feedback& feedback);
 
  private:
+  // Starts a new deal: its finished hand is the play the hand file keeps
+  // with it, if any. Returns whether it started, as BeginHand does.
+  bool DealHand(const Result<Redraw>& start);
   // Starts a hand read from the hand file, or reports why it cannot be
   // dealt. Returns whether it started.
   bool BeginHand(const Result<Redraw>& start);
@@ -185,6 +195,8 @@ class GameSession : public QObject {
 
   const Clock& clock_;
   Game game_;
+  // The game of the last play of the deal on the table to its end.
+  std::optional<Game> finished_;
   std::unique_ptr<TBigIniFile> handStore_;
   Worker* worker_;
   TimedStep* pace_;

@@ -230,6 +230,9 @@ void TDeskTop::HandBegun() {
   HideComputerHands(game_);
   endOfHand_->HideScore(false);
   HandActions(false);
+  // A hand the hand file keeps with its play, or bid again after its end,
+  // can be reviewed before the learner plays it (again).
+  MenuItem("ReviewHand1")->setEnabled(session_->FinishedHand() != nullptr);
   MenuItem("ReviewBidding")->setEnabled(false);
   MenuItem("ReplayHand1")->setEnabled(false);
   auction_->CloseBidReviewClick();
@@ -635,24 +638,30 @@ void TDeskTop::GiveCardsTheBack() {
   }
 }
 
-// The print-out and the review; the saved hands' handlers are in
-// desk_top_saved_hands.cpp.
+// The print-out and the review, of the hand as it ended, also while it is
+// played again; the saved hands' handlers are in desk_top_saved_hands.cpp.
 void TDeskTop::PrintHandClick() {
-  const QString problem = PrintHand(this, *printForm_, game_, game_.Options.Language,
+  const Game* hand = session_->FinishedHand();
+  if (!hand) return;
+  const QString problem = PrintHand(this, *printForm_, *hand, game_.Options.Language,
                                     MenuItem("ExportPdf1")->text().remove('&'));
   if (!problem.isEmpty()) Notifier::Current().Message(problem);
 }
 
 void TDeskTop::ReviewHandClick() {
+  const Game* hand = session_->FinishedHand();
+  if (!hand) return;
   if (!reviewForm_) reviewForm_ = new TReviewForm(session_->Jobs(), session_->TimeSource(), this);
-  reviewForm_->ReviewHand(game_, game_.Options.Language,
+  reviewForm_->ReviewHand(*hand, game_.Options.Language,
                           auction_->Review()->Grid()->CallCaptions());
   reviewForm_->show();
   reviewForm_->raise();
 }
 
 void TDeskTop::ExportPdfClick() {
-  const QString problem = ExportHandAsPdf(this, *printForm_, game_, game_.Options.Language,
+  const Game* hand = session_->FinishedHand();
+  if (!hand) return;
+  const QString problem = ExportHandAsPdf(this, *printForm_, *hand, game_.Options.Language,
                                           MenuItem("ExportPdf1")->text().remove('&'));
   if (!problem.isEmpty()) Notifier::Current().Message(problem);
 }

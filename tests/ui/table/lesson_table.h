@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QFile>
+#include <QFileDialog>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -43,6 +44,14 @@ class NextDialog {
  private:
   QTimer timer_;
 };
+
+// Names the file in the file dialog the table opens, and accepts it.
+inline auto ChooseFile(const QString& path) {
+  return [path](QFileDialog& dialog) {
+    dialog.selectFile(path);
+    QMetaObject::invokeMethod(&dialog, "accept");
+  };
+}
 
 inline void PressOk(QDialog& dialog) {
   QTest::mouseClick(dialog.findChild<QPushButton*>("BitBtn1"), Qt::LeftButton);

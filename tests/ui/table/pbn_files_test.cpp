@@ -25,14 +25,6 @@ namespace {
 
 const QString kTestFiles = QString(TAVLO_SOURCE_DIR) + "/tests/core/pbn/data/";
 
-// Names the file in the file dialog the table opens, and accepts it.
-auto ChooseFile(const QString& path) {
-  return [path](QFileDialog& dialog) {
-    dialog.selectFile(path);
-    QMetaObject::invokeMethod(&dialog, "accept");
-  };
-}
-
 std::string ReadBytes(const QString& path) {
   QFile file(path);
   EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
