@@ -70,7 +70,7 @@ TPrintForm::TPrintForm(QWidget* parent) : QWidget(parent), multiLang_(new TMulti
   setObjectName("PrintForm");
   for (const char* name : {"LabelN", "LabelE", "LabelS", "LabelW", "LabelNone", "LabelNS",
                            "LabelEW", "LabelBoth", "LabelDeal", "LabelDlr", "LabelVul", "LabelBid",
-                           "LabelScore", "LabelMsg", "Labelby", "LabelTrks"}) {
+                           "LabelScore", "LabelMsg", "Labelby", "LabelTrks", "LabelPassedOut"}) {
     auto* label = new QLabel(this);
     label->setObjectName(name);
   }
@@ -135,7 +135,7 @@ void TPrintForm::ShowInformation(PrintPage& page, const Game& game, int language
   show(label("LabelDeal", LeftLabel, 0),
        value(QString::number(game.Table.LessonNumber), LeftValueEdge, 0));
   if (auction.ContractBid == Pass) {
-    show(label("LabelBid", RightLabel, 0), value("Passed Out", RightValueEdge, 0));
+    show(label("LabelBid", RightLabel, 0), value(Label("LabelPassedOut"), RightValueEdge, 0));
   } else {
     PrintText contractLabel = label("LabelBid", RightLabel, 0);
     PrintText letter = value(TranslatedSeatName(auction.Declarer).left(1), RightValueEdge, 0);

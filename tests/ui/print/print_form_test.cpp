@@ -149,6 +149,21 @@ TEST(PrintForm, APassedOutHandPrintsPassedOutWithoutDeclarerOrCards) {
   for (const PrintText& item : page.Texts) EXPECT_FALSE(item.X >= 300 && item.Top > 2 * 18);
 }
 
+// A hand nobody bid says so in the learner's language, as the table does.
+TEST(PrintForm, APassedOutHandSaysSoInEveryLanguage) {
+  TPrintForm form;
+  Game game;
+  game.Table.Deal = testing_support::DealOf(Deal);
+  game.Auction.ContractBid = Pass;
+  game.Auction.ScriptedAuction = {"P", "P", "P", "P"};
+  const std::pair<int, const char*> cases[] = {{0, "Passed Out"},   {1, "Passet rundt"},
+                                               {2, "Passet rundt"}, {3, "Donne passée"},
+                                               {4, "Durchgepasst"}, {5, "Passat runt"}};
+  for (const auto& [language, words] : cases)
+    EXPECT_NE(Find(form.PrintHandOnCanvas(game, language), QString::fromUtf8(words)), nullptr)
+        << words;
+}
+
 TEST(PrintForm, TheLabelsFollowTheLanguage) {
   TPrintForm form;
   const PrintPage german = form.PrintHandOnCanvas(PlayedHand(), 4);
