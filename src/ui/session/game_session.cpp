@@ -232,7 +232,22 @@ void GameSession::RefuseCall() {
   emit CallRefused();
 }
 
+void GameSession::KeySlip(const std::string& typed) {
+  const bool afterLevel = !game_.Auction.TypedLevel.empty();
+  ForgetTypedKeys(game_);
+  TellSlip(typed, afterLevel);
+}
+
+void GameSession::TellSlip(std::string typed, bool afterLevel) {
+  // A key of no call is a slip, not a wrong call: it is not counted and
+  // gives the lesson's call away no sooner.
+  Notifier::Current().BeepInformation();
+  Tell({.Kind = FeedbackKind::KeySlip, .Typed = std::move(typed), .AfterLevel = afterLevel});
+}
+
 void GameSession::BidKey(char key) {
+  // The level is forgotten with the slip; the line still says what it waited for.
+  const bool afterLevel = !game_.Auction.TypedLevel.empty();
   switch (tavlo::BidKey(game_, key)) {
     case BidKeyAction::Wait:
       if (!game_.Auction.TypedLevel.empty())
@@ -252,7 +267,7 @@ void GameSession::BidKey(char key) {
       TakeBackCall();
       break;
     case BidKeyAction::BadKey:
-      RefuseCall();
+      TellSlip(std::string(1, key), afterLevel);
       break;
   }
 }
@@ -415,7 +430,19 @@ void GameSession::ClearTrick() {
 }
 
 void GameSession::Hint() {
-  if (game_.Table.TablePhase != Phase::Play || Busy() || HandIsOver(game_)) return;
+  if (Busy()) return;
+  switch (const HintRefusal why = WhyNoHint(game_)) {
+    case HintRefusal::None:
+      break;
+    case HintRefusal::NoPlay:
+      return;
+    case HintRefusal::ClearTrickFirst:
+    case HintRefusal::TrickWaiting:
+    case HintRefusal::NotLearnersTurn:
+      Notifier::Current().BeepInformation();
+      Tell({.Kind = FeedbackKind::HintRefused, .Seat = game_.Play.ToPlay, .NoHint = why});
+      return;
+  }
   if (HintAhead()) return;
   StopThinkingAhead();
   PrepareHint(game_, clock_);

@@ -71,17 +71,18 @@ class GameSession : public QObject {
 
   // The auction: a call from the bid box, a key of the auction's grammar,
   // Help, Make Bid, taking the last call back. A key that makes no call is
-  // refused with RefuseCall.
+  // a slip (KeySlip): typed is what the key types, empty for Enter.
   void UserCall(Bid call);
   void BidKey(char key);
-  void RefuseCall();
+  void KeySlip(const std::string& typed);
   void HelpBid();
   void MakeBid();
   void TakeBackCall();
 
   // The play: the user's card from the hand of seat, a card's key typed,
   // clearing the trick on the table, the hint, Finish Play, Take Back and
-  // the developer's search.
+  // the developer's search. The hint is for the learner's seat at its
+  // turn; asked at any other moment the line says whose turn comes first.
   void PlayUserCard(Card card, SeatCode seat);
   void CardKey(char key);
   void ClearTrick();
@@ -156,6 +157,12 @@ class GameSession : public QObject {
   void Think(std::function<void(Card)> done, std::function<void()> failed,
              bool recordLines = false);
   void Tell(Feedback feedback);
+  // A call the lesson does not make: the beep, and the learner is shown
+  // the way from the second refusal at a turn on.
+  void RefuseCall();
+  // A key of the auction that made no call; the typed keys are forgotten
+  // already.
+  void TellSlip(std::string typed, bool afterLevel);
   // A card the laws refuse: the beep, and why in words.
   void RefuseCard(Card card, CardRefusal why);
 

@@ -1,5 +1,6 @@
 #include "table/auction_panel.h"
 
+#include <QApplication>
 #include <QFrame>
 #include <QPushButton>
 
@@ -84,12 +85,19 @@ void AuctionPanel::ShowStopLight() {
 }
 
 bool AuctionPanel::BidKeyDown(int key) {
+  if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+    // Enter makes the call Tab came to; typed on its own it makes none.
+    const auto* panel = qobject_cast<const BidPanel*>(QApplication::focusWidget());
+    if (panel && panel->FocusFromKeyboard()) return false;
+    session_.KeySlip({});
+    return true;
+  }
   const char bidKey = BidKeyOfQtKey(key);
-  // Keys that type no character (function keys, arrows, Tab, Enter) keep
-  // their usual meaning; any other character is not a bid.
+  // Keys that type no character (function keys, arrows, Tab) keep their
+  // usual meaning; any other character is not a bid.
   if (bidKey == 0 && key >= Qt::Key_Escape) return false;
   if (bidKey == 0) {
-    session_.RefuseCall();
+    session_.KeySlip(QString(QChar(key)).toStdString());
   } else {
     session_.BidKey(bidKey);
   }

@@ -136,7 +136,7 @@ void CardPlayPanel::HintButton(bool on) {
   QPushButton* hint = Button("ButHint");
   hint->setVisible(!on);
   Button("ButPlayHint")->setVisible(on);
-  if (!on) hint->setEnabled(game_.Search.TablePosition < 52);
+  if (!on) hint->setEnabled(WhyNoHint(game_) == HintRefusal::None);
 }
 
 void CardPlayPanel::SelectCard(TMyCard* control) {
@@ -174,6 +174,8 @@ void CardPlayPanel::ShowHint(Card card) {
 }
 
 void CardPlayPanel::ButPlayHintClick() {
+  // The hinted card, wherever the keyboard's selection has moved since.
+  if (view_->HintCard != 0) view_->ChosenCard = view_->HintCard;
   if (TMyCard* control = OKPlay()) SelectCard(control);
   HintButton(false);
   thePlayPad_->window()->setFocus();

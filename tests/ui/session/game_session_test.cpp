@@ -70,6 +70,14 @@ Game GameInPlay(std::uint32_t seed, const Clock& clock, int thinkingTime = 4) {
   return game;
 }
 
+// The hint is for a seat the user plays, at its turn: the seat to play
+// becomes the user's, once a completed trick is cleared.
+Game UsersTurn(Game game) {
+  if (game.Table.TrickWaiting) ClearPlay(game);
+  game.Hands[game.Play.ToPlay].UserPlays = true;
+  return game;
+}
+
 std::unique_ptr<GameSession> SessionOn(const Game& game, const Clock& clock) {
   auto session = std::make_unique<GameSession>(clock, std::make_unique<TINI>(""), game.Options);
   session->GameState() = game;
@@ -80,7 +88,7 @@ TEST(GameSession, TheHintFromTheWorkerIsTheCardOfTheTablesOwnThread) {
   const StandingClock clock;
   for (std::uint32_t seed = 1; seed <= 8; ++seed) {
     SCOPED_TRACE(seed);
-    const Game table = GameInPlay(seed, clock);
+    const Game table = UsersTurn(GameInPlay(seed, clock));
     Game here = table;
     PrepareHint(here, clock);
     const Card expected = EngineCard(here, clock, nullptr);
@@ -110,7 +118,7 @@ TEST(GameSession, EndingTheSessionStopsTheSearchAtOnce) {
   Game game = GameInPlay(18, clock, 10);
   Game lead = game;
   MakePlay(game, EngineCard(lead, clock, nullptr), clock);
-  auto session = SessionOn(game, clock);
+  auto session = SessionOn(UsersTurn(game), clock);
   bool answered = false;
   QObject::connect(session.get(), &GameSession::HintReady, [&] { answered = true; });
   session->Hint();
