@@ -12,6 +12,7 @@
 #include "common/notifier.h"
 #include "common/running_marker.h"
 #include "common/strings_resource.h"
+#include "common/symbol_text_painter.h"
 #include "common/user_files.h"
 #include "handfile/big_ini_file.h"
 #include "pbn/pbn_export.h"
@@ -120,7 +121,8 @@ std::optional<int> RunPbnCommandLine(const QStringList& arguments, const QString
         },
         err, terminal);
     const PbnImportResult result = AddImportedHands(store, std::move(plan));
-    out << ImportReport(result) << '\n';
+    // A card a reason names reads with its suit's sign, as in the window.
+    out << SymbolPlainText(QString::fromStdString(ImportReport(result))).toStdString() << '\n';
     return result.Sections ? 0 : 1;
   }
   const StreamNotifier notifier(err);
@@ -135,7 +137,9 @@ std::optional<int> RunPbnCommandLine(const QStringList& arguments, const QString
       },
       err, terminal);
   result.Problems = std::move(problems);
-  out << ExportReport(result, pbnFile.toStdString()) << '\n';
+  out << SymbolPlainText(QString::fromStdString(ExportReport(result, pbnFile.toStdString())))
+             .toStdString()
+      << '\n';
   return result.Count ? 0 : 1;
 }
 

@@ -3,13 +3,15 @@
 #include <algorithm>
 #include <string>
 
+#include "model/symbol_text.h"
+
 namespace tavlo {
 
 namespace {
 
 Status Refusal(int number, Card card, std::string_view why) {
   std::string text = "Card " + std::to_string(number);
-  if (IsCard(card)) text += " (" + CardText(card) + ")";
+  if (IsCard(card)) text += " (" + CardMarkup(card) + ")";
   return Reason{text + " " + std::string(why)};
 }
 

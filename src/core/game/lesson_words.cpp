@@ -10,16 +10,6 @@ int LanguageOf(const Game& game) {
   return game.Options.Language < LessonLanguages.size() ? game.Options.Language : 0;
 }
 
-// The translation of english under key, when the table holds one for
-// exactly those words; nothing otherwise.
-const std::string* Translated(const LessonTexts& table, const std::string& key,
-                              const std::string& english, int language) {
-  const auto found = table.find(key);
-  if (found == table.end() || found->second[0] != english) return nullptr;
-  const std::string& text = found->second[language];
-  return text.empty() ? nullptr : &text;
-}
-
 // The table of the lesson on the table: the pack's, or the ten lessons';
 // none for a hand the user saved.
 const LessonTexts* TableOfLesson(const Game& game, const LessonWords& words) {
@@ -33,26 +23,32 @@ std::string AlertInLanguage(const Game& game, const LessonWords& words, std::siz
   if (IsAlertNumber(item)) {
     const std::string english = AlertExplanation(game.Auction.AlertTexts, item);
     const std::string number = item.substr(std::min(item.find_first_not_of('0'), item.size()));
-    const std::string* shown = Translated(words.Alerts, number, english, language);
-    return shown ? *shown : english;
+    return LessonTextInLanguage(words.Alerts, number, english, language);
   }
   const LessonTexts* table = TableOfLesson(game, words);
   if (!table) return item;
   const std::string key =
       std::to_string(game.Table.LessonNumber) + ".Alert." + std::to_string(at + 1);
-  const std::string* shown = Translated(*table, key, item, language);
-  return shown ? *shown : item;
+  return LessonTextInLanguage(*table, key, item, language);
 }
 
 }  // namespace
+
+std::string LessonTextInLanguage(const LessonTexts& table, const std::string& key,
+                                 const std::string& english, int language) {
+  if (language < 0 || language >= static_cast<int>(LessonLanguages.size())) return english;
+  const auto found = table.find(key);
+  if (found == table.end() || found->second[0] != english) return english;
+  const std::string& text = found->second[language];
+  return text.empty() ? english : text;
+}
 
 std::string CommentInLanguage(const Game& game, const LessonWords& words) {
   const std::string& comment = game.Record.Comment;
   const LessonTexts* table = TableOfLesson(game, words);
   if (!table) return comment;
-  const std::string* shown = Translated(
-      *table, std::to_string(game.Table.LessonNumber) + ".Comment", comment, LanguageOf(game));
-  return shown ? *shown : comment;
+  return LessonTextInLanguage(*table, std::to_string(game.Table.LessonNumber) + ".Comment", comment,
+                              LanguageOf(game));
 }
 
 void SpeakLanguage(Game& game, const LessonWords& words) {

@@ -29,6 +29,12 @@ struct LessonWords {
 // once it is shown.
 void SpeakLanguage(Game& game, const LessonWords& words);
 
+// The words of a lesson's table under key ("3.Comment") in the language,
+// when the table translates exactly english, the words the hand file
+// holds; english otherwise, so words a user wrote stand as written.
+std::string LessonTextInLanguage(const LessonTexts& table, const std::string& key,
+                                 const std::string& english, int language);
+
 // The comment of the hand on the table in the language of the options.
 std::string CommentInLanguage(const Game& game, const LessonWords& words);
 

@@ -1,5 +1,7 @@
 #include "model/deal_text.h"
 
+#include "model/symbol_text.h"
+
 namespace tavlo {
 
 namespace {
@@ -35,7 +37,7 @@ Result<DealHoldings> ParseDeal(std::string_view text) {
     const Holding bit = RankBitOfLetter(c);
     for (const auto& hand : parsed) {
       if (hand[suit] & bit) {
-        return Reason{"The deal text holds the " + CardText(bit | static_cast<Holding>(suit)) +
+        return Reason{"The deal text holds the " + CardMarkup(bit | static_cast<Holding>(suit)) +
                       " twice"};
       }
     }
@@ -70,7 +72,7 @@ std::string HoldingText(int suit, Holding holding) {
   // A thirteen-card suit makes the text 16 characters long; it is shown whole.
   std::string text = "~" + std::string(StrainLetters[suit]) + " ";
   for (int rank = Ace; rank >= 2; --rank) {
-    if (holding & (Holding{1} << rank)) text += RankLetters[rank];
+    if (holding & (Holding{1} << rank)) text += RankText(rank);
   }
   return text;
 }

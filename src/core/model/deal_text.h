@@ -25,8 +25,8 @@ Result<DealHoldings> ParseDeal(std::string_view text);
 // each spades to clubs from the ace down; ParseDeal reads it back.
 std::string WriteDealText(const DealHoldings& deal);
 
-// "~S AKT82": the suit in "~" markup, a space and the ranks from the ace down;
-// "~S " for a void.
+// "~S AK1082": the suit in "~" markup, a space and the ranks from the ace
+// down as the cards show them; "~S " for a void.
 std::string HoldingText(int suit, Holding holding);
 
 }  // namespace tavlo

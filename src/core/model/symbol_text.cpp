@@ -20,6 +20,19 @@ SymbolCode SymbolOfLetter(char letter, int language) {
   return '?';
 }
 
+std::string RankText(int rank) {
+  if (rank < 2 || rank > Ace) return "?";
+  // The ten is "10", as on its face, never the files' "T".
+  return rank == 10 ? "10" : std::string(1, RankLetters[rank]);
+}
+
+std::string CardMarkup(Card card) {
+  std::string markup = "~";
+  markup += StrainLetters[CardSuit(card)];
+  markup += RankText(CardRank(card));
+  return markup;
+}
+
 namespace {
 
 Colour InkOfLetter(char letter) {
@@ -30,7 +43,7 @@ Colour InkOfLetter(char letter) {
 
 }  // namespace
 
-std::vector<SymbolRun> SplitSymbolText(std::string_view text) {
+std::vector<SymbolRun> SplitSymbolText(std::string_view text, std::size_t keep) {
   std::vector<SymbolRun> runs;
   for (;;) {
     const auto mark = text.find('~');
@@ -41,9 +54,7 @@ std::vector<SymbolRun> SplitSymbolText(std::string_view text) {
     if (mark > 0) runs.push_back({.Text = std::string(text.substr(0, mark))});
     const char letter = text[mark + 1];
     runs.push_back({.IsSymbol = true, .Text = {}, .Letter = letter, .Ink = InkOfLetter(letter)});
-    // The text after each symbol is cut at 200 characters, as the table has
-    // always drawn it.
-    text = FirstCharacters(text.substr(mark + 2), 200);
+    text = FirstCharacters(text.substr(mark + 2), keep);
   }
 }
 

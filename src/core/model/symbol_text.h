@@ -31,9 +31,21 @@ struct SymbolRun {
   bool operator==(const SymbolRun&) const = default;
 };
 
-// Splits text at its "~" marks. Only the first 200 characters after each
-// symbol are kept, as the table has always drawn them. A "~" at the very end
-// marks nothing and stays plain text.
-std::vector<SymbolRun> SplitSymbolText(std::string_view text);
+// A rank as a learner reads it on the cards: "A", "K", "Q", "J", "10", "9"
+// down to "2"; "?" for what is no rank.
+std::string RankText(int rank);
+
+// A card in the markup, the suit's mark before its rank ("~H10", "~CA"),
+// so every text that names a card shows it as the table does.
+std::string CardMarkup(Card card);
+
+// How many characters after each symbol the table has always drawn.
+inline constexpr std::size_t DrawnAfterSymbol = 200;
+
+// Splits text at its "~" marks. Only the first keep characters after each
+// symbol are kept: DrawnAfterSymbol as the table has always drawn them, all
+// of them for a text read whole. A "~" at the very end marks nothing and
+// stays plain text.
+std::vector<SymbolRun> SplitSymbolText(std::string_view text, std::size_t keep = DrawnAfterSymbol);
 
 }  // namespace tavlo

@@ -4,6 +4,7 @@
 #include <QMessageBox>
 
 #include "common/messages.h"
+#include "common/symbol_text_painter.h"
 
 namespace tavlo {
 
@@ -11,15 +12,21 @@ namespace {
 Notifier plainNotifier;
 Notifier* current = &plainNotifier;
 int language = 0;
+
+// A message as the learner reads it: in the language, a card core names
+// in suit markup ("~CA") with its suit's sign.
+QString Said(const QString& text) {
+  return SymbolPlainText(MessageInLanguage(text, language), language);
+}
 }  // namespace
 
 void Notifier::BeepInformation() { QApplication::beep(); }
 
 void Notifier::BeepWarning() { QApplication::beep(); }
 
-void Notifier::Message(const QString& text) { ShowMessage(MessageInLanguage(text, language)); }
+void Notifier::Message(const QString& text) { ShowMessage(Said(text)); }
 
-bool Notifier::Ask(const QString& text) { return AskQuestion(MessageInLanguage(text, language)); }
+bool Notifier::Ask(const QString& text) { return AskQuestion(Said(text)); }
 
 void Notifier::SetLanguage(int shown) { language = shown; }
 

@@ -14,7 +14,7 @@ class Notifier {
   // The system's exclamation sound: a selected card that fails to follow suit.
   virtual void BeepWarning();
   // A plain message box with an OK button, the message said in the
-  // language of the messages.
+  // language of the messages, with the suits' signs for their "~" marks.
   void Message(const QString& text);
   // A question with Yes and No buttons, in the language of the messages;
   // true for Yes.

@@ -124,7 +124,10 @@ QStringList WrapSymbolText(const QFont& base, int style, const QString& text, in
 QString SymbolPlainText(const QString& text, int language) {
   const QByteArray bytes = text.toUtf8();
   QString plain;
-  for (const SymbolRun& run : SplitSymbolText({bytes.constData(), std::size_t(bytes.size())})) {
+  // Read whole: a message or a lesson's point is not cut as the table's
+  // drawing always was.
+  for (const SymbolRun& run :
+       SplitSymbolText({bytes.constData(), std::size_t(bytes.size())}, std::string_view::npos)) {
     plain += run.IsSymbol ? SymbolGlyph(SymbolOfLetter(run.Letter, language))
                           : QString::fromStdString(run.Text);
   }

@@ -40,8 +40,8 @@ int SymbolTextWidth(const QFont& base, int style, std::string_view text, int lan
 QStringList WrapSymbolText(const QFont& base, int style, const QString& text, int width,
                            int language = 0);
 
-// The text with its marks turned into the signs themselves ("4~S" reads
-// "4♠"), for a hint or a screen reader.
+// The whole text with its marks turned into the signs themselves ("4~S"
+// reads "4♠"): a label, a message, a hint or what a screen reader says.
 QString SymbolPlainText(const QString& text, int language = 0);
 
 }  // namespace tavlo

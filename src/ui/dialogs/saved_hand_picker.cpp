@@ -7,10 +7,14 @@
 #include <QVBoxLayout>
 
 #include "common/notifier.h"
+#include "common/strings_resource.h"
+#include "common/symbol_text_painter.h"
 #include "dialogs/dialog_translations.h"
 #include "dialogs/sort_grid.h"
+#include "game/lesson_words.h"
 #include "handfile/saved_hand_list.h"
 #include "language/multi_lang.h"
+#include "model/bid_text.h"
 
 namespace tavlo {
 
@@ -18,6 +22,30 @@ namespace {
 
 // Board, contract and score; the comment takes the rest of the grid.
 constexpr int NarrowColumn = 60;
+
+// The ten lessons' words in six languages. A table that cannot be read is
+// reported as the program starts; the list then keeps the hand file's words.
+const LessonTexts& LessonsTable() {
+  static const LessonTexts table = [] {
+    Result<LessonTexts> read = LoadLanguageTable("lessons.tsv");
+    return read ? std::move(*read) : LessonTexts{};
+  }();
+  return table;
+}
+
+// A contract as the hand file keeps it ("5D X", "Pass") as the table shows
+// it: "5♦X", the language's word for a pass. Anything else stands as written.
+QString ContractShown(const std::string& kept, const QString& pass, int language) {
+  const QString written = QString::fromStdString(kept);
+  if (written.compare("Pass", Qt::CaseInsensitive) == 0) return pass;
+  const std::string bid = kept.substr(0, 2), doubling = kept.size() > 2 ? kept.substr(2) : "";
+  const bool contract = bid.size() == 2 && bid[0] >= '1' && bid[0] <= '7' &&
+                        std::string_view("CDHSN").find(bid[1]) != std::string_view::npos &&
+                        (doubling.empty() || doubling == " X" || doubling == " XX");
+  if (!contract) return written;
+  const std::string doubled = doubling.empty() ? "" : doubling.substr(1);
+  return SymbolPlainText(QString::fromStdString(BidSymbolText(BidCode(bid)) + doubled), language);
+}
 
 QLabel* HiddenLabel(QWidget* parent, const char* name, const char* text) {
   auto* label = new QLabel(text, parent);
@@ -47,6 +75,8 @@ TGetSavedHandForm::TGetSavedHandForm(TBigIniFile& handStore, QWidget* parent)
   HiddenLabel(this, "LabelContract", "Contract");
   HiddenLabel(this, "LabelScore", "Score");
   HiddenLabel(this, "LabelComment", "Comment");
+  // A hand passed out, in the contract column.
+  HiddenLabel(this, "LabelPass", "Pass");
   // The question before deleting, for one hand and for several ("%1").
   HiddenLabel(this, "LabelDeleteOne", "Delete 1 saved hand?");
   HiddenLabel(this, "LabelDeleteMany", "Delete %1 saved hands?");
@@ -99,7 +129,17 @@ void TGetSavedHandForm::FormActivate() {
 }
 
 void TGetSavedHandForm::FillCells() {
-  sh_->SetRows(SavedHandRows(handStore_));
+  // The lessons' comments in the learner's language, contracts and
+  // comments with the suits' signs.
+  const QString pass = findChild<QLabel*>("LabelPass")->text();
+  std::vector<SavedHandRow> rows = SavedHandRows(handStore_);
+  for (SavedHandRow& row : rows) {
+    row.Contract = ContractShown(row.Contract, pass, language_).toStdString();
+    const std::string comment =
+        LessonTextInLanguage(LessonsTable(), row.Board + ".Comment", row.Comment, language_);
+    row.Comment = SymbolPlainText(QString::fromStdString(comment), language_).toStdString();
+  }
+  sh_->SetRows(std::move(rows));
   chosenBoard_.clear();
 }
 

@@ -12,6 +12,7 @@
 #include "model/bid_text.h"
 #include "model/deal_text.h"
 #include "model/play_record_text.h"
+#include "model/symbol_text.h"
 
 namespace tavlo {
 
@@ -228,7 +229,9 @@ void TPrintForm::ShowPlay(PrintPage& page, const Game& game, int language) const
     if (end == std::string::npos) end = text.size();
     std::string card = text.substr(start, end - start);
     start = end + 1;
-    card.insert(1, "~");
+    // Named as every text names a card ("~D10"), the winner's sign after it.
+    const std::string sign = card.substr(2);
+    card = CardMarkup(MakeCard(RankOfLetter(card[0]), SuitOfLetter(card.substr(1, 1)))) + sign;
     page.Texts.push_back({QString::fromStdString(card), PlayLeft[at % 4], LineTop(2 + at / 4),
                           false, true, PlainStyle, Qt::black, 10});
   }

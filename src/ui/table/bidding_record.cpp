@@ -119,6 +119,7 @@ void BidReviewGrid::ShowAuction(const AuctionState& state) {
     const QString text = QString("(%1) ").arg(line + 1) + AlertExplanation(state.AlertLines[line]);
     auto* cell = new QTableWidgetItem(text);
     cell->setToolTip(SymbolPlainText(text, language_));
+    cell->setData(Qt::AccessibleTextRole, cell->toolTip());
     setItem(row, 0, cell);
     setRowHeight(
         row, WrapSymbolText(font(), PlainStyle, text, width, language_).size() * lineHeight + 2);

@@ -22,6 +22,7 @@
 #include "common/notifier.h"
 #include "common/running_marker.h"
 #include "common/strings_resource.h"
+#include "common/symbol_text_painter.h"
 #include "common/timed_step.h"
 #include "common/worker.h"
 #include "dialogs/about_box.h"
@@ -29,6 +30,7 @@
 #include "dialogs/new_seed_dialog.h"
 #include "dialogs/setup_options.h"
 #include "dialogs/splash_screen.h"
+#include "game/claim_flow.h"
 #include "game/hand_lifecycle.h"
 #include "game/play_flow.h"
 #include "handfile/big_ini_file.h"
@@ -274,8 +276,11 @@ void TDeskTop::Draw(Redraw parts) {
     DupBoard();
   }
   if (Includes(parts, Redraw::Comment)) {
-    tableComment_->setText(QString::fromStdString(game_.Table.Comment));
-    lessonPoint_->setText(QString::fromStdString(game_.Table.LessonPoint));
+    // Both read with the suits' signs where the words mark them ("1~H").
+    const int language = game_.Options.Language;
+    tableComment_->setText(SymbolPlainText(QString::fromStdString(game_.Table.Comment), language));
+    lessonPoint_->setText(
+        SymbolPlainText(QString::fromStdString(game_.Table.LessonPoint), language));
     // As tall as its words need, within its place; the words are measured
     // at the width and in the font they are shown in.
     const double factor = DeskFactor(lessonPoint_);
@@ -294,6 +299,9 @@ void TDeskTop::Draw(Redraw parts) {
   if (Includes(parts, Redraw::Points)) ShowHCPPoints();
   if (Includes(parts, Redraw::Auction)) auction_->DrawAuction();
   if (Includes(parts, Redraw::Panel)) ShowPhasePanel();
+  // A claim needs a card played and a card left: greyed, Ctrl+L does not
+  // merely beep in the auction.
+  MenuItem("ClaimTricks1")->setEnabled(CanClaim(game_));
 }
 
 void TDeskTop::ShowPhasePanel() {

@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "common/desk_scaler.h"
+#include "common/symbol_text_painter.h"
 #include "table/symbol_cell_delegate.h"
 #include "table/table_layout.h"
 
@@ -65,8 +66,11 @@ void EndOfHandPanel::ShowTheScore(const QString& result, const QString& scoreCap
   constexpr int ResultLength = 33, ScoreColumnWidth = 60, MinimumWidth = 240, TextMargin = 4;
   language_ = language;
   scorePad_->setEnabled(false);
-  const auto put = [this](int column, int row, const QString& text) {
-    scorePad_->setItem(row, column, new QTableWidgetItem(text));
+  const auto put = [this, language](int column, int row, const QString& text) {
+    auto* item = new QTableWidgetItem(text);
+    // Read out with the suits' signs the grid draws.
+    item->setData(Qt::AccessibleTextRole, SymbolPlainText(text, language));
+    scorePad_->setItem(row, column, item);
   };
   put(0, 0, QString());
   put(0, 1, ("   " + result).left(ResultLength));

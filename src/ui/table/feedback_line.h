@@ -1,13 +1,17 @@
 #pragma once
-// The feedback line: one line of text on the table, under the bidding
+// The feedback line: a line of text on the table, under the bidding
 // record and the play pad, that says in the learner's language what became
 // of the last thing tried (a call or a card refused and why, the keys typed
 // so far, whose call it is after a take-back, the hint), with suit symbols
-// drawn as elsewhere. It never moves another control; a text too long for
-// it ends in "…" and shows whole as its hint.
+// drawn as elsewhere. It never moves another control. A text too long for
+// one line is read whole on as many lines as it takes: the line grows
+// upward, or starts further left or right, where it covers nothing the
+// learner reads or presses at that moment.
 
+#include <QFont>
 #include <QFrame>
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 #include "game/feedback.h"
@@ -33,7 +37,11 @@ class FeedbackLine : public QFrame {
 
  private:
   QString Compose() const;
+  // Breaks the text into lines and puts the line where they fit.
+  void Place();
   QString CallText(Bid call) const;
+  // A key of the auction that made no call, and the keys that make one.
+  QString SlipText(const Feedback& f) const;
   // A refused claim: by how many tricks, and the defence's cards in words.
   QString ShortfallText(int tricks) const;
   QString DefenceText(const Feedback& f) const;
@@ -43,9 +51,10 @@ class FeedbackLine : public QFrame {
   Feedback feedback_;
   int language_ = 0;
   QString text_;
+  // The text as it is drawn, line by line.
+  QStringList lines_;
+  // The font at the table's own size, in which the lines are broken.
+  QFont ownFont_;
 };
-
-// A card as the line writes it: the suit's symbol, then its rank ("~H10").
-QString CardMarkup(Card card);
 
 }  // namespace tavlo

@@ -10,10 +10,12 @@
 #include <QTableWidget>
 
 #include "common/messages.h"
+#include "common/symbol_text_painter.h"
 #include "common/worker.h"
 #include "dialogs/dialog_translations.h"
 #include "game/think_ahead.h"
 #include "language/multi_lang.h"
+#include "model/symbol_text.h"
 #include "table/bidding_record.h"
 #include "table/review_sentences.h"
 #include "table/table_translations.h"
@@ -49,9 +51,10 @@ QString HoldingHtml(int suit, Holding holding, Holding marked) {
   for (int rank = Ace; rank >= 2; --rank) {
     const Holding bit = Holding{1} << rank;
     if (!(holding & bit)) continue;
-    const QChar letter(RankLetters[rank]);
-    html += marked & bit ? QString("<span style='background:#ffe060'><b>%1</b></span>").arg(letter)
-                         : QString(letter);
+    const QString rankText = QString::fromStdString(RankText(rank));
+    html += marked & bit
+                ? QString("<span style='background:#ffe060'><b>%1</b></span>").arg(rankText)
+                : rankText;
   }
   return html;
 }
@@ -290,7 +293,8 @@ void TReviewForm::AnalysisDone(const Answer& answer) {
   analysing_ = false;
   progress_->hide();
   if (!result) {
-    summary_->setText(MessageInLanguage(QString::fromStdString(result.Error()), language_));
+    summary_->setText(SymbolPlainText(
+        MessageInLanguage(QString::fromStdString(result.Error()), language_), language_));
     return;
   }
   review_ = *result;

@@ -63,9 +63,7 @@ QString SuitSign(int suit) {
   return signs[suit];
 }
 
-QString CardSign(Card card) {
-  return SuitSign(CardSuit(card)) + QChar(RankLetters[CardRank(card)]);
-}
+QString CardSign(Card card) { return SymbolPlainText(QString::fromStdString(CardMarkup(card))); }
 
 QString StrainSign(StrainCode strain, int language) {
   return strain == NoTrump ? SymbolGlyph(SymbolOfLetter('N', language)) : SuitSign(strain);

@@ -20,7 +20,7 @@ using ReviewWord = std::function<QString(const char* key)>;
 inline constexpr std::array<const char*, 4> SeatWords{"LabelN", "LabelE", "LabelS", "LabelW"};
 
 QString SuitSign(int suit);
-// "♠A", "♥T".
+// "♠A", "♥10": a card as the table shows it.
 QString CardSign(Card card);
 // A strain as the language shows it: the suit's sign, or its no-trump sign.
 QString StrainSign(StrainCode strain, int language);

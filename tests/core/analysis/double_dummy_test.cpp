@@ -112,8 +112,8 @@ TEST(ValuesOfCards, AWrongPlayOrDealIsAnErrorNotACrash) {
     std::string error;
   };
   const Case cases[] = {
-      {East, {MakeCard(Ace, Spades)}, "Card 1 (AS) is not in the hand of East"},
-      {North, {MakeCard(Ace, Spades), MakeCard(9, Hearts)}, "Card 2 (9H) does not follow suit"},
+      {East, {MakeCard(Ace, Spades)}, "Card 1 (~SA) is not in the hand of East"},
+      {North, {MakeCard(Ace, Spades), MakeCard(9, Hearts)}, "Card 2 (~H9) does not follow suit"},
       {North, std::vector<Card>(52, MakeCard(2, Clubs)), "The hand is over"},
   };
   for (const Case& c : cases) {

@@ -114,7 +114,7 @@ TEST(PlayOut, CodesThatAreNoCardStrainOrSeatAreRefused) {
       {AceBit | KingBit | Spades, play.ToPlay(), "Card 2 is no card"},
       {Hearts, play.ToPlay(), "Card 2 is no card"},
       {MakeCard(Ace, Clubs) | 0x10000, play.ToPlay(), "Card 2 is no card"},
-      {MakeCard(Ace, Clubs), 7, "Card 2 (AC) is played by no seat"},
+      {MakeCard(Ace, Clubs), 7, "Card 2 (~CA) is played by no seat"},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(play.Play(c.card, c.seat).Error(), c.error) << c.card;

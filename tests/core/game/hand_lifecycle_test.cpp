@@ -156,7 +156,7 @@ INSTANTIATE_TEST_SUITE_P(
         DamagedSection{
             "ACardTwice",
             "Deal=N:AKQJ.T98.765.432 T986.AKQ.432.765 65432.J76.AKQ.T9 .5432.JT98.AKQJ8\n",
-            "The deal text holds the 6S twice"},
+            "The deal text holds the ~S6 twice"},
         DamagedSection{
             "ACardMovedToAnotherHand",
             "Deal=N:AKQJ.T98.765.43 T987.AKQ.432.7652 65432.J76.AKQ.T9 .5432.JT98.AKQJ8\n",

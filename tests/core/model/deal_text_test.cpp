@@ -109,7 +109,7 @@ INSTANTIATE_TEST_SUITE_P(
         BrokenDeal{Replaced(2, "a"), "The deal text holds 'a' at position 3, which is no card"},
         BrokenDeal{Replaced(68, "1"), "The deal text holds '1' at position 69, which is no card"},
         // East's jack of hearts turned into North's queen: one card twice.
-        BrokenDeal{Replaced(24, "Q"), "The deal text holds the QH twice"},
+        BrokenDeal{Replaced(24, "Q"), "The deal text holds the ~HQ twice"},
         // North's queen of clubs moved to East: the count is off, every card once.
         BrokenDeal{"N:AKQJ.AKQ.AKQ.AK T987.JT9.JT9.QJT9 654.8765.876.876 32.432.5432.5432",
                    "The North hand of the deal text holds 12 cards, not 13"},
@@ -117,12 +117,13 @@ INSTANTIATE_TEST_SUITE_P(
                    "The South hand of the deal text holds 14 cards, not 13"},
         // A stop in place of a card: West's suits shift and the last one
         // wraps round onto North's spades, where South's five already is.
-        BrokenDeal{Replaced(53, "."), "The deal text holds the 5S twice"}));
+        BrokenDeal{Replaced(53, "."), "The deal text holds the ~S5 twice"}));
 
 TEST(HoldingText, RanksFromTheAceDown) {
-  EXPECT_EQ(HoldingText(Spades, Ranks("AKT82")), "~S AKT82");
+  // The ten as its card shows it.
+  EXPECT_EQ(HoldingText(Spades, Ranks("AKT82")), "~S AK1082");
   EXPECT_EQ(HoldingText(Hearts, 0), "~H ");
-  EXPECT_EQ(HoldingText(Clubs, Ranks("AKQJT98765432")), "~C AKQJT98765432");
+  EXPECT_EQ(HoldingText(Clubs, Ranks("AKQJT98765432")), "~C AKQJ1098765432");
 }
 
 }  // namespace

@@ -59,6 +59,33 @@ TEST(SplitSymbolText, KeepsTwoHundredCharactersAfterASymbol) {
   std::string wide;
   for (int i = 0; i < 210; ++i) wide += "\u2014";
   EXPECT_EQ(SplitSymbolText("~S" + wide)[1].Text.size(), 200u * 3);
+  // A text read whole keeps all of it.
+  EXPECT_EQ(SplitSymbolText("~S" + tail, std::string_view::npos)[1].Text, tail);
+}
+
+// Every text that names a card writes it as the table shows it: the suit's
+// mark first, the ten as "10" (never the files' "T").
+struct CardCase {
+  Card card;
+  std::string markup;
+};
+class CardMarkupCase : public testing::TestWithParam<CardCase> {};
+TEST_P(CardMarkupCase, SuitMarkThenRankAsOnTheCard) {
+  EXPECT_EQ(CardMarkup(GetParam().card), GetParam().markup);
+}
+INSTANTIATE_TEST_SUITE_P(Cards, CardMarkupCase,
+                         testing::Values(CardCase{MakeCard(10, Hearts), "~H10"},
+                                         CardCase{MakeCard(Ace, Clubs), "~CA"},
+                                         CardCase{MakeCard(2, Diamonds), "~D2"},
+                                         CardCase{MakeCard(Jack, Spades), "~SJ"},
+                                         CardCase{MakeCard(9, Spades), "~S9"}));
+
+TEST(RankText, TheTenAsOnItsFaceAndNothingPastTheRanks) {
+  EXPECT_EQ(RankText(10), "10");
+  EXPECT_EQ(RankText(Queen), "Q");
+  EXPECT_EQ(RankText(2), "2");
+  EXPECT_EQ(RankText(0), "?");
+  EXPECT_EQ(RankText(15), "?");
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "analysis/hand_review.h"
 #include "engine/play_out.h"
 #include "engine/random_deal.h"
+#include "model/symbol_text.h"
 #include "pbn/pbn_import.h"
 #include "pbn/pbn_reader.h"
 #include "pbn/pbn_writer.h"
@@ -59,7 +60,7 @@ PlayOut LegalPlay() {
 }
 
 std::string CardWords(std::size_t at, Card card) {
-  return "Card " + std::to_string(at + 1) + " (" + CardText(card) + ")";
+  return "Card " + std::to_string(at + 1) + " (" + CardMarkup(card) + ")";
 }
 
 BrokenPlay BrokenPlayOf(Fault fault) {

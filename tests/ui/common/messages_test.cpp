@@ -71,7 +71,7 @@ TEST(Messages, TheReportOfADamagedPbnFileReadsInGerman) {
   const QString report = QString::fromStdString(ImportReport(result));
   EXPECT_EQ(MessageInLanguage(report, German).toStdString(),
             "2 Spiele als Boards 31 und 32 hinzugefügt.\n"
-            "Board 2 wurde ausgelassen: Der Text der Verteilung enthält AC zweimal.\n"
+            "Board 2 wurde ausgelassen: Der Text der Verteilung enthält ~CA zweimal.\n"
             "Board 3 wurde ausgelassen: Die Verteilung hat nicht 13 Karten in jeder Hand.\n"
             "Board 4 wurde ausgelassen: Die Reizung ist nicht regelgerecht: Gebot 4 (1H) ist nicht "
             "höher als das Gebot davor.\n"

@@ -148,5 +148,15 @@ TEST(DrawSymbolText, LeavesTheFontArialInTheCallersStyle) {
   EXPECT_EQ(painter.pen().color(), QColor(Qt::blue));
 }
 
+// A text read as plain text (a label, a message, a screen reader's words)
+// has its signs in the language and keeps every word, however long.
+TEST(SymbolPlainText, SignsInTheLanguageAndEveryWordKept) {
+  EXPECT_EQ(SymbolPlainText("raise 1~H to 2~H, or bid 1~N", 3), "raise 1♥ to 2♥, or bid 1SA");
+  EXPECT_EQ(SymbolPlainText("~CA twice", 0), "♣A twice");
+  const QString tail = " and a report of many lines" + QString(" that goes on").repeated(30);
+  EXPECT_EQ(SymbolPlainText("The deal text holds the ~CA twice" + tail),
+            "The deal text holds the ♣A twice" + tail);
+}
+
 }  // namespace
 }  // namespace tavlo

@@ -98,7 +98,7 @@ using Boards = std::vector<std::string>;
 TEST_F(SavedHandPickerTest, ListsEveryHandSortedByBoardWithTheDefaultsOfMissingKeys) {
   Show(SavedHandPickMode::Play);
   EXPECT_EQ(Column(0), (Boards{"1", "2", "3", "10", "11", "12"}));
-  EXPECT_EQ(Column(1), (Boards{"-", "-", "4S", "4S X", "3N", "pass"}));
+  EXPECT_EQ(Column(1), (Boards{"-", "-", "4♠", "4♠X", "3NT", "Pass"}));
   EXPECT_EQ(Column(2), (Boards{"-", "-", "620", "-100", "600", "0"}));
   EXPECT_EQ(Column(3), (Boards{"", "", "lucky", "too fast", "Lucky", "Boring"}));
   EXPECT_EQ(picker_.findChild<QLabel*>("Label1")->text(), "Click the hand you wish to play");

@@ -127,7 +127,7 @@ TEST(PrintForm, LaysOutTheHandTheAuctionAndThePlay) {
     if (item.X < 300 || item.Top < 2 * 18 + 1 || item.Top > 14 * 18 + 1) continue;
     ++cards;
     winners += item.Text.endsWith('+') || item.Text.endsWith('-');
-    EXPECT_EQ(item.Text[1], '~') << item.Text.toStdString();
+    EXPECT_EQ(item.Text[0], '~') << item.Text.toStdString();
   }
   EXPECT_EQ(cards, 52);
   EXPECT_EQ(winners, 13);

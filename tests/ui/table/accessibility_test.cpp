@@ -10,6 +10,7 @@
 #include <set>
 
 #include "cards/my_card.h"
+#include "common/symbol_text_painter.h"
 #include "lesson_table.h"
 #include "table/feedback_line.h"
 
@@ -104,7 +105,7 @@ TEST_F(AccessibleTable, FeedbackAndContractAreReadOut) {
   const auto* line = Control<FeedbackLine>("FeedbackLine");
   ASSERT_TRUE(line->isVisible());
   EXPECT_FALSE(Name(line).isEmpty());
-  EXPECT_EQ(Name(line), line->toolTip());
+  EXPECT_EQ(Name(line), SymbolPlainText(line->Text()));
   BidToTheEnd(0, false);
   QTest::mouseClick(Control<QPushButton>("EOBStart"), Qt::LeftButton);
   WaitForTheTable();

@@ -13,11 +13,13 @@
 #include "auction/auction.h"
 #include "cards/card_art.h"
 #include "cards/my_card.h"
+#include "common/symbol_text_painter.h"
 #include "engine/legal_cards.h"
 #include "game/play_flow.h"
 #include "game/think_ahead.h"
 #include "language/languages.h"
 #include "lesson_table.h"
+#include "model/symbol_text.h"
 #include "session/game_session.h"
 #include "table/feedback_line.h"
 #include "table/table_translations.h"
@@ -79,7 +81,7 @@ TEST_F(FeedbackTest, ARefusedCallIsSaidAndTheSecondShowsTheLessonsCall) {
   ASSERT_FALSE(explanation.empty());
   Click("H2");
   EXPECT_EQ(Said(), "Not the lesson's call. The lesson bids 2~C: " + explanation);
-  EXPECT_EQ(Line()->toolTip().toStdString(), Said());
+  EXPECT_EQ(Line()->accessibleName(), SymbolPlainText(Line()->Text()));
   TypeCall("2C");
   EXPECT_EQ(Said(), "");
   EXPECT_FALSE(Line()->isVisible());
@@ -133,7 +135,7 @@ TEST_F(FeedbackTest, ARefusedCardSaysWhyAndTheHintIsMarked) {
   EXPECT_EQ(Said(), "It is North's turn.");
   // The card West led, typed.
   TypeCard(led);
-  EXPECT_EQ(Said(), (CardMarkup(led) + " has been played.").toStdString());
+  EXPECT_EQ(Said(), CardMarkup(led) + " has been played.");
   // A card North does not follow suit with, when it holds the suit led.
   if (const Card revoke = Revoke(); revoke != 0 && Game().Hands[North].Suits[CardSuit(led)].Cards) {
     QTest::mouseClick(CardOf(North, revoke), Qt::LeftButton);
@@ -152,7 +154,7 @@ TEST_F(FeedbackTest, ARefusedCardSaysWhyAndTheHintIsMarked) {
   EXPECT_EQ(reason, ReasonForCard(Game(), hint, clock_));
   ASSERT_FALSE(ReasonPhrase(reason, English).isEmpty());
   EXPECT_EQ(Said(),
-            ("Hint: " + CardMarkup(hint) + " — " + ReasonPhrase(reason, English)).toStdString());
+            "Hint: " + CardMarkup(hint) + " — " + ReasonPhrase(reason, English).toStdString());
   TMyCard* hinted = CardOf(North, hint);
   ASSERT_NE(hinted, nullptr);
   EXPECT_TRUE(hinted->Outline());
