@@ -5,9 +5,11 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -16,11 +18,13 @@
 #include <vector>
 
 #include "auction/bid_keys.h"
+#include "dialogs/claim_dialog.h"
 #include "dialogs/sort_grid.h"
 #include "model/bid_text.h"
 #include "options/options_file.h"
 #include "table/bid_box.h"
 #include "table/bidding_record.h"
+#include "table/lessons_window.h"
 #include "table_fixture.h"
 
 namespace tavlo {
@@ -173,6 +177,47 @@ class LessonTableTest : public ProgramFolderTest {
       }
     }
     return {contract, doubling};
+  }
+  // The program's folder holds the shipped lesson packs, as a build's does.
+  void CopyLessonPacks() const {
+    const QDir shipped(QString(TAVLO_SOURCE_DIR) + "/resources/lessons");
+    ASSERT_TRUE(QDir(folder_.path()).mkdir("lessons"));
+    for (const QString& name : shipped.entryList(QDir::Files))
+      ASSERT_TRUE(QFile::copy(shipped.filePath(name), Path("lessons/" + name)));
+  }
+  // Opens the lessons window with its menu item and acts on it; the table
+  // has the keyboard again once the window is gone.
+  void InLessonsWindow(const std::function<void(LessonsWindow&)>& act) {
+    NextDialog<LessonsWindow> window(act);
+    table_->MenuItem("Lessons1")->trigger();
+    ASSERT_TRUE(window.seen);
+    table_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(table_.get()));
+    WaitForTheTable();
+  }
+  // Lesson n bid as its script says and played with Enter, the card the
+  // table offers, until cards are played and their last trick is cleared.
+  void PlayLessonTo(int lesson, int cards, int language = 0) {
+    DealLesson(lesson);
+    BidToTheEnd(language, false);
+    QTest::mouseClick(Control<QPushButton>("EOBStart"), Qt::LeftButton);
+    WaitForTheTable();
+    for (int step = 0; Game().Play.CardsPlayed < cards && step < 200; ++step) {
+      Key(Qt::Key_Return);
+      WaitForTheTable();
+    }
+    if (Game().Table.TrickWaiting) Key(Qt::Key_Return);
+    WaitForTheTable();
+  }
+  // Claims every trick left through the dialog the menu's key opens.
+  void ClaimAllByKey() {
+    NextDialog<TClaimDialog> dialog([](TClaimDialog& claim) {
+      QTest::mouseClick(claim.findChild<QRadioButton*>("ClaimAll"), Qt::LeftButton);
+      QTest::mouseClick(claim.findChild<QPushButton*>("ClaimOK"), Qt::LeftButton);
+    });
+    QTest::keyClick(table_.get(), Qt::Key_L, Qt::ControlModifier);
+    ASSERT_TRUE(dialog.seen);
+    WaitForTheTable();
   }
   void WriteHandFile(const QByteArray& text) const {
     QFile file(Path(HandFileName));

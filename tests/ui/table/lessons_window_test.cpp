@@ -22,26 +22,12 @@ class LessonsWindowTest : public LessonTableTest {
  protected:
   void SetUp() override {
     LessonTableTest::SetUp();
-    // The program's folder holds its lesson packs, as a build's does.
-    const QDir shipped(QString(TAVLO_SOURCE_DIR) + "/resources/lessons");
-    ASSERT_TRUE(QDir(folder_.path()).mkdir("lessons"));
-    for (const QString& name : shipped.entryList(QDir::Files))
-      ASSERT_TRUE(QFile::copy(shipped.filePath(name), Path("lessons/" + name)));
+    CopyLessonPacks();
   }
   QString ProgressFile() const { return Path(QString::fromLatin1(LessonProgressFileName.data())); }
   QByteArray ProgressText() const {
     QFile file(ProgressFile());
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-  }
-  // Opens the lessons window with Ctrl+L and acts on it.
-  void InLessonsWindow(const std::function<void(LessonsWindow&)>& act) {
-    NextDialog<LessonsWindow> window(act);
-    table_->MenuItem("Lessons1")->trigger();
-    ASSERT_TRUE(window.seen);
-    // The table has the keyboard again once the window is gone.
-    table_->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(table_.get()));
-    WaitForTheTable();
   }
   static void ClickItem(QTreeWidget& tree, QTreeWidgetItem* item) {
     tree.scrollToItem(item);

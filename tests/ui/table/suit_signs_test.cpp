@@ -51,11 +51,7 @@ class SuitSignsTest : public LessonTableTest {
   void SetUp() override {
     LessonTableTest::SetUp();
     ASSERT_TRUE(DrawCardSheet().save(Path("carddeck.bmp"), "BMP"));
-    // The program's folder holds its lesson packs, as a build's does.
-    const QDir shipped(QString(TAVLO_SOURCE_DIR) + "/resources/lessons");
-    ASSERT_TRUE(QDir(folder_.path()).mkdir("lessons"));
-    for (const QString& name : shipped.entryList(QDir::Files))
-      ASSERT_TRUE(QFile::copy(shipped.filePath(name), Path("lessons/" + name)));
+    CopyLessonPacks();
   }
   const FeedbackLine* Line() const { return Control<FeedbackLine>("FeedbackLine"); }
 
@@ -87,39 +83,11 @@ class SuitSignsTest : public LessonTableTest {
     }
     ChooseLanguage(*table_, English);
   }
-  // Opens the lessons window with its menu item and acts on it.
-  void InLessonsWindow(const std::function<void(LessonsWindow&)>& act) {
-    NextDialog<LessonsWindow> window(act);
-    table_->MenuItem("Lessons1")->trigger();
-    ASSERT_TRUE(window.seen);
-    table_->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(table_.get()));
-    WaitForTheTable();
-  }
-  // Claims every trick left through the dialog of the menu's key.
-  void ClaimAll() {
-    NextDialog<TClaimDialog> dialog([](TClaimDialog& claim) {
-      QTest::mouseClick(claim.findChild<QRadioButton*>("ClaimAll"), Qt::LeftButton);
-      QTest::mouseClick(claim.findChild<QPushButton*>("ClaimOK"), Qt::LeftButton);
-    });
-    QTest::keyClick(table_.get(), Qt::Key_L, Qt::ControlModifier);
-    ASSERT_TRUE(dialog.seen);
-    WaitForTheTable();
-  }
   // Bids lesson 4 as its script says and plays four tricks with Enter; the
   // claim of every trick left is then refused.
   void RefusedClaim() {
-    DealLesson(4);
-    BidToTheEnd(0, false);
-    QTest::mouseClick(Control<QPushButton>("EOBStart"), Qt::LeftButton);
-    WaitForTheTable();
-    for (int step = 0; Game().Play.CardsPlayed < 16 && step < 200; ++step) {
-      Key(Qt::Key_Return);
-      WaitForTheTable();
-    }
-    if (Game().Table.TrickWaiting) Key(Qt::Key_Return);
-    WaitForTheTable();
-    ClaimAll();
+    PlayLessonTo(4, 16);
+    ClaimAllByKey();
     ASSERT_EQ(table_->Session().LastFeedback().Kind, FeedbackKind::ClaimRefused);
   }
 };

@@ -101,23 +101,8 @@ TEST_F(WholeFeedbackTest, ALongExplanationOfTheLessonsCallReadsWhole) {
 // pad and the tricks won.
 TEST_F(WholeFeedbackTest, TheRefusedClaimReadsWhole) {
   StartAtOpeningSize(French);
-  DealLesson(4);
-  BidToTheEnd(French, false);
-  QTest::mouseClick(Control<QPushButton>("EOBStart"), Qt::LeftButton);
-  WaitForTheTable();
-  for (int step = 0; Game().Play.CardsPlayed < 16 && step < 200; ++step) {
-    Key(Qt::Key_Return);
-    WaitForTheTable();
-  }
-  if (Game().Table.TrickWaiting) Key(Qt::Key_Return);
-  WaitForTheTable();
-  NextDialog<TClaimDialog> dialog([](TClaimDialog& claim) {
-    QTest::mouseClick(claim.findChild<QRadioButton*>("ClaimAll"), Qt::LeftButton);
-    QTest::mouseClick(claim.findChild<QPushButton*>("ClaimOK"), Qt::LeftButton);
-  });
-  QTest::keyClick(table_.get(), Qt::Key_L, Qt::ControlModifier);
-  ASSERT_TRUE(dialog.seen);
-  WaitForTheTable();
+  PlayLessonTo(4, 16, French);
+  ClaimAllByKey();
   ASSERT_TRUE(Line()->Text().startsWith("Réclamation refusée")) << Line()->Text().toStdString();
   ExpectReadWhole(French);
   table_->grab().save(QDir::temp().filePath("tavlo_whole_feedback_claim.png"));
