@@ -12,7 +12,7 @@
 
 namespace tavlo {
 
-TClaimDialog::TClaimDialog(QWidget* parent)
+ClaimDialog::ClaimDialog(QWidget* parent)
     : QDialog(parent),
       caption_(new QLabel("Claim", this)),
       all_(new QRadioButton("&All the remaining tricks", this)),
@@ -54,15 +54,15 @@ TClaimDialog::TClaimDialog(QWidget* parent)
   LoadDialogTranslations(*multiLang_, "claim.tsv");
 }
 
-void TClaimDialog::SetTricksLeft(int tricks) {
+void ClaimDialog::SetTricksLeft(int tricks) {
   count_->setRange(0, tricks);
   count_->setValue(tricks);
   all_->setChecked(true);
 }
 
-int TClaimDialog::Tricks() const { return all_->isChecked() ? count_->maximum() : count_->value(); }
+int ClaimDialog::Tricks() const { return all_->isChecked() ? count_->maximum() : count_->value(); }
 
-void TClaimDialog::showEvent(QShowEvent* event) {
+void ClaimDialog::showEvent(QShowEvent* event) {
   multiLang_->SetActiveLanguage(language_);
   setWindowTitle(caption_->text().remove('&'));
   ApplyColourScheme(this, scheme_, false);

@@ -14,10 +14,10 @@ namespace tavlo {
 
 class TMultiLang;
 
-class TClaimDialog : public QDialog {
+class ClaimDialog : public QDialog {
   Q_OBJECT
  public:
-  explicit TClaimDialog(QWidget* parent = nullptr);
+  explicit ClaimDialog(QWidget* parent = nullptr);
 
   // Set before the dialog is shown: the tricks left to claim.
   void SetTricksLeft(int tricks);

@@ -22,7 +22,7 @@ bool HelpSystem::ShowTopic(const QString& topic, const QWidget* table) {
     Notifier::Current().Message(HelpMissingMessage);
     return false;
   }
-  if (!viewer_) viewer_ = std::make_unique<THelpViewer>();
+  if (!viewer_) viewer_ = std::make_unique<HelpViewer>();
   // The viewer speaks the language of the help file; an index without a
   // language of its own reads the English help, so the viewer speaks English.
   const bool known = language_ >= 0 && language_ < LanguageCount;

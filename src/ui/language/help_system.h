@@ -12,7 +12,7 @@ class QWidget;
 
 namespace tavlo {
 
-class THelpViewer;
+class HelpViewer;
 
 inline constexpr char HelpContentsTopic[] = "Contents";
 inline constexpr char HelpMissingMessage[] = "The Tavlo .HLP system is not availalbe.";
@@ -39,12 +39,12 @@ class HelpSystem {
   // The table closes: the viewer closes with it.
   void Quit();
   // The viewer once help has been shown, else nullptr.
-  THelpViewer* Viewer() const { return viewer_.get(); }
+  HelpViewer* Viewer() const { return viewer_.get(); }
 
  private:
   QString dataFolder_;
   int language_ = English;
-  std::unique_ptr<THelpViewer> viewer_;
+  std::unique_ptr<HelpViewer> viewer_;
 };
 
 }  // namespace tavlo

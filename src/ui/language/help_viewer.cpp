@@ -29,7 +29,7 @@ QMargins FrameMargins(const QWidget& window) {
 
 }  // namespace
 
-THelpViewer::THelpViewer(QWidget* parent)
+HelpViewer::HelpViewer(QWidget* parent)
     : QWidget(parent, Qt::Window), text_(new QTextBrowser(this)), multiLang_(new TMultiLang(this)) {
   setObjectName("THelpViewer");
   setWindowTitle("Tavlo Help");
@@ -56,8 +56,8 @@ THelpViewer::THelpViewer(QWidget* parent)
   LoadTranslationTable(*multiLang_, ":/lang/help_viewer.tsv");
 }
 
-void THelpViewer::ShowTopic(const QString& path, const QString& topic, int language,
-                            const QWidget* table) {
+void HelpViewer::ShowTopic(const QString& path, const QString& topic, int language,
+                           const QWidget* table) {
   multiLang_->SetActiveLanguage(language);
   QUrl url = QUrl::fromLocalFile(path);
   url.setFragment(topic);
@@ -82,7 +82,7 @@ void THelpViewer::ShowTopic(const QString& path, const QString& topic, int langu
   activateWindow();
 }
 
-void THelpViewer::PlaceBeside(const QWidget* table) {
+void HelpViewer::PlaceBeside(const QWidget* table) {
   const QScreen* screen = table ? table->screen() : this->screen();
   if (!screen) return;
   const QRect room = screen->availableGeometry();
@@ -96,7 +96,7 @@ void THelpViewer::PlaceBeside(const QWidget* table) {
   move(placed.topLeft());
 }
 
-void THelpViewer::keyPressEvent(QKeyEvent* event) {
+void HelpViewer::keyPressEvent(QKeyEvent* event) {
   // Escape puts the help away, as it closes every dialog of the table.
   if (event->key() == Qt::Key_Escape) {
     close();

@@ -12,10 +12,10 @@ namespace tavlo {
 
 class TMultiLang;
 
-class THelpViewer : public QWidget {
+class HelpViewer : public QWidget {
   Q_OBJECT
  public:
-  explicit THelpViewer(QWidget* parent = nullptr);
+  explicit HelpViewer(QWidget* parent = nullptr);
 
   // Shows the help file at path, scrolled to its topic, in language; a
   // viewer not shown yet opens beside table (on its screen) where there is

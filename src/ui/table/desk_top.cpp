@@ -659,7 +659,7 @@ void TDeskTop::PrintHandClick() {
 void TDeskTop::ReviewHandClick() {
   const Game* hand = session_->FinishedHand();
   if (!hand) return;
-  if (!reviewForm_) reviewForm_ = new TReviewForm(session_->Jobs(), session_->TimeSource(), this);
+  if (!reviewForm_) reviewForm_ = new ReviewForm(session_->Jobs(), session_->TimeSource(), this);
   reviewForm_->ReviewHand(*hand, game_.Options.Language,
                           auction_->Review()->Grid()->CallCaptions());
   reviewForm_->show();

@@ -44,7 +44,7 @@ class RunningMarker;
 class TBigIniFile;
 class TDlgNewSeed;
 class TPrintForm;
-class TReviewForm;
+class ReviewForm;
 class TGetSavedHandForm;
 class LessonLibrary;
 class LessonsWindow;
@@ -217,7 +217,7 @@ class TDeskTop : public QMainWindow {
   TMultiLang* multiLang_;
   TDlgNewSeed* newSeed_;
   TPrintForm* printForm_;
-  TReviewForm* reviewForm_ = nullptr;
+  ReviewForm* reviewForm_ = nullptr;
   TimedStep* startWait_;
   bool started_ = false;
   QString newPlayerMessage_ = NewPlayerMessageText;

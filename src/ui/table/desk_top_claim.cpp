@@ -15,8 +15,8 @@ void TDeskTop::ClaimClick() {
     Notifier::Current().BeepInformation();
     return;
   }
-  auto* dialog = findChild<TClaimDialog*>("ClaimDialog");
-  if (!dialog) dialog = new TClaimDialog(this);
+  auto* dialog = findChild<ClaimDialog*>("ClaimDialog");
+  if (!dialog) dialog = new ClaimDialog(this);
   dialog->SetTricksLeft(TricksLeftToClaim(game_));
   dialog->SetLanguage(game_.Options.Language);
   dialog->SetColourScheme(game_.Options.ColourScheme);

@@ -68,7 +68,7 @@ QLabel* WordLabel(QWidget* parent, const char* name, const char* text) {
 
 }  // namespace
 
-TReviewForm::TReviewForm(Worker& worker, const Clock& clock, QWidget* parent)
+ReviewForm::ReviewForm(Worker& worker, const Clock& clock, QWidget* parent)
     : QDialog(parent),
       worker_(worker),
       clock_(clock),
@@ -205,14 +205,14 @@ TReviewForm::TReviewForm(Worker& worker, const Clock& clock, QWidget* parent)
   LoadDialogTranslations(*multiLang_, "review_form.tsv");
 }
 
-QString TReviewForm::Word(const char* name) const { return findChild<QLabel*>(name)->text(); }
+QString ReviewForm::Word(const char* name) const { return findChild<QLabel*>(name)->text(); }
 
-ReviewWord TReviewForm::Words() const {
+ReviewWord ReviewForm::Words() const {
   return [this](const char* key) { return Word(key); };
 }
 
-void TReviewForm::ReviewHand(const Game& game, int language,
-                             const std::array<QString, 3>& callCaptions) {
+void ReviewForm::ReviewHand(const Game& game, int language,
+                            const std::array<QString, 3>& callCaptions) {
   language_ = language;
   multiLang_->SetActiveLanguage(language);
   auction_->SetCallCaptions(callCaptions[0], callCaptions[1], callCaptions[2]);
@@ -278,7 +278,7 @@ void TReviewForm::ReviewHand(const Game& game, int language,
       });
 }
 
-void TReviewForm::done(int result) {
+void ReviewForm::done(int result) {
   if (analysing_) {
     worker_.Cancel();
     analysing_ = false;
@@ -287,7 +287,7 @@ void TReviewForm::done(int result) {
   QDialog::done(result);
 }
 
-void TReviewForm::AnalysisDone(const Answer& answer) {
+void ReviewForm::AnalysisDone(const Answer& answer) {
   const Result<HandReview>& result = answer.Review;
   betterCardReason_ = answer.BetterCardReason;
   analysing_ = false;
@@ -304,7 +304,7 @@ void TReviewForm::AnalysisDone(const Answer& answer) {
   if (!review_->PassedOut) ShowTrick(1);
 }
 
-void TReviewForm::ShowTable() {
+void ReviewForm::ShowTable() {
   for (int row = 0; row < 5; ++row)
     for (int column = 0; column < 4; ++column) {
       auto* item = new QTableWidgetItem(
@@ -315,7 +315,7 @@ void TReviewForm::ShowTable() {
   par_->setText(ParSentence(review_->Par, language_, Words()));
 }
 
-void TReviewForm::ShowPlay() {
+void ReviewForm::ShowPlay() {
   for (std::size_t at = 0; at < review_->Cards.size(); ++at) {
     const ReviewedCard& card = review_->Cards[at];
     QString text = CardSign(card.Played);
@@ -331,13 +331,13 @@ void TReviewForm::ShowPlay() {
   }
 }
 
-void TReviewForm::ShowSummary() {
+void ReviewForm::ShowSummary() {
   summary_->setText(SummarySentences(
       *review_, Words(),
       betterCardReason_ ? ReasonPhrase(*betterCardReason_, language_) : QString()));
 }
 
-void TReviewForm::ShowTrick(int trick) {
+void ReviewForm::ShowTrick(int trick) {
   if (!review_ || review_->PassedOut || trick < 1 || trick > 13) return;
   trick_ = trick;
   const int first = 4 * (trick - 1);
@@ -360,7 +360,7 @@ void TReviewForm::ShowTrick(int trick) {
   playGrid_->scrollToItem(playGrid_->item(trick - 1, 0));
 }
 
-void TReviewForm::keyPressEvent(QKeyEvent* event) {
+void ReviewForm::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Left || event->key() == Qt::Key_Up) {
     ShowTrick(trick_ - 1);
   } else if (event->key() == Qt::Key_Right || event->key() == Qt::Key_Down) {

@@ -27,12 +27,12 @@ class BidReviewGrid;
 class TMultiLang;
 class Worker;
 
-class TReviewForm : public QDialog {
+class ReviewForm : public QDialog {
   Q_OBJECT
  public:
   // The analysis is a job of worker; the engine's look at a better card
   // keeps the time of clock.
-  TReviewForm(Worker& worker, const Clock& clock, QWidget* parent = nullptr);
+  ReviewForm(Worker& worker, const Clock& clock, QWidget* parent = nullptr);
 
   // Shows the hand of game in the language, its calls named by callCaptions
   // (redouble, double, pass) as the table names them, and analyses it away

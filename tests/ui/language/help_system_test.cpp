@@ -137,7 +137,7 @@ TEST_F(HelpSystemTest, EnglishHelpOpensAtContentsAndItsLinksLeadBackThere) {
   ASSERT_TRUE(QFile::copy(HelpSource + "English.hlp", folder.filePath("English.hlp")));
   HelpSystem help(folder.path());
   ASSERT_TRUE(help.ShowContents());
-  THelpViewer* viewer = help.Viewer();
+  HelpViewer* viewer = help.Viewer();
   QTextBrowser* text = viewer->Text();
   auto* back = viewer->findChild<QPushButton*>("ButBack");
   auto* contents = viewer->findChild<QPushButton*>("ButContents");

@@ -58,7 +58,7 @@ class ClaimTest : public LessonTableTest {
   // Claims tricks through the dialog, opened by the play pad's button or
   // the menu's key: all that are left, or the number typed.
   void Claim(int tricks, bool byKey = false) {
-    NextDialog<TClaimDialog> dialog([tricks](TClaimDialog& claim) {
+    NextDialog<ClaimDialog> dialog([tricks](ClaimDialog& claim) {
       auto* count = claim.findChild<QSpinBox*>("ClaimCount");
       if (tricks == count->maximum()) {
         QTest::mouseClick(claim.findChild<QRadioButton*>("ClaimAll"), Qt::LeftButton);

@@ -85,7 +85,7 @@ TEST_F(FinishedHandTest, AHandKeptWithItsPlayIsReviewedBeforeItIsPlayed) {
   // Board 11 again: Review Hand in its auction shows the imported play.
   DealSavedHand(10);
   table_->MenuItem("ReviewHand1")->trigger();
-  auto* review = table_->findChild<TReviewForm*>("ReviewForm");
+  auto* review = table_->findChild<ReviewForm*>("ReviewForm");
   ASSERT_NE(review, nullptr);
   EXPECT_TRUE(review->isVisible());
   ASSERT_TRUE(QTest::qWaitFor([&] { return !review->Analysing(); }, 60000));
@@ -126,7 +126,7 @@ TEST_F(FinishedHandTest, APrintOutDuringAReplayIsOfTheHandItScores) {
   EXPECT_EQ(DrawnStreams(ExportPdf("replayed.pdf")), ended);
   // The review too is of the hand as it ended.
   table_->MenuItem("ReviewHand1")->trigger();
-  auto* review = table_->findChild<TReviewForm*>("ReviewForm");
+  auto* review = table_->findChild<ReviewForm*>("ReviewForm");
   ASSERT_NE(review, nullptr);
   ASSERT_TRUE(QTest::qWaitFor([&] { return !review->Analysing(); }, 60000));
   ASSERT_TRUE(review->Review().has_value());

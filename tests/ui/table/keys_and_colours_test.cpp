@@ -156,7 +156,7 @@ TEST_P(FocusFrameTest, TheFocusShowsAndSpacePresses) {
   EXPECT_EQ(faint, 0) << "pixels of the frame hardly set off from the panel";
 
   if (GetParam().play) {
-    NextDialog<TClaimDialog> claim([](TClaimDialog& dialog) { dialog.reject(); });
+    NextDialog<ClaimDialog> claim([](ClaimDialog& dialog) { dialog.reject(); });
     QTest::keyClick(button, Qt::Key_Space);
     EXPECT_TRUE(claim.seen);
   } else {

@@ -75,7 +75,7 @@ TEST_F(LearnersLanguageTest, TheReviewExplainsTheAuctionInTheLanguage) {
   DealLesson(1);
   BidAndFinishIn(French);
   table_->MenuItem("ReviewHand1")->trigger();
-  auto* review = table_->findChild<TReviewForm*>("ReviewForm");
+  auto* review = table_->findChild<ReviewForm*>("ReviewForm");
   ASSERT_NE(review, nullptr);
   ASSERT_TRUE(QTest::qWaitFor([&] { return !review->Analysing(); }, 60000));
   const auto* grid = review->findChild<BidReviewGrid*>();

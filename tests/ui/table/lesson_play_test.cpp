@@ -243,7 +243,7 @@ TEST_F(LessonPlayTest, AFinishedHandIsReviewedTrickByTrick) {
   PlayToTheEnd(0);
   ASSERT_EQ(Game().Table.TablePhase, Phase::EndOfHand);
   QTest::mouseClick(Control<QPushButton>("ButReviewHand"), Qt::LeftButton);
-  auto* review = table_->findChild<TReviewForm*>("ReviewForm");
+  auto* review = table_->findChild<ReviewForm*>("ReviewForm");
   ASSERT_NE(review, nullptr);
   ASSERT_TRUE(QTest::qWaitFor([&] { return !review->Analysing(); }, 60000));
   ASSERT_TRUE(review->Review().has_value());
@@ -544,7 +544,7 @@ TEST_F(ClosingTheWindowTest, WhileTheReviewAnalyses) {
   PlayToTheEnd(0);
   ASSERT_EQ(Game().Table.TablePhase, Phase::EndOfHand);
   QTest::mouseClick(Control<QPushButton>("ButReviewHand"), Qt::LeftButton);
-  auto* review = table_->findChild<TReviewForm*>("ReviewForm");
+  auto* review = table_->findChild<ReviewForm*>("ReviewForm");
   ASSERT_NE(review, nullptr);
   ASSERT_TRUE(review->Analysing());
   CloseAndEnd();

@@ -211,7 +211,7 @@ class LessonTableTest : public ProgramFolderTest {
   }
   // Claims every trick left through the dialog the menu's key opens.
   void ClaimAllByKey() {
-    NextDialog<TClaimDialog> dialog([](TClaimDialog& claim) {
+    NextDialog<ClaimDialog> dialog([](ClaimDialog& claim) {
       QTest::mouseClick(claim.findChild<QRadioButton*>("ClaimAll"), Qt::LeftButton);
       QTest::mouseClick(claim.findChild<QPushButton*>("ClaimOK"), Qt::LeftButton);
     });

@@ -43,9 +43,9 @@ class NewcomerTest : public LessonTableTest {
       ASSERT_TRUE(QFile::copy(lessons.filePath(name), Path("lessons/" + name)));
   }
 
-  static THelpViewer* Viewer() {
+  static HelpViewer* Viewer() {
     for (QWidget* window : QApplication::topLevelWidgets()) {
-      if (auto* viewer = qobject_cast<THelpViewer*>(window); viewer && viewer->isVisible())
+      if (auto* viewer = qobject_cast<HelpViewer*>(window); viewer && viewer->isVisible())
         return viewer;
     }
     return nullptr;
@@ -57,7 +57,7 @@ class NewcomerTest : public LessonTableTest {
     if (!window) window = table_.get();
     QWidget* focus = window->focusWidget();
     QTest::keyClick(focus ? focus : window, Qt::Key_F1);
-    THelpViewer* viewer = Viewer();
+    HelpViewer* viewer = Viewer();
     topic = viewer ? viewer->Text()->source().fragment() : QString();
     helpTakesInput = viewer && QApplication::activeModalWidget() == viewer;
   }
@@ -67,7 +67,7 @@ class NewcomerTest : public LessonTableTest {
   void PressF1In(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
     NextDialog<Window> window([this](Window& dialog) {
       PressF1(&dialog);
-      if (THelpViewer* viewer = Viewer()) viewer->close();
+      if (HelpViewer* viewer = Viewer()) viewer->close();
       dialog.reject();
     });
     QTest::keyClick(table_.get(), key, modifiers);
@@ -151,7 +151,7 @@ INSTANTIATE_TEST_SUITE_P(
                     t.DealLesson(1);
                     t.BidAndFinish();
                     QTest::keyClick(t.table_.get(), Qt::Key_R, Qt::ControlModifier);
-                    auto* review = t.table_->findChild<TReviewForm*>();
+                    auto* review = t.table_->findChild<ReviewForm*>();
                     ASSERT_NE(review, nullptr);
                     t.PressF1(review);
                   },
@@ -163,7 +163,7 @@ INSTANTIATE_TEST_SUITE_P(
         HelpPlace{"ClaimDialog",
                   [](NewcomerTest& t) {
                     t.StartPlay();
-                    t.PressF1In<TClaimDialog>(Qt::Key_L, Qt::ControlModifier);
+                    t.PressF1In<ClaimDialog>(Qt::Key_L, Qt::ControlModifier);
                   },
                   "Claim", true},
         HelpPlace{"Preferences", [](NewcomerTest& t) { t.PressF1In<TSetupOptions>(Qt::Key_F2); },
@@ -187,7 +187,7 @@ TEST_F(NewcomerTest, TheHelpMenuShowsFOneAndOpensAtTheContents) {
 TEST_F(NewcomerTest, TheHelpWindowOpensWholeOnTheTablesScreen) {
   StartNamed();
   PressF1();
-  THelpViewer* viewer = Viewer();
+  HelpViewer* viewer = Viewer();
   ASSERT_NE(viewer, nullptr);
   const QRect room = table_->screen()->availableGeometry();
   EXPECT_TRUE(room.contains(viewer->frameGeometry()))

@@ -220,7 +220,7 @@ TEST_F(SuitSignsTest, TensReadTenInTheReviewAndThePrintOut) {
     SCOPED_TRACE(language);
     ChooseLanguage(*table_, language);
     table_->MenuItem("ReviewHand1")->trigger();
-    auto* review = table_->findChild<TReviewForm*>("ReviewForm");
+    auto* review = table_->findChild<ReviewForm*>("ReviewForm");
     ASSERT_NE(review, nullptr);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !review->Analysing(); }, 60000));
     // All 52 cards are played, so each suit's ten is among them.

@@ -346,7 +346,7 @@ TEST_F(WindowLanguagesTest, EveryDialogSpeaksEveryLanguage) {
 
   Walk("review", [&](int language) {
     table_->MenuItem("ReviewHand1")->trigger();
-    auto* review = table_->findChild<TReviewForm*>();
+    auto* review = table_->findChild<ReviewForm*>();
     EXPECT_TRUE(QTest::qWaitFor([&] { return !review->Analysing(); }, 60000));
     Picture(*review, "review", language);
     WindowTexts texts = ShownTexts(*review);
@@ -356,9 +356,9 @@ TEST_F(WindowLanguagesTest, EveryDialogSpeaksEveryLanguage) {
 
   Walk("help_viewer", [&](int language) {
     table_->MenuItem("Contents1")->trigger();
-    THelpViewer* viewer = nullptr;
+    HelpViewer* viewer = nullptr;
     for (QWidget* window : QApplication::topLevelWidgets())
-      if (auto* found = qobject_cast<THelpViewer*>(window)) viewer = found;
+      if (auto* found = qobject_cast<HelpViewer*>(window)) viewer = found;
     EXPECT_NE(viewer, nullptr);
     Picture(*viewer, "help_viewer", language);
     return ShownTexts(*viewer);
@@ -410,7 +410,7 @@ TEST_F(WindowLanguagesTest, TheReviewWritesParInTheLanguage) {
   for (int language = English; language < LanguageCount; ++language) {
     ChooseLanguage(*table_, language);
     table_->MenuItem("ReviewHand1")->trigger();
-    auto* review = table_->findChild<TReviewForm*>();
+    auto* review = table_->findChild<ReviewForm*>();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !review->Analysing(); }, 60000));
     EXPECT_EQ(review->findChild<QLabel*>("ParLabel")->text(), par[language]);
   }
