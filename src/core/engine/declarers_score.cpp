@@ -14,26 +14,8 @@ struct Score {
   bool Final = false;
 };
 
-struct Declarer {
-  ScoredSuit& x;
-  const SuitNotation& s;
-  const SuitView& view;
-  PlanState& plan;
-  const THands& hand;
-  int v;
-  int ownTrumps, partnerTrumps, lhoTrumps, rhoTrumps;
-
-  explicit Declarer(ScoredSuit& scored)
-      : x(scored),
-        s(scored.s),
-        view(scored.view),
-        plan(scored.plan),
-        hand(scored.context.Hands[scored.play.ToPlay]),
-        v(scored.v),
-        ownTrumps(*view.OwnTrumpLength),
-        partnerTrumps(*view.PartnerTrumpLength),
-        lhoTrumps(*view.LhoTrumpLength),
-        rhoTrumps(*view.RhoTrumpLength) {}
+struct Declarer : ScoredPosition {
+  using ScoredPosition::ScoredPosition;
 
   bool BothOpponents() const { return s.nL * s.nR != 0; }
   bool SafeEntry(SeatCode seat) { return HasEntryOutside(x.context, seat, x.suit); }
@@ -450,6 +432,18 @@ int Declarer::Common(int score) {
 }
 
 }  // namespace
+
+ScoredPosition::ScoredPosition(ScoredSuit& scored)
+    : x(scored),
+      s(scored.s),
+      view(scored.view),
+      plan(scored.plan),
+      hand(HandToPlay(scored.context.Hands, scored.play)),
+      v(scored.v),
+      ownTrumps(*view.OwnTrumpLength),
+      partnerTrumps(*view.PartnerTrumpLength),
+      lhoTrumps(*view.LhoTrumpLength),
+      rhoTrumps(*view.RhoTrumpLength) {}
 
 bool OpponentRuffs(const SuitView& view, const PlanState& plan, int length, Holding trumps) {
   if (length > plan.OurLongestTrumps) return true;

@@ -8,6 +8,21 @@
 
 namespace tavlo {
 
+// A scored suit unpacked into the names both sides' rules read: the suit's
+// short names, its view, the plan, the hand on lead, the lead verdict and
+// the trump lengths of the four seats, seen from the seat on lead.
+struct ScoredPosition {
+  explicit ScoredPosition(ScoredSuit& scored);
+
+  ScoredSuit& x;
+  const SuitNotation& s;
+  const SuitView& view;
+  PlanState& plan;
+  const THands& hand;
+  int v;
+  int ownTrumps, partnerTrumps, lhoTrumps, rhoTrumps;
+};
+
 int DeclaringSideSuitScore(ScoredSuit& x);
 
 // An opponent with this trump length and these trumps keeps a ruff: it is
