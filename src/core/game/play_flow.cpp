@@ -25,6 +25,17 @@ bool TrickComplete(const PlayState& play) {
   return play.CardsPlayed > 0 && play.TrickPosition == 1;
 }
 
+// A debug build checks the whole play after every card played or taken back
+// at the table, the engine's look-ahead included, since it plays on the
+// table's own cards: a slip in the trick bookkeeping stops at the card that
+// caused it, not tricks later. A release build trusts the bookkeeping and
+// spends nothing on it.
+void CheckPlay([[maybe_unused]] const PlayContext& context) {
+#ifndef NDEBUG
+  if (!PlayStateIsOk(context.Hands, context.Play)) StopOnLogicError(context);
+#endif
+}
+
 }  // namespace
 
 void BeforeEachPlay(Game& game) {
@@ -94,6 +105,7 @@ Redraw MakePlay(Game& game, Card card, const Clock& clock, const LogicErrorHandl
     parts = parts | Redraw::Hands | Redraw::Points;
   }
   BeforeEachPlay(game);
+  CheckPlay(context);
   return parts;
 }
 
@@ -150,6 +162,7 @@ Card TakeBackCard(Game& game, const Clock& clock, const LogicErrorHandler& onLog
     MakePlay(game, play.PlayRecord[play.CardsPlayed].Card, clock, onLogicError);
   }
   game.Table.AutoFinish = false;
+  CheckPlay(context);
   return play.PlayRecord[n - 1].Card;
 }
 

@@ -197,6 +197,46 @@ TEST(PlayFlowDeathTest, AnIllegalCardIsNeverPlayed) {
               "Logic Error! Play ");
 }
 
+// A debug build checks the whole play after each card played or taken back
+// at the table; a release build leaves the check out for speed.
+struct DebugCheckCase {
+  const char* name;
+  int cardsBefore;  // played before the hands are spoilt
+  bool takeBack;    // the step then taken: a card taken back, or the next one played
+};
+
+class PlayCheckDeathTest : public ::testing::TestWithParam<DebugCheckCase> {};
+
+TEST_P(PlayCheckDeathTest, ADebugBuildStopsWhenTheHandsNoLongerAgreeWithThePlay) {
+#ifdef NDEBUG
+  GTEST_SKIP() << "a release build does not check the play";
+#endif
+  PlayingGame table(4, South, Spades);
+  table.PlayLowestTo(GetParam().cardsBefore);
+  // North comes to hold a card East holds too: no card played or taken
+  // back at the table touches either, so only the whole check sees it.
+  int suit = Clubs;
+  while (table.game.Hands[East].Suits[suit].Cards == 0) ++suit;
+  TSuitData& north = table.game.Hands[North].Suits[suit];
+  north.Cards |= LowestCard(table.game.Hands[East].Suits[suit].Cards);
+  ++north.Length;
+  if (GetParam().takeBack) {
+    EXPECT_EXIT(TakeBackCard(table.game, table.clock), ::testing::ExitedWithCode(EXIT_FAILURE),
+                "Logic Error! Play ");
+  } else {
+    EXPECT_EXIT(MakePlay(table.game, table.Lowest(), table.clock),
+                ::testing::ExitedWithCode(EXIT_FAILURE), "Logic Error! Play ");
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Steps, PlayCheckDeathTest,
+                         ::testing::Values(DebugCheckCase{"OpeningLead", 0, false},
+                                           DebugCheckCase{"CardInTheThirdTrick", 9, false},
+                                           DebugCheckCase{"OpeningLeadTakenBack", 1, true},
+                                           DebugCheckCase{"LeadOfTheSecondTrickTakenBack", 5,
+                                                          true}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 struct TypedCase {
   int language;
   const char* keys;
