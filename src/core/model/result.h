@@ -9,6 +9,7 @@
 // sentence gets a row there. A broken invariant is no such failure: it keeps the play's
 // consistency stop.
 
+#include <cassert>
 #include <optional>
 #include <string>
 #include <utility>
@@ -20,11 +21,23 @@ struct Reason {
   std::string Text;
 };
 
+// Said when a failure comes without a reason.
+inline constexpr const char* UnknownError = "Unknown error";
+
+// The text a failure keeps. A failure without a reason is a programming
+// fault, stopped in a debug build; a release build says at least that
+// something failed rather than show a blank message, or, for an operation
+// that gives nothing back, take the failure for a success.
+inline std::string FailureText(Reason reason) {
+  assert(!reason.Text.empty() && "a failure needs a reason");
+  return reason.Text.empty() ? UnknownError : std::move(reason.Text);
+}
+
 template <typename T>
 class [[nodiscard]] Result {
  public:
-  Result(T value) : value_(std::move(value)) {}              // NOLINT: a value is a success
-  Result(Reason reason) : error_(std::move(reason.Text)) {}  // NOLINT: as is a reason a failure
+  Result(T value) : value_(std::move(value)) {}                      // NOLINT: a value is a success
+  Result(Reason reason) : error_(FailureText(std::move(reason))) {}  // NOLINT: a reason fails
 
   bool Ok() const { return value_.has_value(); }
   explicit operator bool() const { return Ok(); }
@@ -48,7 +61,7 @@ template <>
 class [[nodiscard]] Result<void> {
  public:
   Result() = default;
-  Result(Reason reason) : error_(std::move(reason.Text)) {}  // NOLINT: a reason is a failure
+  Result(Reason reason) : error_(FailureText(std::move(reason))) {}  // NOLINT: a reason fails
 
   bool Ok() const { return error_.empty(); }
   explicit operator bool() const { return Ok(); }
