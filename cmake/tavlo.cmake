@@ -16,9 +16,10 @@ endfunction()
 # One test executable per test file, linked with the library of the folder it
 # mirrors: tests/core/engine/play_state_test.cpp tests tavlo_core_engine. A
 # test folder that mirrors no source folder (whole flows across folders) is
-# linked with the whole layer.
+# linked with the whole layer. Its tests carry the folder's LABELS, or those
+# set in TAVLO_LABELS_<target> for a file that differs from its folder.
 function(tavlo_folder_tests layer folder)
-  cmake_parse_arguments(ARG "" "BASE" "DEPENDS;PROPERTIES" ${ARGN})
+  cmake_parse_arguments(ARG "" "BASE" "DEPENDS;PROPERTIES;LABELS" ${ARGN})
   set(library tavlo_${layer}_${folder})
   if(NOT TARGET ${library})
     set(library tavlo_${layer})
@@ -33,6 +34,22 @@ function(tavlo_folder_tests layer folder)
     target_compile_definitions(${target} PRIVATE TAVLO_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
     target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support)
     gtest_discover_tests(${target} DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES PROPERTIES ${ARG_PROPERTIES})
+    set(labels ${ARG_LABELS})
+    if(DEFINED TAVLO_LABELS_${target})
+      set(labels ${TAVLO_LABELS_${target}})
+    endif()
+    if(NOT labels)
+      message(FATAL_ERROR "${target} has no test label")
+    endif()
+    # The labels go on the tests once ctest has read the ones the build
+    # found: the discovery splits a list given in its PROPERTIES, and a
+    # label changed here needs no test built again.
+    set(label_file ${CMAKE_CURRENT_BINARY_DIR}/${target}_labels.cmake)
+    file(WRITE ${label_file}
+         "if(DEFINED ${target}_TESTS)\n"
+         "  set_tests_properties(\${${target}_TESTS} PROPERTIES LABELS \"${labels}\")\n"
+         "endif()\n")
+    set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${label_file})
   endforeach()
 endfunction()
 
