@@ -5,7 +5,10 @@
 
 #include "common/program_folders.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
 #include <unistd.h>
 
 #include <QCoreApplication>
@@ -52,16 +55,50 @@ TEST_F(ProgramFoldersTest, AWritableFolderOfItsOwnKeepsEverythingBesideTheProgra
   EXPECT_FALSE(QFileInfo::exists(Path("data")));
 }
 
+// Takes away the right to write into a folder for the life of the object:
+// the owner's write permission stops a user; the superuser, whom no
+// permission stops, is stopped by the folder's immutable attribute.
+class UnwritableFolder {
+ public:
+  explicit UnwritableFolder(const QString& path) : path_(path) {
+    QFile::setPermissions(path_, QFile::ReadOwner | QFile::ExeOwner);
+    if (::geteuid() == 0) immutable_ = SetImmutable(true);
+  }
+  ~UnwritableFolder() {
+    if (immutable_) SetImmutable(false);
+    QFile::setPermissions(path_, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  }
+  UnwritableFolder(const UnwritableFolder&) = delete;
+  UnwritableFolder& operator=(const UnwritableFolder&) = delete;
+
+  // Not every file system keeps the attribute, nor lets it be set.
+  bool Holds() const { return !QFileInfo(path_).isWritable(); }
+
+ private:
+  bool SetImmutable(bool on) const {
+    const int fd = ::open(QFile::encodeName(path_).constData(), O_RDONLY | O_DIRECTORY);
+    if (fd < 0) return false;
+    int flags = 0;
+    bool set = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+    flags = on ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
+    set = set && ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+    ::close(fd);
+    return set;
+  }
+
+  QString path_;
+  bool immutable_ = false;
+};
+
 TEST_F(ProgramFoldersTest, AFolderOfItsOwnThatCannotBeWrittenSendsTheUsersFilesToTheDataFolder) {
-  if (::geteuid() == 0) GTEST_SKIP() << "the superuser writes into read-only folders";
   Write(Path("stick/Saved Hands.INI"), "[1]\n");
-  ASSERT_TRUE(QFile::setPermissions(Path("stick"), QFile::ReadOwner | QFile::ExeOwner));
+  const UnwritableFolder stick(Path("stick"));
+  if (!stick.Holds()) GTEST_SKIP() << "this file system lets the superuser write into any folder";
   const ProgramFolders folders = LocateProgramFolders(Path("stick"));
   EXPECT_EQ(folders.Data, Path("stick"));
   EXPECT_EQ(folders.User, Path("data/Tavlo"));
   EXPECT_EQ(PrepareUserFolder(folders), "");
   EXPECT_EQ(Contents(Path("data/Tavlo/Saved Hands.INI")), "[1]\n");
-  QFile::setPermissions(Path("stick"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 TEST_F(ProgramFoldersTest, AnInstallationKeepsTheUsersFilesOutOfItEvenWhereItCanBeWritten) {
