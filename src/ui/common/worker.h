@@ -66,6 +66,9 @@ class Worker : public QObject {
   void Cancel();
   // The control of the job under way, for its progress; nullptr when idle.
   const JobControl* Current() const;
+  // No job's thread runs and every answer has been taken or dropped, those
+  // of stopped jobs included: nothing more can reach the window.
+  bool Idle() const { return jobs_.empty(); }
 
   // The play's consistency stop for work on a job's thread: the window's
   // thread shows the message and ends the program, while the job's thread

@@ -74,7 +74,7 @@ TEST(Worker, AStoppedJobsAnswerIsDroppedAndTheNextJobAnswers) {
   std::optional<int> answer;
   worker.Run([](JobControl&) { return 7; }, [&](int value) { answer = value; });
   ASSERT_TRUE(QTest::qWaitFor([&] { return answer.has_value(); }));
-  QTest::qWait(50);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return worker.Idle(); }));
   EXPECT_FALSE(stoppedAnswered);
   EXPECT_EQ(*answer, 7);
 }
@@ -86,7 +86,7 @@ TEST(Worker, ANewJobStopsTheOneUnderWay) {
   worker.Run(UntilStopped, [&](int) { firstAnswered = true; });
   worker.Run([](JobControl&) { return 1; }, [&](int) { secondAnswered = true; });
   ASSERT_TRUE(QTest::qWaitFor([&] { return secondAnswered; }));
-  QTest::qWait(50);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return worker.Idle(); }));
   EXPECT_FALSE(firstAnswered);
 }
 
@@ -110,8 +110,14 @@ TEST(Worker, EndingTheWorkerStopsAJobThatWouldRunOn) {
   QElapsedTimer clock;
   {
     Worker worker;
-    worker.Run(UntilStopped, [](int) {});
-    QTest::qWait(20);
+    std::atomic<bool> started{false};
+    worker.Run(
+        [&](JobControl& job) {
+          started = true;
+          return UntilStopped(job);
+        },
+        [](int) {});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return started.load(); }));
     clock.start();
   }
   EXPECT_LT(clock.elapsed(), 1000);
@@ -166,7 +172,7 @@ TEST(Worker, EveryOtherJobStopsTheJobAside) {
     stop(worker);
     ASSERT_TRUE(QTest::qWaitFor([&] { return sawStop.load(); }));
     ASSERT_TRUE(QTest::qWaitFor([&] { return !worker.Busy(); }));
-    QTest::qWait(50);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return worker.Idle(); }));
     EXPECT_FALSE(stoppedJobAnswered);
   }
 }
@@ -209,7 +215,7 @@ TEST(Worker, AJobAsideThatThrowsTellsNobody) {
       },
       [&](int) { answered = true; });
   ASSERT_TRUE(QTest::qWaitFor([&] { return done.load(); }));
-  QTest::qWait(50);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return worker.Idle(); }));
   EXPECT_FALSE(answered);
   EXPECT_TRUE(notifier.messages.isEmpty());
 }

@@ -63,7 +63,7 @@ TEST_P(JobProgressLeft, StopsTheJobAndDropsItsAnswer) {
   GetParam().leave(*dialog);
   EXPECT_FALSE(worker.Busy());
   ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.isNull(); }, WaitMs));
-  QTest::qWait(50);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return worker.Idle(); }, WaitMs));
   EXPECT_FALSE(answered);
 }
 

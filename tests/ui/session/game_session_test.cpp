@@ -26,6 +26,7 @@
 #include "game/play_flow.h"
 #include "handfile/big_ini_file.h"
 #include "recording_notifier.h"
+#include "search_gate.h"
 #include "test_application.h"
 
 namespace tavlo {
@@ -35,10 +36,15 @@ inline ::testing::Environment* const sessionApplication =
     AddTestApplication<QApplication>("game_session_test");
 
 // A clock that stands still: no time budget ever runs out, so a search
-// goes to its full width.
+// goes to its full width. A search reading it waits at its gate while the
+// test keeps the gate shut.
 class StandingClock final : public Clock {
  public:
-  double Now() const override { return 0.5; }
+  double Now() const override {
+    searchGate.Pass();
+    return 0.5;
+  }
+  SearchGate searchGate;
 };
 
 // A clock that fails when the engine reads it away from the window.
@@ -112,7 +118,7 @@ TEST(GameSession, TheHintFromTheWorkerIsTheCardOfTheTablesOwnThread) {
 // The user closes the window while the engine thinks at its longest: the
 // search stops where it stands instead of the window waiting for it.
 TEST(GameSession, EndingTheSessionStopsTheSearchAtOnce) {
-  const StandingClock clock;
+  StandingClock clock;
   // After the engine's own opening lead on this deal, a search at the
   // longest thinking time takes some ten seconds.
   Game game = GameInPlay(18, clock, 10);
@@ -121,11 +127,14 @@ TEST(GameSession, EndingTheSessionStopsTheSearchAtOnce) {
   auto session = SessionOn(UsersTurn(game), clock);
   bool answered = false;
   QObject::connect(session.get(), &GameSession::HintReady, [&] { answered = true; });
+  clock.searchGate.Shut();
   session->Hint();
-  QTest::qWait(200);
-  ASSERT_FALSE(answered) << "the search must still be running for this test";
+  // Held at the gate, the search is under way whatever the machine's speed.
+  EXPECT_TRUE(QTest::qWaitFor([&] { return clock.searchGate.Reached(); }));
+  EXPECT_FALSE(answered);
   QElapsedTimer ending;
   ending.start();
+  clock.searchGate.Open();
   session.reset();
   EXPECT_LT(ending.elapsed(), 1000);
 }

@@ -386,13 +386,16 @@ TEST_F(LessonPlayTest, TheComputersNextCardsAreReadyWhenTheLearnerGoesOn) {
 TEST_F(LessonPlayTest, StartPlayAtOnceWaitsForTheWorkUnderWay) {
   StartNamed();
   GameSession& session = table_->Session();
-  clock_.searchPauseMilliseconds = 300;
+  clock_.searchGate.Shut();
   DealLesson(3);  // South plays 4S; West leads
   BidToTheEnd(0, false);
-  ASSERT_TRUE(session.Jobs().Aside());
+  // Held at the gate, the work on the lead is under way at the click.
+  EXPECT_TRUE(QTest::qWaitFor([&] { return clock_.searchGate.Reached(); }));
+  EXPECT_TRUE(session.Jobs().Aside());
   QTest::mouseClick(Control<QPushButton>("EOBStart"), Qt::LeftButton);
   EXPECT_TRUE(session.Busy());
   EXPECT_FALSE(session.Jobs().Aside());
+  clock_.searchGate.Open();
   WaitForTheTable();
   EXPECT_EQ(Play().CardsPlayed, 1);
   EXPECT_EQ(Play().PlayRecord[0].Seat, West);
@@ -503,12 +506,15 @@ TEST_F(ClosingTheWindowTest, WhileTheEngineThinks) {
   QTest::mouseClick(Control<QPushButton>("EOBStart"), Qt::LeftButton);
   WaitForTheTable();
   ASSERT_EQ(Play().CardsPlayed, 1);
+  clock_.searchGate.Shut();
   Key(Qt::Key_F7);
   EXPECT_FALSE(Control("BusyPanel")->isVisible());
-  // Past half a second the table says it is working.
-  QTest::qWait(700);
-  ASSERT_TRUE(table_->InputHeld()) << "the search must still be running for this test";
-  EXPECT_TRUE(Control("BusyPanel")->isVisible());
+  // Held at the gate, the search is still under way when, past half a
+  // second, the table says it is working.
+  EXPECT_TRUE(QTest::qWaitFor([&] { return Control("BusyPanel")->isVisible(); }));
+  EXPECT_TRUE(clock_.searchGate.Reached());
+  EXPECT_TRUE(table_->InputHeld());
+  clock_.searchGate.Open();
   CloseAndEnd();
 }
 

@@ -10,6 +10,7 @@
 #include <QRegularExpression>
 #include <sstream>
 
+#include "common/worker.h"
 #include "dialogs/job_progress_dialog.h"
 #include "dialogs/saved_hand_picker.h"
 #include "engine/random_deal.h"
@@ -19,6 +20,7 @@
 #include "pbn/pbn_reader.h"
 #include "pbn/pbn_writer.h"
 #include "pbn_command_line.h"
+#include "session/game_session.h"
 
 namespace tavlo {
 namespace {
@@ -165,7 +167,7 @@ TEST_F(PbnFilesTest, ACancelledImportLeavesTheHandFileAsItWas) {
   QTest::mouseClick(progress->findChild<QPushButton*>("CancelJob"), Qt::LeftButton);
   EXPECT_FALSE(table_->InputHeld());
   ASSERT_TRUE(QTest::qWaitFor([&] { return !table_->findChild<JobProgressDialog*>(); }));
-  QTest::qWait(100);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return table_->Session().Jobs().Idle(); }));
   EXPECT_TRUE(notifier_.messages.isEmpty()) << notifier_.messages.join('\n').toStdString();
   EXPECT_EQ(table_->HandStore().Sections().Count(), 10);
   EXPECT_EQ(ReadBytes(Path(HandFileName)), before);

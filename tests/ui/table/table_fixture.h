@@ -15,6 +15,7 @@
 #include "model/clock.h"
 #include "program_start.h"
 #include "recording_notifier.h"
+#include "search_gate.h"
 #include "table/desk_top.h"
 #include "tavlo_application.h"
 #include "test_application.h"
@@ -28,10 +29,12 @@ inline ::testing::Environment* const tableTestApplication =
 // A clock that moves on by step seconds each time it is read, so a timed
 // wait ends after a known number of looks at it. With a search pause, each
 // look of the engine's search away from the window takes that long, so the
-// search is slow on purpose.
+// search is slow on purpose; with the search gate shut, the search waits at
+// its look until the test opens the gate.
 class SteppingClock final : public Clock {
  public:
   double Now() const override {
+    searchGate.Pass();
     if (searchPauseMilliseconds > 0 && QThread::currentThread() != qApp->thread())
       QThread::msleep(searchPauseMilliseconds);
     time += step / 86400.0;
@@ -40,6 +43,7 @@ class SteppingClock final : public Clock {
   mutable double time = 0.5;
   double step = 0.0;
   unsigned long searchPauseMilliseconds = 0;
+  SearchGate searchGate;
 };
 
 // The user picks a language from the table's Language menu.
